@@ -1,0 +1,63 @@
+// A typed whole number and its unit to bands: parse, check the unit's range,
+// multiply, take the leading digits, round to the digits the bands carry and
+// map the band values to colours.
+#pragma once
+
+#include "kelvane/bands.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace kelvane {
+
+enum class EntryError {
+    NotANumber, // not of the accepted form, or beyond a signed 32-bit integer
+    OutOfRange, // below 1 or above the checked unit's largest number
+};
+
+// Leading spaces, then an optional sign and decimal digits, or "$" and
+// hexadecimal digits; nothing after. ASCII only.
+std::optional<std::int32_t> parseEntry(std::string_view text);
+
+enum class Unit { One, Kilo, Mega };
+
+struct UnitLimit {
+    std::int32_t multiplier;
+    std::int32_t largest;
+};
+
+constexpr UnitLimit limitOf(Unit u)
+{
+    switch (u) {
+    case Unit::Kilo: return {1000, 990000};
+    case Unit::Mega: return {1000000, 990};
+    case Unit::One: break;
+    }
+    return {1, 990000000};
+}
+
+enum class Rounding { Nearest, Up };
+
+// Band values and colours for bands 1..4; Gold and Silver already hold 1.
+struct Encoding {
+    std::string actualvalue; // the product, as decimal digits
+    std::uint8_t digit1 = 0;
+    std::uint8_t digit2 = 0;
+    std::uint8_t digit3 = 0;
+    std::uint8_t digit4 = 0;
+    std::array<Colour, 4> ring{};
+};
+
+std::variant<Encoding, EntryError> encode(std::string_view entry, Unit unit, Rounding rounding, int bandcount);
+
+// Adds one unit of the last significant digit, carrying into the multiplier.
+void roundvalue(BandState& s);
+
+// Writes an encoding into the band state. The cycle's target is cleared, so a
+// later refresh does not put the colour dialog's last pick over the new bands.
+void applyEncoding(BandState& s, const Encoding& e);
+
+} // namespace kelvane

@@ -1,0 +1,73 @@
+// The colours a band can take and what each one means. Everything else in the
+// engine and the windows looks colours up here; colours are compared by exact
+// 32-bit value ($00BBGGRR, red in the low byte), never by closeness.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace kelvane {
+
+using Colour = std::uint32_t;
+
+// Index into the palette; for Black..White it is also the colour's digit.
+enum class Hue : std::uint8_t { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Gray, White, Gold, Silver };
+
+struct Swatch {
+    const char* name;
+    Colour value;
+    bool lightText; // caption drawn in white on this background
+};
+
+inline constexpr std::size_t hueCount = 12;
+
+inline constexpr std::array<Swatch, hueCount> palette{{
+    {"Black", 0x00000000u, true},
+    {"Brown", 0x00194494u, true},
+    {"Red", 0x000000FFu, false},
+    {"Orange", 0x00008CFFu, false},
+    {"Yellow", 0x0000FFFFu, false},
+    {"Green", 0x00008000u, false},
+    {"Blue", 0x00D70000u, true},
+    {"Violet", 0x00800080u, true},
+    {"Gray", 0x00808080u, false},
+    {"White", 0x00FFFFFFu, false},
+    {"Gold", 0x005AA8C8u, false},
+    {"Silver", 0x00C0C0C0u, false},
+}};
+
+// The beige of the drawn body: a band of this colour is empty.
+inline constexpr Colour BodyColor = 0x00A4E3FFu;
+
+constexpr Colour colourOf(Hue h) { return palette[static_cast<std::size_t>(h)].value; }
+
+// Band value that goes with a colour: the digit, or 1 for Gold and Silver
+// (the decoder tells those two apart by colour).
+constexpr std::uint8_t valueOf(Hue h) { return h <= Hue::White ? static_cast<std::uint8_t>(h) : 1; }
+
+constexpr std::optional<Hue> hueOf(Colour c)
+{
+    for (std::size_t i = 0; i < palette.size(); ++i)
+        if (palette[i].value == c)
+            return static_cast<Hue>(i);
+    return std::nullopt;
+}
+
+struct ToleranceItem {
+    const char* text;
+    Colour colour;
+};
+
+// The list index is the tolerance code; index 0 means "no tolerance band".
+inline constexpr std::array<ToleranceItem, 6> toleranceList{{
+    {"20%", BodyColor},
+    {"10%", colourOf(Hue::Silver)},
+    {"5%", colourOf(Hue::Gold)},
+    {"2%", colourOf(Hue::Red)},
+    {"1%", colourOf(Hue::Brown)},
+    {"0.5%", colourOf(Hue::Green)},
+}};
+
+} // namespace kelvane

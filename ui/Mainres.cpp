@@ -1,0 +1,437 @@
+#include "Mainres.h"
+
+#include "Aboutres.h"
+#include "Selcolor.h"
+#include "Tolcolor.h"
+#include "bandpanel.h"
+#include "look.h"
+
+#include <kelvane/encode.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <variant>
+
+namespace {
+
+constexpr int clientWidth = 291;
+constexpr int clientHeight = 245;
+constexpr int autoWidth = -1; // sized to the caption
+
+struct Place {
+    const char* name;
+    int left, top, width, height;
+};
+
+// Positions relative to the parent group box (or the client area).
+constexpr Place places[] = {
+    {"GroupBox1", 5, 4, 281, 89},
+    {"PB1", 91, 8, 173, 65},
+    {"ring1", 136, 32, 8, 25},
+    {"ring2", 152, 32, 8, 25},
+    {"ring3", 168, 32, 8, 25},
+    {"ring4", 184, 32, 8, 25},
+    {"ring5", 208, 32, 8, 25},
+    {"N4colorrings", 24, 24, 65, 17},
+    {"N5colorrings", 24, 48, 65, 17},
+    {"GroupBox2", 5, 94, 161, 57},
+    {"textfield", 16, 24, 129, 13},
+    {"value", 31, 24, 58, 13},
+    {"dec", 93, 24, 20, 13},
+    {"enhet", 107, 24, 46, 13},
+    {"dot", 88, 24, autoWidth, 13},
+    {"Tol", 172, 94, 114, 57},
+    {"Tolerance", 24, 24, 65, 21},
+    {"GroupBox3", 5, 152, 281, 89},
+    {"Entervalue", 16, 24, 73, 21},
+    {"Mohm", 96, 24, 60, 17},
+    {"Kohm", 96, 40, 60, 17},
+    {"ohm", 96, 56, 60, 17},
+    {"round", 168, 24, 97, 17},
+    {"Calculate", 168, 48, 97, 25},
+    {"Bevel1", 16, 54, 73, 17},
+    {"actualvalue", 17, 57, 71, 13},
+};
+
+// "\r" breaks a tooltip into lines.
+constexpr struct {
+    const char* name;
+    const char* text;
+} toolTips[] = {
+    {"GroupBox1", "Click on band to \rselect color"},
+    {"ring1", "Band 1"},
+    {"ring2", "Band 2"},
+    {"ring3", "Band 3"},
+    {"ring4", "Band 4"},
+    {"ring5", "Tolerance"},
+    {"N4colorrings", "Set number of\rcolorbands to 4"},
+    {"N5colorrings", "Set number of\rcolorbands to 5"},
+    {"GroupBox2", "Display component value"},
+    {"Tolerance", "Select / display\r component tolerance"},
+    {"Entervalue", "Enter component value"},
+    {"Mohm", "Select to multiply entered value\rwith 1 M (1.000.000)"},
+    {"Kohm", "Select to multiply entered \rvalue with 1 K (1000)"},
+    {"ohm", "Select to multiply entered\r value with 1"},
+    {"round", "Select to round componentvalue\rto nearest standard value. De select\rto always round up."},
+    {"Calculate", "Click to calculate \rcolorcode"},
+    {"actualvalue", "Display entered value\rwith right multiplier"},
+};
+
+struct UnitCaptions {
+    const char* mega;
+    const char* kilo;
+    const char* one;
+    const char* quantity;
+};
+constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", "Resistance"};
+constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", "Capacitance"};
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
+{
+    auto* box = named(new QGroupBox(title, parent), name);
+    box->setFont(layoutFont(true));
+    return box;
+}
+
+template <typename W>
+W* regular(W* widget)
+{
+    widget->setFont(layoutFont(false));
+    return widget;
+}
+
+} // namespace
+
+TMainform::TMainform(QWidget* parent)
+    : QMainWindow(parent)
+    , noToolTip_(new NoToolTip(this))
+{
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QStringLiteral("Kelvane v%1").arg(QStringLiteral(KELVANE_VERSION)));
+    setFont(layoutFont(false));
+    bands_.bandcount = 4;
+    createMenu();
+    createControls();
+    placeControls();
+    connectControls();
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TMainform::setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about)
+{
+    selectcolor_ = selectcolor;
+    tolform_ = tolform;
+    about_ = about;
+}
+
+void TMainform::createMenu()
+{
+    auto* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto menu = [bar](const char* name, const QString& title) { return named(bar->addMenu(title), name); };
+
+    QMenu* file = menu("File1", tr("&File"));
+    Exit1 = named(file->addAction(tr("E&xit"), this, &TMainform::Exit1Click), "Exit1");
+
+    QMenu* component = menu("Options1", tr("&Component"));
+    Resistor1 = named(component->addAction(tr("&Resistor"), this, &TMainform::Resistor1Click), "Resistor1");
+    Resistor1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Resistor1->setCheckable(true);
+    Resistor1->setChecked(true);
+    Capasitor1 = named(component->addAction(tr("&Capasitor"), this, &TMainform::Capasitor1Click), "Capasitor1");
+    Capasitor1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Capasitor1->setCheckable(true);
+
+    QMenu* help = menu("Help1", tr("&Help"));
+    ShowToolTips1 =
+        named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
+    ShowToolTips1->setCheckable(true);
+    named(help->addSeparator(), "N1");
+    About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
+}
+
+void TMainform::createControls()
+{
+    auto* client = named(new QWidget(this), "client");
+    client->setFixedSize(clientWidth, clientHeight);
+    setCentralWidget(client);
+
+    // Creation order is stacking order: the bands lie over the drawing, and
+    // the value labels stack as textfield, value, dec, enhet, dot.
+    GroupBox1 = groupBox("GroupBox1", tr("Color code"), client);
+    auto* PB1 = named(new PaintBox(GroupBox1), "PB1");
+    connect(PB1, &PaintBox::paint, this, &TMainform::PB1Paint);
+    PB1->installEventFilter(noToolTip_);
+    for (int band = 1; band <= 5; ++band)
+        ring[static_cast<std::size_t>(band - 1)] =
+            new BandPanel(QStringLiteral("ring%1").arg(band), BandPanel::Bevel::Raised, GroupBox1);
+    ring[3]->hide();
+    N4colorrings = regular(named(new QRadioButton(tr("4 bands"), GroupBox1), "N4colorrings"));
+    N4colorrings->setChecked(true);
+    N5colorrings = regular(named(new QRadioButton(tr("5 bands"), GroupBox1), "N5colorrings"));
+
+    GroupBox2 = groupBox("GroupBox2", QString::fromLatin1(resistorUnits.quantity), client);
+    auto label = [this](const char* name, Qt::Alignment alignment) {
+        auto* l = named(new QLabel(GroupBox2), name);
+        l->setAlignment(alignment | Qt::AlignVCenter);
+        l->installEventFilter(noToolTip_);
+        return l;
+    };
+    textfield = label("textfield", Qt::AlignHCenter);
+    textfield->setText(tr("Select colors"));
+    value = label("value", Qt::AlignRight);
+    dec = label("dec", Qt::AlignLeft);
+    enhet = label("enhet", Qt::AlignLeft);
+    dot = label("dot", Qt::AlignLeft);
+    dot->setText(QStringLiteral(","));
+
+    Tol = groupBox("Tol", tr("Tolerance"), client);
+    Tolerance = named(new QComboBox(Tol), "Tolerance");
+    Tolerance->setEditable(true);
+    Tolerance->setInsertPolicy(QComboBox::NoInsert);
+    Tolerance->setCompleter(nullptr);
+    for (const auto& item : kelvane::toleranceList)
+        Tolerance->addItem(QString::fromLatin1(item.text));
+    Tolerance->setCurrentIndex(-1);
+
+    GroupBox3 = groupBox("GroupBox3", tr("Enter value"), client);
+    Entervalue = named(new QLineEdit(GroupBox3), "Entervalue");
+    Mohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.mega), GroupBox3), "Mohm"));
+    Kohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.kilo), GroupBox3), "Kohm"));
+    ohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.one), GroupBox3), "ohm"));
+    ohm->setChecked(true);
+    round = regular(named(new QCheckBox(tr("round to nearest"), GroupBox3), "round"));
+    round->setChecked(true);
+    regular(named(new QPushButton(tr("Calculate"), GroupBox3), "Calculate"));
+    auto* bevel = named(new QFrame(GroupBox3), "Bevel1");
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    actualvalue = regular(named(new QLabel(GroupBox3), "actualvalue"));
+    actualvalue->setAlignment(Qt::AlignCenter);
+
+    // Tab order: the bands take no focus; then the group boxes in the order
+    // Color code, Tolerance, Enter value.
+    QWidget* chain[] = {N4colorrings, N5colorrings, Tolerance, Entervalue, Mohm, Kohm, ohm, round,
+                        GroupBox3->findChild<QPushButton*>(QStringLiteral("Calculate"))};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    N4colorrings->setFocus();
+}
+
+void TMainform::placeControls()
+{
+    for (const Place& p : places) {
+        auto* w = findChild<QWidget*>(QString::fromLatin1(p.name));
+        const int width = p.width == autoWidth ? w->sizeHint().width() : p.width;
+        w->setGeometry(p.left, p.top, width, p.height);
+    }
+}
+
+void TMainform::connectControls()
+{
+    for (int band = 1; band <= 4; ++band)
+        connect(ring[static_cast<std::size_t>(band - 1)], &BandPanel::clicked, this, [this, band] { ringClick(band); });
+    connect(ring[4], &BandPanel::clicked, this, &TMainform::ring5Click);
+    connect(N4colorrings, &QRadioButton::toggled, this, &TMainform::N4colorringsClick);
+    connect(N5colorrings, &QRadioButton::toggled, this, &TMainform::N5colorringsClick);
+    connect(Tolerance, &QComboBox::currentIndexChanged, this, &TMainform::ToleranceChange);
+    // Typed text leaves no item selected.
+    connect(Tolerance->lineEdit(), &QLineEdit::textEdited, this, [this] { ToleranceChange(-1); });
+    auto* calculate = findChild<QPushButton*>(QStringLiteral("Calculate"));
+    connect(calculate, &QPushButton::clicked, this, &TMainform::CalculateClick);
+    connect(Entervalue, &QLineEdit::returnPressed, this, &TMainform::CalculateClick);
+}
+
+kelvane::BandState TMainform::bandState() const
+{
+    kelvane::BandState s = bands_;
+    for (int band = 1; band <= 5; ++band)
+        s.colour(band) = ring[static_cast<std::size_t>(band - 1)]->colourValue();
+    s.ring4Shown = !ring[3]->isHidden();
+    s.resistor = Resistor1->isChecked();
+    return s;
+}
+
+void TMainform::readBands() { bands_ = bandState(); }
+
+void TMainform::writeBands()
+{
+    for (int band = 1; band <= 5; ++band)
+        ring[static_cast<std::size_t>(band - 1)]->setColourValue(bands_.colour(band));
+    ring[3]->setHidden(!bands_.ring4Shown);
+}
+
+void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
+{
+    if (!display) {
+        textfield->show();
+        for (QLabel* l : {enhet, dec, dot, value})
+            l->hide();
+        return;
+    }
+    value->setText(QString::fromStdString(display->value));
+    dot->setText(QString::fromStdString(display->dot));
+    dot->resize(dot->sizeHint().width(), dot->height());
+    dec->setText(QString::fromStdString(display->dec));
+    enhet->setText(QString::fromStdString(display->enhet));
+    textfield->hide();
+    for (QLabel* l : {dec, enhet, value, dot})
+        l->show();
+}
+
+void TMainform::calcvalue()
+{
+    readBands();
+    const kelvane::Display display = kelvane::calcvalue(bands_);
+    showDisplay(display);
+}
+
+void TMainform::FormActivate()
+{
+    readBands();
+    const auto display = kelvane::refresh(bands_, selectcolor_->pick, tolform_->pick);
+    writeBands();
+    {
+        const QSignalBlocker quiet(Tolerance);
+        Tolerance->setCurrentIndex(kelvane::toleranceListIndex(tolform_->pick));
+    }
+    showDisplay(display);
+}
+
+void TMainform::ringClick(int band)
+{
+    readBands();
+    bands_.curband = static_cast<std::uint8_t>(band);
+    selectcolor_->showPanels(kelvane::panelsFor(band, bands_.bandcount));
+    selectcolor_->move(pos() + QPoint(17, 30));
+    presentWindow(selectcolor_);
+    selectcolor_->setWindowTitle(QStringLiteral("Ring%1").arg(band));
+    selectcolor_->pick = kelvane::preload(bands_, band);
+}
+
+void TMainform::ring5Click()
+{
+    tolform_->move(pos() + QPoint(136, 30));
+    presentWindow(tolform_);
+    tolform_->pick = kelvane::preloadTolerance(ring[4]->colourValue(), Tolerance->currentIndex());
+}
+
+void TMainform::ToleranceChange(int index)
+{
+    kelvane::toleranceChange(tolform_->pick, index);
+    FormActivate();
+}
+
+void TMainform::N4colorringsClick(bool checked)
+{
+    if (!checked)
+        return;
+    readBands();
+    kelvane::switchToFourBands(bands_, selectcolor_->pick);
+    writeBands();
+    FormActivate();
+}
+
+void TMainform::N5colorringsClick(bool checked)
+{
+    if (!checked)
+        return;
+    readBands();
+    kelvane::switchToFiveBands(bands_);
+    writeBands();
+    FormActivate();
+}
+
+void TMainform::setKind(bool resistor)
+{
+    Resistor1->setChecked(resistor);
+    Capasitor1->setChecked(!resistor);
+    const UnitCaptions& units = resistor ? resistorUnits : capacitorUnits;
+    Mohm->setText(QString::fromUtf8(units.mega));
+    Kohm->setText(QString::fromLatin1(units.kilo));
+    ohm->setText(QString::fromLatin1(units.one));
+    GroupBox2->setTitle(QString::fromLatin1(units.quantity));
+    readBands();
+    kelvane::switchKind(bands_, resistor);
+    FormActivate();
+}
+
+void TMainform::Resistor1Click() { setKind(true); }
+
+void TMainform::Capasitor1Click() { setKind(false); }
+
+void TMainform::CalculateClick()
+{
+    const kelvane::Unit unit = Mohm->isChecked()   ? kelvane::Unit::Mega
+                               : Kohm->isChecked() ? kelvane::Unit::Kilo
+                                                   : kelvane::Unit::One;
+    const auto result = kelvane::encode(Entervalue->text().toStdString(), unit,
+                                        round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up,
+                                        bands_.bandcount);
+    const auto* encoding = std::get_if<kelvane::Encoding>(&result);
+    if (!encoding) {
+        QMessageBox box(QMessageBox::NoIcon, tr("Error converting componentvalue"),
+                        tr("Componentvalue must be a number between 1 and 990M"), QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("EntryError"));
+        box.exec();
+        return;
+    }
+    actualvalue->setText(QString::fromStdString(encoding->actualvalue));
+    readBands();
+    kelvane::applyEncoding(bands_, *encoding);
+    writeBands();
+    calcvalue();
+}
+
+void TMainform::ShowToolTips1Click()
+{
+    const bool on = ShowToolTips1->isChecked();
+    for (const auto& tip : toolTips) {
+        const QString text = on ? QString::fromLatin1(tip.text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString();
+        findChild<QWidget*>(QString::fromLatin1(tip.name))->setToolTip(text);
+    }
+}
+
+void TMainform::Exit1Click() { QCoreApplication::quit(); }
+
+void TMainform::About1Click() { presentWindow(about_); }
+
+void TMainform::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TMainform::PB1Paint(QPainter& p)
+{
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(GroupBox1->palette().window());
+    p.drawLine(10, 36, 33, 36);
+    // The outline's pen is centred on x 33..136 and y 23..49.
+    p.drawRect(QRectF(33, 23, 103, 26));
+    p.drawLine(137, 36, 160, 36);
+    p.fillRect(QRect(QPoint(34, 24), QPoint(134, 47)), toQColor(kelvane::BodyColor));
+}

@@ -1,0 +1,105 @@
+// The main window. Band state that is not in a control (band count, digits,
+// curband) lives in bands_; the band colours live in the panels, ring4's
+// visibility in ring4 and the component kind in Resistor1's check mark. Every
+// handler copies the controls into bands_, lets the engine apply its rule and
+// copies the result back, so the rules themselves are all in the engine.
+#pragma once
+
+#include <kelvane/bands.h>
+#include <kelvane/decode.h>
+
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class BandPanel;
+class NoToolTip;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QRadioButton;
+class Tselectcolor;
+class TTolform;
+class TAboutBox;
+
+class TMainform : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainform(QWidget* parent = nullptr);
+
+    // The three windows it opens; they are created after it.
+    void setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about);
+
+    // The band state with the colours, ring4's visibility and the kind read
+    // from the controls.
+    kelvane::BandState bandState() const;
+
+    void FormActivate();
+    void calcvalue();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenu();
+    void createControls();
+    void placeControls();
+    void connectControls();
+
+    void readBands();
+    void writeBands();
+    void showDisplay(const std::optional<kelvane::Display>& display);
+
+    void ringClick(int band); // bands 1..4: the colour dialog
+    void ring5Click();
+    void ToleranceChange(int index);
+    void N4colorringsClick(bool checked);
+    void N5colorringsClick(bool checked);
+    void setKind(bool resistor);
+    void Resistor1Click();
+    void Capasitor1Click();
+    void CalculateClick();
+    void ShowToolTips1Click();
+    void Exit1Click();
+    void About1Click();
+    void PB1Paint(QPainter& p);
+
+    kelvane::BandState bands_;
+
+    Tselectcolor* selectcolor_ = nullptr;
+    TTolform* tolform_ = nullptr;
+    TAboutBox* about_ = nullptr;
+
+    QAction* Exit1 = nullptr;
+    QAction* Resistor1 = nullptr;
+    QAction* Capasitor1 = nullptr;
+    QAction* ShowToolTips1 = nullptr;
+    QAction* About1 = nullptr;
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* Tol = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    std::array<BandPanel*, 5> ring{};
+    QRadioButton* N4colorrings = nullptr;
+    QRadioButton* N5colorrings = nullptr;
+    QLabel* textfield = nullptr;
+    QLabel* value = nullptr;
+    QLabel* dot = nullptr;
+    QLabel* dec = nullptr;
+    QLabel* enhet = nullptr;
+    QComboBox* Tolerance = nullptr;
+    QLineEdit* Entervalue = nullptr;
+    QRadioButton* Mohm = nullptr;
+    QRadioButton* Kohm = nullptr;
+    QRadioButton* ohm = nullptr;
+    QCheckBox* round = nullptr;
+    QLabel* actualvalue = nullptr;
+    NoToolTip* noToolTip_ = nullptr;
+};

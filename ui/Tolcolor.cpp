@@ -1,0 +1,51 @@
+#include "Tolcolor.h"
+
+#include "bandpanel.h"
+#include "look.h"
+
+namespace {
+
+struct Place {
+    const char* name; // object name and caption
+    int left, top, width;
+    int index; // tolerance list index
+};
+
+constexpr Place places[] = {
+    {"Green", 6, 6, 46, 5}, {"Brown", 58, 6, 46, 4},  {"Red", 110, 6, 45, 3},
+    {"Gold", 6, 38, 46, 2}, {"Silver", 58, 38, 45, 1}, {"None", 110, 38, 46, 0},
+};
+
+constexpr int panelHeight = 27;
+
+} // namespace
+
+TTolform::TTolform(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Tolform"));
+    setWindowTitle(tr("Tol."));
+    setFixedSize(161, 70);
+    setFont(layoutFont(false));
+    for (const Place& p : places) {
+        auto* panel = new BandPanel(QString::fromLatin1(p.name), BandPanel::Bevel::Lowered, this);
+        panel->setGeometry(p.left, p.top, p.width, panelHeight);
+        const kelvane::Colour colour = kelvane::toleranceList[static_cast<std::size_t>(p.index)].colour;
+        const auto hue = kelvane::hueOf(colour);
+        // "None" stands on the ordinary panel face, not on the body colour it picks.
+        if (hue)
+            panel->setColourValue(colour);
+        else
+            panel->setColor(palette().color(QPalette::Button));
+        const bool light = hue && kelvane::palette[static_cast<std::size_t>(*hue)].lightText;
+        panel->setCaption(QString::fromLatin1(p.name), light ? Qt::white : Qt::black);
+        const int index = p.index;
+        connect(panel, &BandPanel::clicked, this, [this, index] { toleranceClick(index); });
+    }
+}
+
+void TTolform::toleranceClick(int index)
+{
+    pick = kelvane::tolerancePick(index);
+    close();
+}

@@ -1,0 +1,20 @@
+// The tolerance dialog for band 5. A click on a colour stores the pick and
+// closes the dialog; the main window's refresh cycle colours the band and
+// selects the list item.
+#pragma once
+
+#include <kelvane/bands.h>
+
+#include <QDialog>
+
+class TTolform : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TTolform(QWidget* parent);
+
+    kelvane::TolerancePick pick;
+
+private:
+    void toleranceClick(int index);
+};

@@ -1,0 +1,80 @@
+#include "bandpanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+QColor toQColor(kelvane::Colour c)
+{
+    return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu), static_cast<int>((c >> 16) & 0xFFu));
+}
+
+BandPanel::BandPanel(const QString& name, Bevel bevel, QWidget* parent)
+    : QWidget(parent)
+    , bevel_(bevel)
+{
+    setObjectName(name);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void BandPanel::setColourValue(kelvane::Colour c)
+{
+    if (c == colour_)
+        return;
+    colour_ = c;
+    update();
+    emit colorChanged();
+}
+
+void BandPanel::setColor(const QColor& c)
+{
+    setColourValue(static_cast<kelvane::Colour>(c.red()) | static_cast<kelvane::Colour>(c.green()) << 8 |
+                   static_cast<kelvane::Colour>(c.blue()) << 16);
+}
+
+void BandPanel::setCaption(const QString& text, const QColor& textColour)
+{
+    caption_ = text;
+    textColour_ = textColour;
+    update();
+}
+
+void BandPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, toQColor(colour_));
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    auto frame = [&p](const QRect& f, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(f.topLeft(), f.topRight());
+        p.drawLine(f.topLeft(), f.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(f.bottomLeft(), f.bottomRight());
+        p.drawLine(f.topRight(), f.bottomRight());
+    };
+    if (bevel_ == Bevel::Raised) {
+        frame(r, light, dark);
+    } else {
+        frame(r, dark, light);
+        frame(r.adjusted(1, 1, -1, -1), dark, light);
+    }
+    if (!caption_.isEmpty()) {
+        p.setPen(textColour_);
+        p.setFont(font());
+        p.drawText(r, Qt::AlignCenter, caption_);
+    }
+}
+
+void BandPanel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void BandPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}

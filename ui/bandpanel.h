@@ -1,0 +1,46 @@
+// A flat coloured panel that reports clicks: the bands on the drawn component
+// and the colour buttons of the two dialogs. The colour is kept as the
+// engine's exact 32-bit value so that comparisons never go through QColor.
+#pragma once
+
+#include <kelvane/palette.h>
+
+#include <QColor>
+#include <QWidget>
+
+QColor toQColor(kelvane::Colour c);
+
+class BandPanel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
+
+public:
+    enum class Bevel { Raised, Lowered }; // Raised: one pixel; Lowered: inner and outer
+
+    BandPanel(const QString& name, Bevel bevel, QWidget* parent);
+
+    kelvane::Colour colourValue() const { return colour_; }
+    void setColourValue(kelvane::Colour c);
+    QColor color() const { return toQColor(colour_); }
+    void setColor(const QColor& c);
+
+    // A caption drawn centred, in the given colour.
+    void setCaption(const QString& text, const QColor& textColour);
+    QString caption() const { return caption_; }
+
+signals:
+    void clicked();
+    void colorChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    kelvane::Colour colour_ = kelvane::BodyColor;
+    Bevel bevel_;
+    QString caption_;
+    QColor textColour_;
+    bool pressed_ = false;
+};

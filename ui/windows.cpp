@@ -1,0 +1,28 @@
+#include "windows.h"
+
+#include "Aboutres.h"
+#include "Mainres.h"
+#include "Selcolor.h"
+#include "Tolcolor.h"
+#include "activation.h"
+#include "icon.h"
+
+#include <QApplication>
+
+Windows createWindows()
+{
+    QApplication::setWindowIcon(programIcon());
+    Windows w;
+    w.Mainform = std::make_unique<TMainform>();
+    w.selectcolor = new Tselectcolor(w.Mainform.get());
+    w.Tolform = new TTolform(w.Mainform.get());
+    w.AboutBox = new TAboutBox(w.Mainform.get());
+    w.Mainform->setWindows(w.selectcolor, w.Tolform, w.AboutBox);
+
+    auto* activation = new ActivationHandOver(w.Mainform.get());
+    for (QWidget* window : {static_cast<QWidget*>(w.selectcolor), static_cast<QWidget*>(w.Tolform),
+                            static_cast<QWidget*>(w.AboutBox)})
+        activation->track(window);
+    QObject::connect(activation, &ActivationHandOver::activated, w.Mainform.get(), &TMainform::FormActivate);
+    return w;
+}
