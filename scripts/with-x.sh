@@ -24,6 +24,8 @@ done
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$tmp/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 if [ "$wm" = 1 ]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
