@@ -4,14 +4,11 @@
 #include "windows.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The layouts are drawn for one look; a desktop theme must not restyle them.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    prepareApplication();
     const Windows windows = createWindows();
     windows.Mainform->show();
     return QApplication::exec();

@@ -8,10 +8,18 @@
 #include "icon.h"
 
 #include <QApplication>
+#include <QStyleFactory>
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    // The layouts are drawn for one look; a desktop theme must not restyle them.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(programIcon());
+}
 
 Windows createWindows()
 {
-    QApplication::setWindowIcon(programIcon());
     Windows w;
     w.Mainform = std::make_unique<TMainform>();
     w.selectcolor = new Tselectcolor(w.Mainform.get());

@@ -17,4 +17,7 @@ struct Windows {
     TAboutBox* AboutBox;
 };
 
+// The application's title, look and icon; before any window is created.
+void prepareApplication();
+
 Windows createWindows();

@@ -1,0 +1,86 @@
+// The program's windows as the program creates them, with the clicks and
+// reads the window tests share.
+#pragma once
+
+#include "Mainres.h"
+#include "Selcolor.h"
+#include "Tolcolor.h"
+#include "Aboutres.h"
+#include "activation.h"
+#include "bandpanel.h"
+#include "windows.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+struct Harness {
+    Windows w;
+    std::unique_ptr<QSignalSpy> activations; // cycles raised by activation
+
+    void start()
+    {
+        w = createWindows();
+        activations = std::make_unique<QSignalSpy>(w.Mainform->findChild<ActivationHandOver*>(),
+                                                   &ActivationHandOver::activated);
+        w.Mainform->show();
+    }
+    void stop()
+    {
+        activations.reset();
+        w = Windows{};
+    }
+
+    TMainform* main() const { return w.Mainform.get(); }
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        return main()->findChild<T*>(QString::fromLatin1(name));
+    }
+    BandPanel* ring(int band) const { return child<BandPanel>(QStringLiteral("ring%1").arg(band).toLatin1()); }
+    BandPanel* colourPanel(const char* name) const
+    {
+        return w.selectcolor->findChild<BandPanel*>(QString::fromLatin1(name));
+    }
+    BandPanel* tolerancePanel(const char* name) const
+    {
+        return w.Tolform->findChild<BandPanel*>(QString::fromLatin1(name));
+    }
+
+    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+
+    // The value box as a person reads it.
+    QString shown() const
+    {
+        if (!child<QLabel>("textfield")->isHidden())
+            return child<QLabel>("textfield")->text();
+        QString text;
+        for (const char* name : {"value", "dot", "dec", "enhet"}) {
+            auto* label = child<QLabel>(name);
+            if (label->isHidden())
+                return QStringLiteral("(%1 hidden)").arg(QLatin1String(name));
+            text += label->text();
+        }
+        return text;
+    }
+
+    QString tolerance() const { return child<QComboBox>("Tolerance")->currentText(); }
+};
+
+// Clicks band k and waits for the colour (or tolerance) dialog to be active.
+#define OPEN_BAND(h, k)                                                                                               \
+    do {                                                                                                              \
+        Harness::click((h).ring(k));                                                                                  \
+        QWidget* dialog_ = (k) == 5 ? static_cast<QWidget*>((h).w.Tolform) : (h).w.selectcolor;                      \
+        QTRY_VERIFY(dialog_->isVisible() && dialog_->isActiveWindow());                                               \
+    } while (false)
+
+// Picks a colour in the open dialog and waits for the main window to be active.
+#define PICK(h, panel)                                                                                                \
+    do {                                                                                                              \
+        Harness::click(panel);                                                                                        \
+        QTRY_VERIFY((h).main()->isActiveWindow());                                                                    \
+    } while (false)

@@ -1,0 +1,382 @@
+// The main window as it starts: state, layout, fonts, menu, tooltips and the
+// drawn component.
+#include "harness.h"
+
+#include <kelvane/decode.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QToolTip>
+
+#include <set>
+#include <string>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    Harness h;
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void init()
+    {
+        h.start();
+        QVERIFY(QTest::qWaitForWindowActive(h.main()));
+    }
+    void cleanup() { h.stop(); }
+
+    void startState()
+    {
+        TMainform* m = h.main();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Kelvane"));
+        QCOMPARE(m->objectName(), QStringLiteral("Mainform"));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Kelvane v2.11"));
+        const kelvane::BandState s = m->bandState();
+        QCOMPARE(s.bandcount, 4);
+        QCOMPARE(s.curband, 0);
+        for (int band = 1; band <= 5; ++band)
+            QCOMPARE(s.colour(band), kelvane::BodyColor);
+        QCOMPARE(s.digit1 + s.digit2 + s.digit3 + s.digit4, 0);
+        QVERIFY(h.ring(4)->isHidden());
+        QVERIFY(s.resistor);
+        QVERIFY(h.child<QRadioButton>("N4colorrings")->isChecked());
+        QVERIFY(h.child<QRadioButton>("ohm")->isChecked());
+        QVERIFY(h.child<QCheckBox>("round")->isChecked());
+        QVERIFY(h.child<QLineEdit>("Entervalue")->text().isEmpty());
+        QVERIFY(!m->findChild<QAction*>(QStringLiteral("ShowToolTips1"))->isChecked());
+        QVERIFY(h.ring(1)->toolTip().isEmpty());
+        // The first activation has run the cycle.
+        QCOMPARE(h.activations->count(), 1);
+        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+        for (const char* name : {"value", "dot", "dec", "enhet"})
+            QVERIFY2(h.child(name)->isHidden(), name);
+        QCOMPARE(h.tolerance(), QStringLiteral("20%"));
+        // The other windows exist, hidden.
+        for (QWidget* window : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform),
+                                static_cast<QWidget*>(h.w.AboutBox)})
+            QVERIFY(!window->isVisible());
+        QCOMPARE(h.w.selectcolor->objectName(), QStringLiteral("selectcolor"));
+        QCOMPARE(h.w.Tolform->objectName(), QStringLiteral("Tolform"));
+        QCOMPARE(h.w.AboutBox->objectName(), QStringLiteral("AboutBox"));
+    }
+
+    void clientArea()
+    {
+        TMainform* m = h.main();
+        QCOMPARE(m->centralWidget()->size(), QSize(291, 245));
+        QCOMPARE(m->centralWidget()->y(), m->menuBar()->height());
+        QCOMPARE(m->minimumSize(), m->maximumSize());
+        QCOMPARE(m->height(), 245 + m->menuBar()->height());
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("rect");
+        const struct {
+            const char* name;
+            const char* parent;
+            int x, y, w, h; // -1: not fixed by the layout
+        } rows[] = {
+            {"GroupBox1", "client", 5, 4, 281, 89},   {"PB1", "GroupBox1", 91, 8, 173, 65},
+            {"ring1", "GroupBox1", 136, 32, 8, 25},   {"ring2", "GroupBox1", 152, 32, 8, 25},
+            {"ring3", "GroupBox1", 168, 32, 8, 25},   {"ring4", "GroupBox1", 184, 32, 8, 25},
+            {"ring5", "GroupBox1", 208, 32, 8, 25},   {"N4colorrings", "GroupBox1", 24, 24, 65, 17},
+            {"N5colorrings", "GroupBox1", 24, 48, 65, 17}, {"GroupBox2", "client", 5, 94, 161, 57},
+            {"textfield", "GroupBox2", 16, 24, 129, 13}, {"value", "GroupBox2", 31, 24, 58, 13},
+            {"dot", "GroupBox2", 88, 24, -1, 13},     {"dec", "GroupBox2", 93, 24, 20, 13},
+            {"enhet", "GroupBox2", 107, 24, 46, 13},  {"Tol", "client", 172, 94, 114, 57},
+            {"Tolerance", "Tol", 24, 24, 65, -1},     {"GroupBox3", "client", 5, 152, 281, 89},
+            {"Entervalue", "GroupBox3", 16, 24, 73, 21}, {"Mohm", "GroupBox3", 96, 24, 60, 17},
+            {"Kohm", "GroupBox3", 96, 40, 60, 17},    {"ohm", "GroupBox3", 96, 56, 60, 17},
+            {"round", "GroupBox3", 168, 24, 97, 17},  {"Calculate", "GroupBox3", 168, 48, 97, 25},
+            {"Bevel1", "GroupBox3", 16, 54, 73, 17},  {"actualvalue", "GroupBox3", 17, 57, 71, 13},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString::fromLatin1(r.parent) << QRect(r.x, r.y, r.w, r.h);
+    }
+    void geometry()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QRect, rect);
+        QWidget* w = h.child(QTest::currentDataTag());
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget()->objectName(), parent);
+        QCOMPARE(w->x(), rect.x());
+        QCOMPARE(w->y(), rect.y());
+        if (rect.width() >= 0)
+            QCOMPARE(w->width(), rect.width());
+        if (rect.height() >= 0)
+            QCOMPARE(w->height(), rect.height());
+    }
+
+    void captionsAndFonts_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("bold");
+        const struct {
+            const char* name;
+            const char* caption;
+            bool bold;
+        } rows[] = {
+            {"GroupBox1", "Color code", true},  {"GroupBox2", "Resistance", true},
+            {"Tol", "Tolerance", true},         {"GroupBox3", "Enter value", true},
+            {"N4colorrings", "4 bands", false}, {"N5colorrings", "5 bands", false},
+            {"Mohm", "Mohm", false},            {"Kohm", "Kohm", false},
+            {"ohm", "ohm", false},              {"round", "round to nearest", false},
+            {"Calculate", "Calculate", false},  {"textfield", "Select colors", true},
+            {"actualvalue", "", false},         {"Entervalue", "", true},
+            {"Tolerance", "", true},            {"value", "", true},
+            {"enhet", "", true},                {"ring1", "", true},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString::fromUtf8(r.caption) << r.bold;
+    }
+    void captionsAndFonts()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, bold);
+        QWidget* w = h.child(QTest::currentDataTag());
+        if (auto* box = qobject_cast<QGroupBox*>(w))
+            QCOMPARE(box->title(), caption);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            QCOMPARE(button->text(), caption);
+        else if (auto* label = qobject_cast<QLabel*>(w); label && !caption.isEmpty())
+            QCOMPARE(label->text(), caption);
+        QCOMPARE(w->font().bold(), bold);
+        QCOMPARE(w->font().pixelSize(), 11);
+        // The face is really there, not a substitute.
+        QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans Narrow"));
+    }
+
+    // Unchecked radio buttons stand in the chain but Tab skips them: arrows
+    // move within a group.
+    void tabOrder()
+    {
+        const QStringList expected{"N4colorrings", "N5colorrings", "Tolerance", "Entervalue", "Mohm",
+                                   "Kohm",         "ohm",          "round",     "Calculate"};
+        QWidget* w = h.child("N4colorrings");
+        QStringList chain;
+        for (int i = 0; i < expected.size(); ++i) {
+            chain << w->objectName();
+            do
+                w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty());
+        }
+        QCOMPARE(chain, expected);
+        for (int band = 1; band <= 5; ++band)
+            QCOMPARE(h.ring(band)->focusPolicy(), Qt::NoFocus);
+    }
+
+    void menu_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("Exit1") << "&File" << "E&xit" << QKeySequence() << false << false;
+        QTest::newRow("Resistor1") << "&Component" << "&Resistor" << QKeySequence(QStringLiteral("Ctrl+R")) << true
+                                   << true;
+        QTest::newRow("Capasitor1") << "&Component" << "&Capasitor" << QKeySequence(QStringLiteral("Ctrl+C"))
+                                    << true << false;
+        QTest::newRow("ShowToolTips1") << "&Help" << "&Show ToolTips" << QKeySequence() << true << false;
+        QTest::newRow("N1") << "&Help" << "" << QKeySequence() << false << false;
+        QTest::newRow("About1") << "&Help" << "&About..." << QKeySequence() << false << false;
+    }
+    void menu()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(bool, checkable);
+        QFETCH(bool, checked);
+        auto* action = h.main()->findChild<QAction*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(action);
+        QMenu* owner = nullptr;
+        for (QAction* top : h.main()->menuBar()->actions())
+            if (top->menu() && top->menu()->actions().contains(action))
+                owner = top->menu();
+        QVERIFY(owner);
+        QCOMPARE(owner->title(), menu);
+        QCOMPARE(action->text(), text);
+        QCOMPARE(action->isSeparator(), text.isEmpty());
+        QCOMPARE(action->shortcut(), shortcut);
+        QCOMPARE(action->isCheckable(), checkable);
+        QCOMPARE(action->isChecked(), checked);
+    }
+
+    void toolTips()
+    {
+        const struct {
+            const char* name;
+            const char* tip;
+        } rows[] = {
+            {"GroupBox1", "Click on band to \nselect color"},
+            {"ring1", "Band 1"},
+            {"ring2", "Band 2"},
+            {"ring3", "Band 3"},
+            {"ring4", "Band 4"},
+            {"ring5", "Tolerance"},
+            {"N4colorrings", "Set number of\ncolorbands to 4"},
+            {"N5colorrings", "Set number of\ncolorbands to 5"},
+            {"GroupBox2", "Display component value"},
+            {"Tolerance", "Select / display\n component tolerance"},
+            {"Entervalue", "Enter component value"},
+            {"Mohm", "Select to multiply entered value\nwith 1 M (1.000.000)"},
+            {"Kohm", "Select to multiply entered \nvalue with 1 K (1000)"},
+            {"ohm", "Select to multiply entered\n value with 1"},
+            {"round", "Select to round componentvalue\nto nearest standard value. De select\nto always round up."},
+            {"Calculate", "Click to calculate \ncolorcode"},
+            {"actualvalue", "Display entered value\nwith right multiplier"},
+        };
+        auto* item = h.main()->findChild<QAction*>(QStringLiteral("ShowToolTips1"));
+        auto tipShownOn = [](QWidget* w) {
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return QStringLiteral("(a tip stays up)");
+            const QPoint at = w->rect().center();
+            QHelpEvent event(QEvent::ToolTip, at, w->mapToGlobal(at));
+            QCoreApplication::sendEvent(w, &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        for (int round = 0; round < 4; ++round) {
+            item->trigger();
+            const bool on = round % 2 == 0;
+            QCOMPARE(item->isChecked(), on);
+            for (const auto& r : rows) {
+                QWidget* w = h.child(r.name);
+                QCOMPARE(w->toolTip(), on ? QString::fromLatin1(r.tip) : QString());
+            }
+            QCOMPARE(tipShownOn(h.ring(1)), on ? QStringLiteral("Band 1") : QString());
+            // Neither the drawing nor the value labels show a tip, not even their parent's.
+            for (const char* name : {"PB1", "textfield", "value", "dot", "dec", "enhet"})
+                QCOMPARE(tipShownOn(h.child(name)), QString());
+        }
+        QToolTip::hideText();
+    }
+
+    void drawing_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("body"); // BodyColor, else black
+        QTest::newRow("body left") << QPoint(40, 30) << true;
+        QTest::newRow("body right") << QPoint(130, 45) << true;
+        QTest::newRow("body top") << QPoint(80, 24) << true;
+        QTest::newRow("body bottom") << QPoint(80, 47) << true;
+        QTest::newRow("outline left") << QPoint(33, 36) << false;
+        QTest::newRow("outline right") << QPoint(136, 30) << false;
+        QTest::newRow("outline top") << QPoint(80, 23) << false;
+        QTest::newRow("outline bottom") << QPoint(80, 49) << false;
+        QTest::newRow("left lead") << QPoint(20, 36) << false;
+        QTest::newRow("right lead") << QPoint(150, 36) << false;
+    }
+    void drawing()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(bool, body);
+        QWidget* pb1 = h.child("PB1");
+        const QImage image = pb1->grab().toImage();
+        QCOMPARE(image.size(), QSize(173, 65));
+        const QColor expected = body ? toQColor(kelvane::BodyColor) : QColor(Qt::black);
+        QCOMPARE(image.pixelColor(at), expected);
+        // Around the drawing the paint area keeps the face colour.
+        const QColor face = pb1->palette().color(QPalette::Window);
+        for (const QPoint& p : {QPoint(5, 36), QPoint(80, 10), QPoint(20, 45), QPoint(165, 36), QPoint(80, 60)})
+            QCOMPARE(image.pixelColor(p), face);
+    }
+
+    // Every value text the decoder can produce stands on one line in its box.
+    void valueTextsFit()
+    {
+        std::set<std::string> values, decs, enhets;
+        for (bool resistor : {true, false})
+            for (int a = 1; a <= 9; ++a)
+                for (int b = 0; b <= 9; ++b)
+                    for (int c = 0; c <= 9; ++c)
+                        for (int m = 0; m < static_cast<int>(kelvane::hueCount); ++m)
+                            for (int bandcount : {4, 5}) {
+                                kelvane::BandState s;
+                                s.bandcount = static_cast<std::uint8_t>(bandcount);
+                                s.resistor = resistor;
+                                s.digit1 = static_cast<std::uint8_t>(a);
+                                s.digit2 = static_cast<std::uint8_t>(b);
+                                s.digit3 = static_cast<std::uint8_t>(c);
+                                const auto hue = static_cast<kelvane::Hue>(m);
+                                s.colour(bandcount - 1) = kelvane::colourOf(hue);
+                                s.digit(bandcount - 1) = kelvane::valueOf(hue);
+                                const kelvane::Display d = kelvane::calcvalue(s);
+                                values.insert(d.value);
+                                decs.insert(d.dec);
+                                enhets.insert(d.enhet);
+                            }
+        QVERIFY(enhets.size() == 6);
+        auto fits = [this](const char* name, const std::set<std::string>& texts) {
+            auto* label = h.child<QLabel>(name);
+            const QFontMetrics metrics(label->font());
+            QVERIFY(metrics.height() <= label->height());
+            for (const std::string& t : texts) {
+                const QString text = QString::fromStdString(t);
+                QVERIFY2(metrics.horizontalAdvance(text) <= label->width(), qPrintable(text));
+            }
+        };
+        fits("value", values);
+        fits("dec", decs);
+        fits("enhet", enhets);
+        // The comma's own box ends where the decimals begin.
+        auto* dot = h.child<QLabel>("dot");
+        QVERIFY(dot->x() + QFontMetrics(dot->font()).horizontalAdvance(QLatin1Char(',')) <= h.child("dec")->x());
+        fits("textfield", {"Select colors"});
+        fits("actualvalue", {"990000000"});
+    }
+
+    void captionsFit()
+    {
+        // Both kinds' unit captions, and every caption with its indicator.
+        for (bool capacitor : {false, true}) {
+            if (capacitor)
+                h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
+            for (auto* button : h.main()->findChildren<QAbstractButton*>())
+                QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+            for (auto* box : h.main()->findChildren<QGroupBox*>()) {
+                const int title = QFontMetrics(box->font()).horizontalAdvance(box->title());
+                QVERIFY2(title + 16 <= box->width(), qPrintable(box->objectName()));
+            }
+        }
+        auto* list = h.child<QComboBox>("Tolerance");
+        QVERIFY(list->sizeHint().width() <= list->width());
+    }
+
+    void kindByShortcuts()
+    {
+        TMainform* m = h.main();
+        QTest::keyClick(m, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(m->findChild<QAction*>(QStringLiteral("Capasitor1"))->isChecked());
+        QVERIFY(!m->bandState().resistor);
+        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), QStringLiteral("Capacitance"));
+        QCOMPARE(h.child<QAbstractButton>("Mohm")->text(), QStringLiteral("\u00B5F"));
+        QCOMPARE(h.child<QAbstractButton>("Kohm")->text(), QStringLiteral("nF"));
+        QCOMPARE(h.child<QAbstractButton>("ohm")->text(), QStringLiteral("pF"));
+        // The unit tooltips keep their wording.
+        m->findChild<QAction*>(QStringLiteral("ShowToolTips1"))->trigger();
+        QCOMPARE(h.child("ohm")->toolTip(), QStringLiteral("Select to multiply entered\n value with 1"));
+        QTest::keyClick(m, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(m->bandState().resistor);
+        QVERIFY(!m->findChild<QAction*>(QStringLiteral("Capasitor1"))->isChecked());
+        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), QStringLiteral("Resistance"));
+        QCOMPARE(h.child<QAbstractButton>("Mohm")->text(), QStringLiteral("Mohm"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
