@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -41,8 +42,9 @@ void ActivationHandOver::focusWindowChanged(QWindow* window)
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->windowHandle() == window) {
-            if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip)
-                return; // menus and tips belong to the window under them
+            if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip || !w->isVisible())
+                return; // menus and tips belong to the window under them; a late word for a
+                        // window already gone says nothing
             last_ = isTracked(w) ? Last::Tracked : Last::Other;
             lastWindow_ = w;
             return;
@@ -63,7 +65,9 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         // A bare X server activates nothing by itself.
         main_->activateWindow();
     } else if (type == QEvent::MouseButtonPress && last_ == Last::Tracked && widget->window() == main_) {
+        // Without a window manager a click activates nothing by itself.
         becomeMain();
+        main_->activateWindow();
     } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_) {
         // The active window is going away: hand activation back ourselves.
         const bool wasTracked = last_ == Last::Tracked;
@@ -72,7 +76,9 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         else
             last_ = Last::Main;
         lastWindow_ = nullptr;
-        main_->activateWindow();
+        // After the hide is done: the platform may still deactivate the window
+        // that goes, and that must not undo the hand-over.
+        QTimer::singleShot(0, main_, [this] { main_->activateWindow(); });
     }
     return false;
 }

@@ -50,7 +50,12 @@ struct Harness {
         return w.Tolform->findChild<BandPanel*>(QString::fromLatin1(name));
     }
 
-    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    // A click, and what the window system makes of it before the next one.
+    static void click(QWidget* widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QCoreApplication::processEvents();
+    }
 
     // The value box as a person reads it.
     QString shown() const

@@ -1,0 +1,400 @@
+// Decoding by clicks: the colour and tolerance dialogs, the band-count and
+// kind switches, the tolerance list, and when the refresh cycle runs.
+#include "harness.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+using kelvane::colourOf;
+using kelvane::Hue;
+
+const char* const colourNames[] = {"black", "brown", "red",    "orange", "yellow", "green",
+                                   "blue",  "violet", "gray",  "white",  "Gold",   "Silver"};
+
+} // namespace
+
+class DecodingTest : public QObject {
+    Q_OBJECT
+
+    Harness h;
+
+    // Colours band k by a pick in the colour dialog.
+    void colourBand(int band, const char* colour)
+    {
+        OPEN_BAND(h, band);
+        PICK(h, h.colourPanel(colour));
+    }
+
+    QString offered() const
+    {
+        QStringList names;
+        for (const char* name : colourNames)
+            if (!h.colourPanel(name)->isHidden())
+                names << QString::fromLatin1(name);
+        return names.join(QLatin1Char(' '));
+    }
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void init()
+    {
+        h.start();
+        QVERIFY(QTest::qWaitForWindowActive(h.main()));
+    }
+    void cleanup() { h.stop(); }
+
+    void dialogLayouts()
+    {
+        QCOMPARE(h.w.selectcolor->size(), QSize(263, 70));
+        QCOMPARE(h.w.selectcolor->minimumSize(), h.w.selectcolor->maximumSize());
+        QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Select color"));
+        QCOMPARE(h.w.Tolform->size(), QSize(161, 70));
+        QCOMPARE(h.w.Tolform->windowTitle(), QStringLiteral("Tol."));
+        const struct {
+            const char* name;
+            const char* caption;
+            int x, y, w;
+            kelvane::Colour colour;
+            bool shown;
+        } colours[] = {
+            {"black", "Black", 6, 6, 46, 0, true},          {"brown", "Brown", 58, 6, 45, 1655956, true},
+            {"red", "Red", 109, 6, 45, 255, true},          {"orange", "Orange", 160, 6, 46, 36095, true},
+            {"yellow", "Yellow", 211, 6, 46, 65535, true},  {"green", "Green", 6, 38, 46, 32768, true},
+            {"blue", "Blue", 58, 38, 45, 14090240, true},   {"violet", "Violet", 109, 38, 45, 8388736, true},
+            {"gray", "Gray", 160, 38, 46, 8421504, true},   {"white", "White", 211, 38, 46, 16777215, true},
+            {"Gold", "Gold", 211, 38, 46, 5941448, false},  {"Silver", "Silver", 160, 38, 46, 12632256, false},
+        };
+        for (const auto& c : colours) {
+            BandPanel* p = h.colourPanel(c.name);
+            QVERIFY2(p, c.name);
+            QCOMPARE(p->geometry(), QRect(c.x, c.y, c.w, 27));
+            QCOMPARE(p->caption(), QString::fromLatin1(c.caption));
+            QCOMPARE(p->colourValue(), c.colour);
+            QCOMPARE(!p->isHidden(), c.shown);
+        }
+        const struct {
+            const char* name;
+            int x, y, w;
+        } tolerances[] = {{"Green", 6, 6, 46},  {"Brown", 58, 6, 46},  {"Red", 110, 6, 45},
+                          {"Gold", 6, 38, 46}, {"Silver", 58, 38, 45}, {"None", 110, 38, 46}};
+        for (const auto& t : tolerances) {
+            BandPanel* p = h.tolerancePanel(t.name);
+            QVERIFY2(p, t.name);
+            QCOMPARE(p->geometry(), QRect(t.x, t.y, t.w, 27));
+            QCOMPARE(p->caption(), QString::fromLatin1(t.name));
+        }
+    }
+
+    void wholeDecodingByClicks()
+    {
+        const QPoint origin = h.main()->pos();
+        OPEN_BAND(h, 1);
+        QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring1"));
+        QCOMPARE(h.w.selectcolor->pos(), origin + QPoint(17, 30));
+        QCOMPARE(h.w.selectcolor->pick.pickcolor, kelvane::BodyColor);
+        QCOMPARE(h.w.selectcolor->pick.pickdigit, 0);
+        QVERIFY(h.colourPanel("black")->isHidden());
+        const int before = h.activations->count();
+        PICK(h, h.colourPanel("yellow"));
+        QCOMPARE(h.activations->count(), before + 1);
+        QVERIFY(!h.w.selectcolor->isVisible());
+        QVERIFY(!h.colourPanel("black")->isHidden());
+        QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Yellow));
+        QCOMPARE(h.main()->bandState().digit1, 4);
+        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+
+        colourBand(2, "violet");
+        QCOMPARE(h.main()->bandState().digit2, 7);
+        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+
+        OPEN_BAND(h, 3);
+        QCOMPARE(offered(), QStringLiteral("black brown red orange yellow green blue violet Gold Silver"));
+        PICK(h, h.colourPanel("red"));
+        QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
+
+        OPEN_BAND(h, 5);
+        QCOMPARE(h.w.Tolform->pos(), origin + QPoint(136, 30));
+        QCOMPARE(h.w.Tolform->windowTitle(), QStringLiteral("Tol."));
+        QCOMPARE(h.w.Tolform->pick.bandcolor, kelvane::BodyColor);
+        QCOMPARE(h.w.Tolform->pick.tolindex, 0);
+        PICK(h, h.tolerancePanel("Gold"));
+        QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Gold));
+        QCOMPARE(h.tolerance(), QStringLiteral("5%"));
+        QCOMPARE(h.main()->bandState().curband, 3);
+        QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
+        QCOMPARE(h.activations->count(), before + 4);
+    }
+
+    void panelSets_data()
+    {
+        QTest::addColumn<int>("bandcount");
+        QTest::addColumn<int>("band");
+        QTest::addColumn<QString>("offered");
+        const QString digits = QStringLiteral("black brown red orange yellow green blue violet gray white");
+        QTest::newRow("band 1") << 4 << 1 << QStringLiteral("brown red orange yellow green blue violet gray white");
+        QTest::newRow("band 2") << 4 << 2 << digits;
+        QTest::newRow("band 3, four bands")
+            << 4 << 3 << QStringLiteral("black brown red orange yellow green blue violet Gold Silver");
+        QTest::newRow("band 3, five bands") << 5 << 3 << digits;
+        QTest::newRow("band 4") << 5 << 4 << QStringLiteral("black brown red orange yellow green blue Gold Silver");
+    }
+    void panelSets()
+    {
+        QFETCH(int, bandcount);
+        QFETCH(int, band);
+        QFETCH(QString, offered);
+        if (bandcount == 5)
+            Harness::click(h.child("N5colorrings"));
+        OPEN_BAND(h, band);
+        QCOMPARE(this->offered(), offered);
+        // Closing restores the layout's set.
+        h.w.selectcolor->close();
+        QTRY_VERIFY(h.main()->isActiveWindow());
+        QCOMPARE(this->offered(),
+                 QStringLiteral("black brown red orange yellow green blue violet gray white"));
+    }
+
+    // A band clicked while the dialog is open for another band gets its own
+    // set, never what is left of the other band's.
+    void retargetedDialog()
+    {
+        OPEN_BAND(h, 3);
+        h.w.selectcolor->move(h.w.selectcolor->pos() + QPoint(40, 40));
+        Harness::click(h.ring(1));
+        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        QCOMPARE(offered(), QStringLiteral("brown red orange yellow green blue violet gray white"));
+        QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring1"));
+        QCOMPARE(h.w.selectcolor->pos(), h.main()->pos() + QPoint(17, 30));
+        QCOMPARE(h.main()->bandState().curband, 1);
+        PICK(h, h.colourPanel("green"));
+        QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Green));
+        QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
+    }
+
+    void closeBoxKeepsTheBand()
+    {
+        colourBand(1, "yellow");
+        colourBand(2, "violet");
+        colourBand(3, "red");
+        for (int round = 0; round < 3; ++round) {
+            const int before = h.activations->count();
+            OPEN_BAND(h, 2);
+            QCOMPARE(h.w.selectcolor->pick.pickcolor, colourOf(Hue::Violet));
+            h.w.selectcolor->close();
+            QTRY_VERIFY(h.main()->isActiveWindow());
+            QCOMPARE(h.activations->count(), before + 1);
+            QCOMPARE(h.ring(2)->colourValue(), colourOf(Hue::Violet));
+            QCOMPARE(h.main()->bandState().digit2, 7);
+            QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
+        }
+    }
+
+    // The cycle runs once, on the press, before the band's own handler.
+    void clickIntoMainWhileDialogIsOpen()
+    {
+        colourBand(1, "yellow");
+        OPEN_BAND(h, 1);
+        const int before = h.activations->count();
+        int seenByHandler = -1;
+        connect(h.ring(2), &BandPanel::clicked, this, [&] { seenByHandler = h.activations->count(); });
+        Harness::click(h.ring(2));
+        QCOMPARE(seenByHandler, before + 1);
+        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        QCOMPARE(h.activations->count(), before + 1);
+        QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring2"));
+
+        // A click on no control: the cycle re-applies the preload, the dialog stays.
+        Harness::click(h.child("GroupBox2"));
+        QCOMPARE(h.activations->count(), before + 2);
+        QVERIFY(h.w.selectcolor->isVisible());
+        QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Yellow));
+        QCOMPARE(h.ring(2)->colourValue(), kelvane::BodyColor);
+        h.w.selectcolor->activateWindow();
+        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        PICK(h, h.colourPanel("violet"));
+        QCOMPARE(h.ring(2)->colourValue(), colourOf(Hue::Violet));
+        QCOMPARE(h.activations->count(), before + 3);
+    }
+
+    void returningFromAnotherProgramRunsNothing()
+    {
+        const int before = h.activations->count();
+        QWindow other; // stands for another program's window
+        other.resize(50, 50);
+        other.show();
+        other.requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), &other);
+        h.main()->activateWindow();
+        QTRY_VERIFY(h.main()->isActiveWindow());
+        QCOMPARE(h.activations->count(), before);
+    }
+
+    void messageBoxClosingRunsNothing()
+    {
+        colourBand(1, "yellow");
+        const int before = h.activations->count();
+        h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4k7"));
+        bool boxSeen = false;
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            QWidget* box = QApplication::activeModalWidget();
+            QTRY_VERIFY(box->isActiveWindow());
+            boxSeen = true;
+            box->close();
+        });
+        Harness::click(h.child("Calculate"));
+        QVERIFY(boxSeen);
+        QTRY_VERIFY(h.main()->isActiveWindow());
+        QTest::qWait(50);
+        QCOMPARE(h.activations->count(), before);
+    }
+
+    void bandCountSwitches()
+    {
+        // Gold on band 3 with four bands, then five bands.
+        colourBand(1, "yellow");
+        colourBand(2, "violet");
+        colourBand(3, "Gold");
+        QCOMPARE(h.shown(), QStringLiteral("4,7 ohm"));
+        Harness::click(h.child("N5colorrings"));
+        QVERIFY(!h.ring(4)->isHidden());
+        QCOMPARE(h.ring(4)->colourValue(), kelvane::BodyColor);
+        QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
+        QCOMPARE(h.main()->bandState().digit3, 1);
+        QCOMPARE(h.main()->bandState().curband, 0);
+        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+
+        // Five bands complete, then "5 bands" again changes nothing.
+        colourBand(3, "white");
+        colourBand(4, "brown");
+        QCOMPARE(h.shown(), QStringLiteral("4,79 Kohm"));
+        Harness::click(h.child("N5colorrings"));
+        QCOMPARE(h.ring(4)->colourValue(), colourOf(Hue::Brown));
+        QCOMPARE(h.main()->bandState().curband, 4);
+        QCOMPARE(h.shown(), QStringLiteral("4,79 Kohm"));
+
+        // White third digit, then four bands: band 3 empties, band 4 keeps its
+        // colour hidden until the next "5 bands" empties it.
+        Harness::click(h.child("N4colorrings"));
+        QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
+        QVERIFY(h.ring(4)->isHidden());
+        QCOMPARE(h.ring(4)->colourValue(), colourOf(Hue::Brown));
+        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+        Harness::click(h.child("N5colorrings"));
+        QCOMPARE(h.ring(4)->colourValue(), kelvane::BodyColor);
+
+        // Violet third digit stays and becomes the multiplier.
+        colourBand(3, "violet");
+        Harness::click(h.child("N4colorrings"));
+        QCOMPARE(h.ring(3)->colourValue(), colourOf(Hue::Violet));
+        QCOMPARE(h.shown(), QStringLiteral("470 Mohm"));
+    }
+
+    // Five bands, the dialog open on a White band 3, then "4 bands": a later
+    // White or Gray pick in the still open dialog must not become ×10^9.
+    void switchToFourBandsWithTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("white") << "white" << "Select colors";
+        QTest::newRow("gray") << "gray" << "Select colors";
+        QTest::newRow("red") << "red" << "9,9 Kohm";
+    }
+    void switchToFourBandsWithTheDialogOpen()
+    {
+        QFETCH(QString, colour);
+        QFETCH(QString, shown);
+        Harness::click(h.child("N5colorrings"));
+        colourBand(1, "white");
+        colourBand(2, "white");
+        colourBand(3, "white");
+        OPEN_BAND(h, 3);
+        QCOMPARE(offered(), QStringLiteral("black brown red orange yellow green blue violet gray white"));
+        Harness::click(h.child("N4colorrings")); // the cycle runs on the press as well
+        QCOMPARE(h.main()->bandState().curband, 3);
+        QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
+        QVERIFY(h.w.selectcolor->isVisible());
+        h.w.selectcolor->activateWindow();
+        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        PICK(h, h.colourPanel(colour.toLatin1().constData()));
+        QCOMPARE(h.shown(), shown);
+        if (shown == QStringLiteral("Select colors"))
+            QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
+    }
+
+    void switchWithTheDialogOpenSendsThePickNowhere()
+    {
+        colourBand(1, "yellow");
+        OPEN_BAND(h, 2);
+        Harness::click(h.child("N5colorrings"));
+        QCOMPARE(h.main()->bandState().curband, 0);
+        h.w.selectcolor->activateWindow();
+        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        PICK(h, h.colourPanel("violet"));
+        QCOMPARE(h.ring(2)->colourValue(), kelvane::BodyColor);
+        QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Yellow));
+    }
+
+    void toleranceListAndDialog()
+    {
+        auto* list = h.child<QComboBox>("Tolerance");
+        list->setCurrentIndex(1); // as a selection by the user
+        QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Silver));
+        OPEN_BAND(h, 5);
+        QCOMPARE(h.w.Tolform->pick.bandcolor, colourOf(Hue::Silver));
+        QCOMPARE(h.w.Tolform->pick.tolindex, 1);
+        h.w.Tolform->close();
+        QTRY_VERIFY(h.main()->isActiveWindow());
+        QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Silver));
+        QCOMPARE(h.tolerance(), QStringLiteral("10%"));
+
+        OPEN_BAND(h, 5);
+        PICK(h, h.tolerancePanel("None"));
+        QCOMPARE(h.ring(5)->colourValue(), kelvane::BodyColor);
+        QCOMPARE(h.tolerance(), QStringLiteral("20%"));
+
+        list->setCurrentIndex(5);
+        QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Green));
+        // Typed text: nothing selected, the text goes at once, the colour stays.
+        list->lineEdit()->setFocus();
+        QTest::keyClick(list->lineEdit(), Qt::Key_End);
+        QTest::keyClicks(list->lineEdit(), QStringLiteral("7"));
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->currentText(), QString());
+        QCOMPARE(h.w.Tolform->pick.tolindex, 255);
+        QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Green));
+        OPEN_BAND(h, 5);
+        QCOMPARE(h.w.Tolform->pick.tolindex, 255);
+        PICK(h, h.tolerancePanel("Red"));
+        QCOMPARE(h.tolerance(), QStringLiteral("2%"));
+    }
+
+    void componentKind()
+    {
+        colourBand(1, "yellow");
+        colourBand(2, "violet");
+        colourBand(3, "red");
+        auto* resistor = h.main()->findChild<QAction*>(QStringLiteral("Resistor1"));
+        auto* capacitor = h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"));
+        capacitor->trigger();
+        QCOMPARE(h.shown(), QStringLiteral("4,7 nF"));
+        capacitor->trigger(); // the checked kind again: still checked, cycle reruns
+        QVERIFY(capacitor->isChecked());
+        QVERIFY(!resistor->isChecked());
+        QCOMPARE(h.shown(), QStringLiteral("4,7 nF"));
+        QCOMPARE(h.ring(3)->colourValue(), colourOf(Hue::Red));
+        QCOMPARE(h.main()->bandState().curband, 0);
+        resistor->trigger();
+        QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
+        QCOMPARE(h.main()->bandState().digit3, 2);
+    }
+};
+
+QTEST_MAIN(DecodingTest)
+#include "tst_decoding.moc"
