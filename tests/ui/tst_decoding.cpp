@@ -1,6 +1,6 @@
 // Decoding by clicks: the colour and tolerance dialogs, the band-count and
 // kind switches, the tolerance list, and when the refresh cycle runs.
-#include "harness.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -19,17 +19,9 @@ const char* const colourNames[] = {"black", "brown", "red",    "orange", "yellow
 
 } // namespace
 
-class DecodingTest : public QObject {
+class DecodingTest : public WindowTest {
     Q_OBJECT
 
-    Harness h;
-
-    // Colours band k by a pick in the colour dialog.
-    void colourBand(int band, const char* colour)
-    {
-        OPEN_BAND(h, band);
-        PICK(h, h.colourPanel(colour));
-    }
 
     QString offered() const
     {
@@ -41,13 +33,6 @@ class DecodingTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        h.start();
-        QVERIFY(QTest::qWaitForWindowActive(h.main()));
-    }
-    void cleanup() { h.stop(); }
 
     void dialogLayouts()
     {

@@ -1,5 +1,5 @@
 // Encoding by typing and clicking, the error box, and the About box.
-#include "harness.h"
+#include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,10 +23,8 @@ struct BoxSeen {
 
 } // namespace
 
-class EncodingTest : public QObject {
+class EncodingTest : public WindowTest {
     Q_OBJECT
-
-    Harness h;
 
     void type(const QString& entry)
     {
@@ -67,20 +65,8 @@ class EncodingTest : public QObject {
         return names.join(QLatin1Char(' '));
     }
 
-    void colourBand(int band, const char* colour)
-    {
-        OPEN_BAND(h, band);
-        PICK(h, h.colourPanel(colour));
-    }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        h.start();
-        QVERIFY(QTest::qWaitForWindowActive(h.main()));
-    }
-    void cleanup() { h.stop(); }
 
     void byTyping_data()
     {

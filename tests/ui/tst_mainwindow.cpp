@@ -1,6 +1,6 @@
 // The main window as it starts: state, layout, fonts, menu, tooltips and the
 // drawn component.
-#include "harness.h"
+#include "windowtest.h"
 
 #include <kelvane/decode.h>
 
@@ -21,19 +21,10 @@
 #include <set>
 #include <string>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
-    Harness h;
-
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        h.start();
-        QVERIFY(QTest::qWaitForWindowActive(h.main()));
-    }
-    void cleanup() { h.stop(); }
 
     void startState()
     {
