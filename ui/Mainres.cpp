@@ -184,11 +184,14 @@ void TMainform::createControls()
     // the value labels stack as textfield, value, dec, enhet, dot.
     GroupBox1 = groupBox("GroupBox1", tr("Color code"), client);
     auto* PB1 = named(new PaintBox(GroupBox1), "PB1");
+    PB1->setAccessibleName(tr("Drawn component"));
     connect(PB1, &PaintBox::paint, this, &TMainform::PB1Paint);
     PB1->installEventFilter(noToolTip_);
-    for (int band = 1; band <= 5; ++band)
-        ring[static_cast<std::size_t>(band - 1)] =
-            new BandPanel(QStringLiteral("ring%1").arg(band), BandPanel::Bevel::Raised, GroupBox1);
+    for (int band = 1; band <= 5; ++band) {
+        auto* panel = new BandPanel(QStringLiteral("ring%1").arg(band), BandPanel::Bevel::Raised, GroupBox1);
+        panel->setBandLabel(band == 5 ? tr("Tolerance band") : tr("Band %1").arg(band));
+        ring[static_cast<std::size_t>(band - 1)] = panel;
+    }
     ring[3]->hide();
     N4colorrings = regular(named(new QRadioButton(tr("4 bands"), GroupBox1), "N4colorrings"));
     N4colorrings->setChecked(true);
@@ -217,9 +220,11 @@ void TMainform::createControls()
     for (const auto& item : kelvane::toleranceList)
         Tolerance->addItem(QString::fromLatin1(item.text));
     Tolerance->setCurrentIndex(-1);
+    Tolerance->setAccessibleName(tr("Tolerance"));
 
     GroupBox3 = groupBox("GroupBox3", tr("Enter value"), client);
     Entervalue = named(new QLineEdit(GroupBox3), "Entervalue");
+    Entervalue->setAccessibleName(tr("Component value"));
     Mohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.mega), GroupBox3), "Mohm"));
     Kohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.kilo), GroupBox3), "Kohm"));
     ohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.one), GroupBox3), "ohm"));
@@ -231,6 +236,8 @@ void TMainform::createControls()
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     actualvalue = regular(named(new QLabel(GroupBox3), "actualvalue"));
     actualvalue->setAlignment(Qt::AlignCenter);
+    actualvalue->setAccessibleName(tr("Entered value with multiplier"));
+    bevel->setAccessibleName(tr("Entered value with multiplier"));
 
     // Tab order: the bands take no focus; then the group boxes in the order
     // Color code, Tolerance, Enter value.
@@ -290,6 +297,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
+        GroupBox2->setAccessibleDescription(textfield->text());
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -300,6 +308,8 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     textfield->hide();
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
+    // Read as one phrase, "4,7 Kohm", not as four labels.
+    GroupBox2->setAccessibleDescription(value->text() + dot->text() + dec->text() + enhet->text());
 }
 
 void TMainform::calcvalue()

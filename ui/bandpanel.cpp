@@ -22,6 +22,7 @@ void BandPanel::setColourValue(kelvane::Colour c)
         return;
     colour_ = c;
     update();
+    updateAccessibleName();
     emit colorChanged();
 }
 
@@ -35,7 +36,24 @@ void BandPanel::setCaption(const QString& text, const QColor& textColour)
 {
     caption_ = text;
     textColour_ = textColour;
+    setAccessibleName(text);
     update();
+}
+
+void BandPanel::setBandLabel(const QString& label)
+{
+    bandLabel_ = label;
+    updateAccessibleName();
+}
+
+void BandPanel::updateAccessibleName()
+{
+    if (bandLabel_.isEmpty())
+        return;
+    const auto hue = kelvane::hueOf(colour_);
+    const QString colour =
+        hue ? QString::fromLatin1(kelvane::palette[static_cast<std::size_t>(*hue)].name) : tr("empty");
+    setAccessibleName(QStringLiteral("%1: %2").arg(bandLabel_, colour));
 }
 
 void BandPanel::paintEvent(QPaintEvent*)

@@ -24,9 +24,13 @@ public:
     QColor color() const { return toQColor(colour_); }
     void setColor(const QColor& c);
 
-    // A caption drawn centred, in the given colour.
+    // A caption drawn centred, in the given colour; also what a screen reader says.
     void setCaption(const QString& text, const QColor& textColour);
     QString caption() const { return caption_; }
+
+    // A band on the component tells a screen reader its band and colour:
+    // "Band 1: Yellow", "Band 1: empty".
+    void setBandLabel(const QString& label);
 
 signals:
     void clicked();
@@ -38,9 +42,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void updateAccessibleName();
+
     kelvane::Colour colour_ = kelvane::BodyColor;
     Bevel bevel_;
     QString caption_;
+    QString bandLabel_;
     QColor textColour_;
     bool pressed_ = false;
 };

@@ -2,6 +2,7 @@
 // kind switches, the tolerance list, and when the refresh cycle runs.
 #include "windowtest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -358,6 +359,32 @@ private slots:
         QCOMPARE(h.w.Tolform->pick.tolindex, 255);
         PICK(h, h.tolerancePanel("Red"));
         QCOMPARE(h.tolerance(), QStringLiteral("2%"));
+    }
+
+    void whatAScreenReaderHears()
+    {
+        auto name = [](QWidget* w) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            return a ? a->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(name(h.ring(1)), QStringLiteral("Band 1: empty"));
+        colourBand(1, "yellow");
+        colourBand(2, "violet");
+        colourBand(3, "red");
+        QCOMPARE(name(h.ring(1)), QStringLiteral("Band 1: Yellow"));
+        QCOMPARE(name(h.ring(3)), QStringLiteral("Band 3: Red"));
+        QCOMPARE(name(h.ring(5)), QStringLiteral("Tolerance band: empty"));
+        QCOMPARE(name(h.colourPanel("violet")), QStringLiteral("Violet"));
+        auto* box = QAccessible::queryAccessibleInterface(h.child("GroupBox2"));
+        QCOMPARE(box->text(QAccessible::Description), QStringLiteral("4,7 Kohm"));
+        Harness::click(h.child("N5colorrings"));
+        QCOMPARE(box->text(QAccessible::Description), QStringLiteral("Select colors"));
+        // Every control of the main window has a name.
+        for (QWidget* w : h.main()->centralWidget()->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QVERIFY2(!name(w).isEmpty(), qPrintable(w->objectName()));
+        }
     }
 
     void componentKind()
