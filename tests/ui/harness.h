@@ -10,12 +10,23 @@
 #include "bandpanel.h"
 #include "windows.h"
 
+#include <QApplication>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
+
+struct BoxSeen {
+    bool shown = false;
+    QString title, text;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::Information;
+};
 
 struct Harness {
     Windows w;
@@ -70,6 +81,28 @@ struct Harness {
             text += label->text();
         }
         return text;
+    }
+
+    // Clicks Calculate; a message box that comes up is read and answered with OK.
+    BoxSeen calculate() const
+    {
+        BoxSeen seen;
+        bool returned = false;
+        QTimer::singleShot(0, qApp, [&seen, &returned] {
+            // Runs inside the box's own loop when there is one.
+            auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
+            if (returned || !QTest::qWaitFor([&box] { return box() != nullptr; }, 2000))
+                return;
+            QMessageBox* b = box();
+            if (!QTest::qWaitFor([b] { return b->isActiveWindow(); }, 2000))
+                return;
+            seen = {true, b->windowTitle(), b->text(), static_cast<int>(b->buttons().size()), b->icon()};
+            click(b->button(QMessageBox::Ok));
+        });
+        QTest::mouseClick(child("Calculate"), Qt::LeftButton);
+        returned = true;
+        QCoreApplication::processEvents();
+        return seen;
     }
 
     QString tolerance() const { return child<QComboBox>("Tolerance")->currentText(); }

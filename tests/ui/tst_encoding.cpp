@@ -10,18 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-namespace {
-
 using kelvane::Hue;
-
-struct BoxSeen {
-    bool shown = false;
-    QString title, text;
-    int buttons = 0;
-    QMessageBox::Icon icon = QMessageBox::Information;
-};
-
-} // namespace
 
 class EncodingTest : public WindowTest {
     Q_OBJECT
@@ -31,27 +20,6 @@ class EncodingTest : public WindowTest {
         auto* edit = h.child<QLineEdit>("Entervalue");
         edit->clear();
         QTest::keyClicks(edit, entry);
-    }
-
-    // Clicks Calculate; a message box that comes up is read and answered with OK.
-    BoxSeen calculate()
-    {
-        BoxSeen seen;
-        bool returned = false;
-        QTimer::singleShot(0, this, [&seen, &returned] {
-            // Runs inside the box's own loop when there is one.
-            if (returned || !QTest::qWaitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }, 2000))
-                return;
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!QTest::qWaitFor([box] { return box->isActiveWindow(); }, 2000))
-                return;
-            seen = {true, box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon()};
-            Harness::click(box->button(QMessageBox::Ok));
-        });
-        QTest::mouseClick(h.child("Calculate"), Qt::LeftButton);
-        returned = true;
-        QCoreApplication::processEvents();
-        return seen;
     }
 
     QString bands(int count) const
@@ -120,7 +88,7 @@ private slots:
             Harness::click(h.child("round"));
         QCOMPARE(h.child<QCheckBox>("round")->isChecked(), nearest);
         type(entry);
-        const BoxSeen box = calculate();
+        const BoxSeen box = h.calculate();
         QVERIFY(!box.shown);
         QCOMPARE(h.child<QLabel>("actualvalue")->text(), actual);
         QCOMPARE(this->bands(bandcount - 1), bands);
@@ -164,14 +132,14 @@ private slots:
         QFETCH(QString, unit);
         // Something to keep: an accepted run first.
         type(QStringLiteral("4700"));
-        QVERIFY(!calculate().shown);
+        QVERIFY(!h.calculate().shown);
         const kelvane::BandState before = h.main()->bandState();
         const QString shownBefore = h.shown();
         Harness::click(h.child(unit.toLatin1().constData()));
         auto* edit = h.child<QLineEdit>("Entervalue");
         edit->setMaxLength(32767);
         edit->setText(entry); // as typed or pasted
-        const BoxSeen box = calculate();
+        const BoxSeen box = h.calculate();
         QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Error converting componentvalue"));
         QCOMPARE(box.text, QStringLiteral("Componentvalue must be a number between 1 and 990M"));
@@ -195,7 +163,7 @@ private slots:
         colourBand(2, "black");
         colourBand(3, "orange");
         type(QStringLiteral("4700"));
-        calculate();
+        h.calculate();
         QCOMPARE(bands(3), QStringLiteral("Yellow Violet Red"));
         QCOMPARE(h.main()->bandState().curband, 0);
         h.child<QComboBox>("Tolerance")->setCurrentIndex(2); // runs the cycle
@@ -207,7 +175,7 @@ private slots:
         colourBand(4, "red");
         Harness::click(h.child("N4colorrings"));
         QCOMPARE(h.shown(), QStringLiteral("Select colors"));
-        calculate();
+        h.calculate();
         QCOMPARE(bands(3), QStringLiteral("Yellow Violet Red"));
         h.main()->findChild<QAction*>(QStringLiteral("About1"))->trigger();
         QTRY_VERIFY(h.w.AboutBox->isActiveWindow());
