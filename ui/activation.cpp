@@ -68,7 +68,8 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         // Without a window manager a click activates nothing by itself.
         becomeMain();
         main_->activateWindow();
-    } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_) {
+    } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_ &&
+               main_->isVisible()) {
         // The active window is going away: hand activation back ourselves.
         const bool wasTracked = last_ == Last::Tracked;
         if (wasTracked)

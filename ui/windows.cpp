@@ -22,12 +22,13 @@ Windows createWindows()
 {
     Windows w;
     w.Mainform = std::make_unique<TMainform>();
+    // Made before the windows it watches, so that it goes before them too: a
+    // dialog that hides while it is destroyed must not run the cycle.
+    auto* activation = new ActivationHandOver(w.Mainform.get());
     w.selectcolor = new Tselectcolor(w.Mainform.get());
     w.Tolform = new TTolform(w.Mainform.get());
     w.AboutBox = new TAboutBox(w.Mainform.get());
     w.Mainform->setWindows(w.selectcolor, w.Tolform, w.AboutBox);
-
-    auto* activation = new ActivationHandOver(w.Mainform.get());
     for (QWidget* window : {static_cast<QWidget*>(w.selectcolor), static_cast<QWidget*>(w.Tolform),
                             static_cast<QWidget*>(w.AboutBox)})
         activation->track(window);
