@@ -101,8 +101,7 @@ struct UnitCaptions {
 constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", "Resistance"};
 constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", "Capacitance"};
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -115,8 +114,7 @@ QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
     return box;
 }
 
-template <typename W>
-W* regular(W* widget)
+template <typename W> W* regular(W* widget)
 {
     widget->setFont(layoutFont(false));
     return widget;
@@ -167,8 +165,7 @@ void TMainform::createMenu()
     Capasitor1->setCheckable(true);
 
     QMenu* help = menu("Help1", tr("&Help"));
-    ShowToolTips1 =
-        named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
+    ShowToolTips1 = named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
     ShowToolTips1->setCheckable(true);
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
@@ -242,7 +239,7 @@ void TMainform::createControls()
     // Tab order: the bands take no focus; then the group boxes in the order
     // Color code, Tolerance, Enter value.
     QWidget* chain[] = {N4colorrings, N5colorrings, Tolerance, Entervalue, Mohm, Kohm, ohm, round,
-                        GroupBox3->findChild<QPushButton*>(QStringLiteral("Calculate"))};
+        GroupBox3->findChild<QPushButton*>(QStringLiteral("Calculate"))};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     N4colorrings->setFocus();
@@ -395,16 +392,15 @@ void TMainform::Capasitor1Click() { setKind(false); }
 
 void TMainform::CalculateClick()
 {
-    const kelvane::Unit unit = Mohm->isChecked()   ? kelvane::Unit::Mega
-                               : Kohm->isChecked() ? kelvane::Unit::Kilo
-                                                   : kelvane::Unit::One;
+    const kelvane::Unit unit = Mohm->isChecked() ? kelvane::Unit::Mega
+        : Kohm->isChecked()                      ? kelvane::Unit::Kilo
+                                                 : kelvane::Unit::One;
     const auto result = kelvane::encode(Entervalue->text().toStdString(), unit,
-                                        round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up,
-                                        bands_.bandcount);
+        round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up, bands_.bandcount);
     const auto* encoding = std::get_if<kelvane::Encoding>(&result);
     if (!encoding) {
         QMessageBox box(QMessageBox::NoIcon, tr("Error converting componentvalue"),
-                        tr("Componentvalue must be a number between 1 and 990M"), QMessageBox::Ok, this);
+            tr("Componentvalue must be a number between 1 and 990M"), QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("EntryError"));
         box.exec();
         return;
@@ -420,7 +416,8 @@ void TMainform::ShowToolTips1Click()
 {
     const bool on = ShowToolTips1->isChecked();
     for (const auto& tip : toolTips) {
-        const QString text = on ? QString::fromLatin1(tip.text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString();
+        const QString text
+            = on ? QString::fromLatin1(tip.text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString();
         findChild<QWidget*>(QString::fromLatin1(tip.name))->setToolTip(text);
     }
 }

@@ -47,7 +47,7 @@ Tselectcolor::Tselectcolor(QWidget* parent)
         panel->setGeometry(places[i].left, places[i].top, places[i].width, panelHeight);
         panel->setColourValue(swatch.value);
         const QColor text = hue == kelvane::Hue::Silver ? palette().color(QPalette::WindowText)
-                            : swatch.lightText          ? QColor(Qt::white)
+            : swatch.lightText                          ? QColor(Qt::white)
                                                         : QColor(Qt::black);
         panel->setCaption(QString::fromLatin1(swatch.name), text);
         connect(panel, &BandPanel::clicked, this, [this, hue] { colourClick(hue); });

@@ -12,8 +12,12 @@ struct Place {
 };
 
 constexpr Place places[] = {
-    {"Green", 6, 6, 46, 5}, {"Brown", 58, 6, 46, 4},  {"Red", 110, 6, 45, 3},
-    {"Gold", 6, 38, 46, 2}, {"Silver", 58, 38, 45, 1}, {"None", 110, 38, 46, 0},
+    {"Green", 6, 6, 46, 5},
+    {"Brown", 58, 6, 46, 4},
+    {"Red", 110, 6, 45, 3},
+    {"Gold", 6, 38, 46, 2},
+    {"Silver", 58, 38, 45, 1},
+    {"None", 110, 38, 46, 0},
 };
 
 constexpr int panelHeight = 27;

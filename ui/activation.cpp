@@ -1,11 +1,11 @@
 #include "activation.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 ActivationHandOver::ActivationHandOver(QWidget* mainWindow)
     : QObject(mainWindow)
@@ -68,8 +68,8 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         // Without a window manager a click activates nothing by itself.
         becomeMain();
         main_->activateWindow();
-    } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_ &&
-               main_->isVisible()) {
+    } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_
+        && main_->isVisible()) {
         // The active window is going away: hand activation back ourselves.
         const bool wasTracked = last_ == Last::Tracked;
         if (wasTracked)

@@ -28,8 +28,8 @@ void BandPanel::setColourValue(kelvane::Colour c)
 
 void BandPanel::setColor(const QColor& c)
 {
-    setColourValue(static_cast<kelvane::Colour>(c.red()) | static_cast<kelvane::Colour>(c.green()) << 8 |
-                   static_cast<kelvane::Colour>(c.blue()) << 16);
+    setColourValue(static_cast<kelvane::Colour>(c.red()) | static_cast<kelvane::Colour>(c.green()) << 8
+        | static_cast<kelvane::Colour>(c.blue()) << 16);
 }
 
 void BandPanel::setCaption(const QString& text, const QColor& textColour)
@@ -51,8 +51,8 @@ void BandPanel::updateAccessibleName()
     if (bandLabel_.isEmpty())
         return;
     const auto hue = kelvane::hueOf(colour_);
-    const QString colour =
-        hue ? QString::fromLatin1(kelvane::palette[static_cast<std::size_t>(*hue)].name) : tr("empty");
+    const QString colour
+        = hue ? QString::fromLatin1(kelvane::palette[static_cast<std::size_t>(*hue)].name) : tr("empty");
     setAccessibleName(QStringLiteral("%1: %2").arg(bandLabel_, colour));
 }
 
@@ -84,10 +84,7 @@ void BandPanel::paintEvent(QPaintEvent*)
     }
 }
 
-void BandPanel::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void BandPanel::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void BandPanel::mouseReleaseEvent(QMouseEvent* event)
 {

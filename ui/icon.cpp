@@ -12,8 +12,22 @@ namespace {
 const QVector<QRgb>& vgaTable()
 {
     static const QVector<QRgb> table{
-        0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
-        0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
+        0xFF000000,
+        0xFF800000,
+        0xFF008000,
+        0xFF808000,
+        0xFF000080,
+        0xFF800080,
+        0xFF008080,
+        0xFFC0C0C0,
+        0xFF808080,
+        0xFFFF0000,
+        0xFF00FF00,
+        0xFFFFFF00,
+        0xFF0000FF,
+        0xFFFF00FF,
+        0xFF00FFFF,
+        0xFFFFFFFF,
         0x00000000,
     };
     return table;
@@ -28,10 +42,9 @@ QImage programImage(int size)
     QPainter p(&image);
     p.scale(size / 32.0, size / 32.0);
     const auto& vga = vgaTable();
-    const QColor black(vga[0]), gray(vga[8]), body(vga[11]), red(vga[9]), violet(vga[5]), brown(vga[1]),
-        gold(vga[3]);
+    const QColor black(vga[0]), gray(vga[8]), body(vga[11]), red(vga[9]), violet(vga[5]), brown(vga[1]), gold(vga[3]);
 
-    p.fillRect(QRectF(0, 15, 32, 2), gray); // leads
+    p.fillRect(QRectF(0, 15, 32, 2), gray);  // leads
     p.fillRect(QRectF(6, 9, 20, 14), black); // body outline
     p.fillRect(QRectF(7, 10, 18, 12), body);
     p.fillRect(QRectF(9, 10, 2, 12), red);

@@ -29,8 +29,8 @@ Windows createWindows()
     w.Tolform = new TTolform(w.Mainform.get());
     w.AboutBox = new TAboutBox(w.Mainform.get());
     w.Mainform->setWindows(w.selectcolor, w.Tolform, w.AboutBox);
-    for (QWidget* window : {static_cast<QWidget*>(w.selectcolor), static_cast<QWidget*>(w.Tolform),
-                            static_cast<QWidget*>(w.AboutBox)})
+    for (QWidget* window :
+        {static_cast<QWidget*>(w.selectcolor), static_cast<QWidget*>(w.Tolform), static_cast<QWidget*>(w.AboutBox)})
         activation->track(window);
     QObject::connect(activation, &ActivationHandOver::activated, w.Mainform.get(), &TMainform::FormActivate);
     return w;

@@ -79,8 +79,8 @@ Display calcvalue(BandState& s)
     d.dec = cut(std::to_string(remainder));
     // Under these multipliers the integer part is digit1 alone and digit2 the
     // first decimal; a 0 there is lost from the remainder's text.
-    const bool leadingZero = multiplier == colourOf(Hue::Silver) || multiplier == colourOf(Hue::Brown) ||
-                             multiplier == colourOf(Hue::Yellow);
+    const bool leadingZero = multiplier == colourOf(Hue::Silver) || multiplier == colourOf(Hue::Brown)
+        || multiplier == colourOf(Hue::Yellow);
     if (five && s.digit2 == 0 && s.digit3 != 0 && leadingZero)
         d.dec = "0" + d.dec;
     d.dot = d.dec.empty() ? "" : ",";

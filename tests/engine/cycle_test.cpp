@@ -36,23 +36,23 @@ TEST(Cycle, AppliesThePickToCurbandAndTheBandRules)
         bool shown;
     } rows[] = {
         {"pick goes to band 2", bands({Hue::Yellow, Hue::Black, Hue::Red}), 2, kelvane::pickOf(Hue::Violet), 2,
-         colourOf(Hue::Violet), 7, true},
-        {"black first band becomes brown", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 1,
-         kelvane::pickOf(Hue::Black), 1, colourOf(Hue::Brown), 1, true},
+            colourOf(Hue::Violet), 7, true},
+        {"black first band becomes brown", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 1, kelvane::pickOf(Hue::Black),
+            1, colourOf(Hue::Brown), 1, true},
         {"curband 0 changes nothing", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 0, kelvane::pickOf(Hue::Blue), 1,
-         colourOf(Hue::Yellow), 4, true},
+            colourOf(Hue::Yellow), 4, true},
         {"5 bands: gold third band emptied, digit kept", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
-         kelvane::pickOf(Hue::Gold), 3, BodyColor, 1, false},
+            kelvane::pickOf(Hue::Gold), 3, BodyColor, 1, false},
         {"5 bands: silver third band emptied", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
-         kelvane::pickOf(Hue::Silver), 3, BodyColor, 1, false},
+            kelvane::pickOf(Hue::Silver), 3, BodyColor, 1, false},
         {"4 bands: white multiplier emptied, digit kept", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 3,
-         kelvane::pickOf(Hue::White), 3, BodyColor, 9, false},
-        {"4 bands: gray multiplier emptied", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 3,
-         kelvane::pickOf(Hue::Gray), 3, BodyColor, 8, false},
+            kelvane::pickOf(Hue::White), 3, BodyColor, 9, false},
+        {"4 bands: gray multiplier emptied", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 3, kelvane::pickOf(Hue::Gray),
+            3, BodyColor, 8, false},
         {"5 bands: white third digit stays", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
-         kelvane::pickOf(Hue::White), 3, colourOf(Hue::White), 9, true},
+            kelvane::pickOf(Hue::White), 3, colourOf(Hue::White), 9, true},
         {"empty shown band 4 hides the value", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 4,
-         ColourPick{BodyColor, 0}, 4, BodyColor, 0, false},
+            ColourPick{BodyColor, 0}, 4, BodyColor, 0, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -101,9 +101,12 @@ TEST(Cycle, PanelSetsPerBand)
         int bandcount;
         const char* shown; // Black..White, Gold, Silver
     } rows[] = {
-        {"band 1", 1, 4, "011111111100"},       {"band 1, five bands", 1, 5, "011111111100"},
-        {"band 2", 2, 4, "111111111100"},       {"band 3 multiplier", 3, 4, "111111110011"},
-        {"band 3 third digit", 3, 5, "111111111100"}, {"band 4", 4, 5, "111111100011"},
+        {"band 1", 1, 4, "011111111100"},
+        {"band 1, five bands", 1, 5, "011111111100"},
+        {"band 2", 2, 4, "111111111100"},
+        {"band 3 multiplier", 3, 4, "111111110011"},
+        {"band 3 third digit", 3, 5, "111111111100"},
+        {"band 4", 4, 5, "111111100011"},
     };
     for (const auto& r : rows) {
         const kelvane::PanelSet set = kelvane::panelsFor(r.band, r.bandcount);

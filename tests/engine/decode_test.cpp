@@ -108,10 +108,10 @@ TEST(Decode, HiddenFourthBandNeverCounts)
 // Every band set the colour dialogs can produce shows its exact value.
 TEST(Decode, EveryDialogBandSetShowsItsExactValue)
 {
-    const std::vector<Hue> fourMultipliers{H::Black, H::Brown, H::Red,    H::Orange, H::Yellow,
-                                           H::Green, H::Blue,  H::Violet, H::Gold,   H::Silver};
-    const std::vector<Hue> fiveMultipliers{H::Black, H::Brown, H::Red,  H::Orange, H::Yellow,
-                                           H::Green, H::Blue,  H::Gold, H::Silver};
+    const std::vector<Hue> fourMultipliers{
+        H::Black, H::Brown, H::Red, H::Orange, H::Yellow, H::Green, H::Blue, H::Violet, H::Gold, H::Silver};
+    const std::vector<Hue> fiveMultipliers{
+        H::Black, H::Brown, H::Red, H::Orange, H::Yellow, H::Green, H::Blue, H::Gold, H::Silver};
     int checked = 0;
     for (bool resistor : {true, false}) {
         for (int a = 1; a <= 9; ++a) {

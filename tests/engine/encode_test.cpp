@@ -80,8 +80,8 @@ TEST(Encode, TableBothModes)
         for (Rounding r : {Rounding::Nearest, Rounding::Up}) {
             if ((c.mode == Mode::Nearest && r != Rounding::Nearest) || (c.mode == Mode::Up && r != Rounding::Up))
                 continue;
-            SCOPED_TRACE(std::string(c.entry) + " with " + std::to_string(c.bandcount) + " bands" +
-                         (r == Rounding::Up ? ", round up" : ", nearest"));
+            SCOPED_TRACE(std::string(c.entry) + " with " + std::to_string(c.bandcount) + " bands"
+                + (r == Rounding::Up ? ", round up" : ", nearest"));
             const auto result = kelvane::encode(c.entry, c.unit, r, c.bandcount);
             const auto* e = std::get_if<Encoding>(&result);
             ASSERT_NE(e, nullptr);
@@ -103,9 +103,19 @@ TEST(Encode, AcceptedSpellings)
         const char* entry;
         std::int32_t value;
     } rows[] = {
-        {"47", 47},       {" 47", 47},        {"   47", 47}, {"+47", 47}, {"0047", 47}, {"$2F", 47},
-        {"$2f", 47},      {"$0000002F", 47},  {"-5", -5},   {"-0", 0},   {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN}, {"$7FFFFFFF", INT32_MAX},
+        {"47", 47},
+        {" 47", 47},
+        {"   47", 47},
+        {"+47", 47},
+        {"0047", 47},
+        {"$2F", 47},
+        {"$2f", 47},
+        {"$0000002F", 47},
+        {"-5", -5},
+        {"-0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"$7FFFFFFF", INT32_MAX},
     };
     for (const auto& r : rows) {
         const auto v = kelvane::parseEntry(r.entry);
@@ -229,8 +239,8 @@ TEST(Encode, RoundvalueCarriesIntoTheMultiplier)
     five.digit3 = 9;
     five.digit4 = 2;
     kelvane::roundvalue(five);
-    EXPECT_EQ((std::array<int, 4>{five.digit1, five.digit2, five.digit3, five.digit4}),
-              (std::array<int, 4>{1, 0, 0, 3}));
+    EXPECT_EQ(
+        (std::array<int, 4>{five.digit1, five.digit2, five.digit3, five.digit4}), (std::array<int, 4>{1, 0, 0, 3}));
 
     kelvane::BandState other = five;
     other.bandcount = 3;

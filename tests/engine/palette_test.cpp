@@ -13,9 +13,18 @@ TEST(Palette, ColoursDigitsAndLookUpAreExact)
         Colour value;
         int digit;
     } rows[] = {
-        {"Black", 0x000000, 0},  {"Brown", 1655956, 1}, {"Red", 255, 2},        {"Orange", 36095, 3},
-        {"Yellow", 65535, 4},    {"Green", 32768, 5},   {"Blue", 14090240, 6},  {"Violet", 8388736, 7},
-        {"Gray", 8421504, 8},    {"White", 16777215, 9}, {"Gold", 5941448, 1},  {"Silver", 12632256, 1},
+        {"Black", 0x000000, 0},
+        {"Brown", 1655956, 1},
+        {"Red", 255, 2},
+        {"Orange", 36095, 3},
+        {"Yellow", 65535, 4},
+        {"Green", 32768, 5},
+        {"Blue", 14090240, 6},
+        {"Violet", 8388736, 7},
+        {"Gray", 8421504, 8},
+        {"White", 16777215, 9},
+        {"Gold", 5941448, 1},
+        {"Silver", 12632256, 1},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].name);
@@ -40,8 +49,7 @@ TEST(Palette, ToleranceListOrderAndColours)
     const struct {
         const char* text;
         Colour colour;
-    } rows[] = {{"20%", 10806271}, {"10%", 12632256}, {"5%", 5941448},
-                {"2%", 255},       {"1%", 1655956},   {"0.5%", 32768}};
+    } rows[] = {{"20%", 10806271}, {"10%", 12632256}, {"5%", 5941448}, {"2%", 255}, {"1%", 1655956}, {"0.5%", 32768}};
     ASSERT_EQ(kelvane::toleranceList.size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         EXPECT_EQ(std::string(kelvane::toleranceList[i].text), rows[i].text);

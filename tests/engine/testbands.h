@@ -82,7 +82,7 @@ inline std::int64_t parseHundredths(const kelvane::Display& d)
 {
     std::int64_t scale = 0;
     for (const auto& [unit, factor] : {std::pair<const char*, std::int64_t>{" ohm", 1}, {" pF", 1}, {" Kohm", 1000},
-                                       {" nF", 1000}, {" Mohm", 1000000}, {" \u00B5F", 1000000}})
+             {" nF", 1000}, {" Mohm", 1000000}, {" \u00B5F", 1000000}})
         if (d.enhet == unit)
             scale = factor;
     if (scale == 0 || d.value.empty() || (d.dec.empty() != d.dot.empty()) || (!d.dot.empty() && d.dot != ","))

@@ -2,22 +2,22 @@
 // reads the window tests share.
 #pragma once
 
+#include "Aboutres.h"
 #include "Mainres.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
-#include "Aboutres.h"
 #include "activation.h"
 #include "bandpanel.h"
 #include "windows.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -35,8 +35,8 @@ struct Harness {
     void start()
     {
         w = createWindows();
-        activations = std::make_unique<QSignalSpy>(w.Mainform->findChild<ActivationHandOver*>(),
-                                                   &ActivationHandOver::activated);
+        activations = std::make_unique<QSignalSpy>(
+            w.Mainform->findChild<ActivationHandOver*>(), &ActivationHandOver::activated);
         w.Mainform->show();
     }
     void stop()
@@ -46,8 +46,7 @@ struct Harness {
     }
 
     TMainform* main() const { return w.Mainform.get(); }
-    template <typename T = QWidget>
-    T* child(const char* name) const
+    template <typename T = QWidget> T* child(const char* name) const
     {
         return main()->findChild<T*>(QString::fromLatin1(name));
     }
@@ -109,16 +108,16 @@ struct Harness {
 };
 
 // Clicks band k and waits for the colour (or tolerance) dialog to be active.
-#define OPEN_BAND(h, k)                                                                                               \
-    do {                                                                                                              \
-        Harness::click((h).ring(k));                                                                                  \
-        QWidget* dialog_ = (k) == 5 ? static_cast<QWidget*>((h).w.Tolform) : (h).w.selectcolor;                      \
-        QTRY_VERIFY(dialog_->isVisible() && dialog_->isActiveWindow());                                               \
+#define OPEN_BAND(h, k)                                                                                                \
+    do {                                                                                                               \
+        Harness::click((h).ring(k));                                                                                   \
+        QWidget* dialog_ = (k) == 5 ? static_cast<QWidget*>((h).w.Tolform) : (h).w.selectcolor;                        \
+        QTRY_VERIFY(dialog_->isVisible() && dialog_->isActiveWindow());                                                \
     } while (false)
 
 // Picks a colour in the open dialog and waits for the main window to be active.
-#define PICK(h, panel)                                                                                                \
-    do {                                                                                                              \
-        Harness::click(panel);                                                                                        \
-        QTRY_VERIFY((h).main()->isActiveWindow());                                                                    \
+#define PICK(h, panel)                                                                                                 \
+    do {                                                                                                               \
+        Harness::click(panel);                                                                                         \
+        QTRY_VERIFY((h).main()->isActiveWindow());                                                                     \
     } while (false)

@@ -15,14 +15,13 @@ namespace {
 using kelvane::colourOf;
 using kelvane::Hue;
 
-const char* const colourNames[] = {"black", "brown", "red",    "orange", "yellow", "green",
-                                   "blue",  "violet", "gray",  "white",  "Gold",   "Silver"};
+const char* const colourNames[]
+    = {"black", "brown", "red", "orange", "yellow", "green", "blue", "violet", "gray", "white", "Gold", "Silver"};
 
 } // namespace
 
 class DecodingTest : public WindowTest {
     Q_OBJECT
-
 
     QString offered() const
     {
@@ -49,12 +48,18 @@ private slots:
             kelvane::Colour colour;
             bool shown;
         } colours[] = {
-            {"black", "Black", 6, 6, 46, 0, true},          {"brown", "Brown", 58, 6, 45, 1655956, true},
-            {"red", "Red", 109, 6, 45, 255, true},          {"orange", "Orange", 160, 6, 46, 36095, true},
-            {"yellow", "Yellow", 211, 6, 46, 65535, true},  {"green", "Green", 6, 38, 46, 32768, true},
-            {"blue", "Blue", 58, 38, 45, 14090240, true},   {"violet", "Violet", 109, 38, 45, 8388736, true},
-            {"gray", "Gray", 160, 38, 46, 8421504, true},   {"white", "White", 211, 38, 46, 16777215, true},
-            {"Gold", "Gold", 211, 38, 46, 5941448, false},  {"Silver", "Silver", 160, 38, 46, 12632256, false},
+            {"black", "Black", 6, 6, 46, 0, true},
+            {"brown", "Brown", 58, 6, 45, 1655956, true},
+            {"red", "Red", 109, 6, 45, 255, true},
+            {"orange", "Orange", 160, 6, 46, 36095, true},
+            {"yellow", "Yellow", 211, 6, 46, 65535, true},
+            {"green", "Green", 6, 38, 46, 32768, true},
+            {"blue", "Blue", 58, 38, 45, 14090240, true},
+            {"violet", "Violet", 109, 38, 45, 8388736, true},
+            {"gray", "Gray", 160, 38, 46, 8421504, true},
+            {"white", "White", 211, 38, 46, 16777215, true},
+            {"Gold", "Gold", 211, 38, 46, 5941448, false},
+            {"Silver", "Silver", 160, 38, 46, 12632256, false},
         };
         for (const auto& c : colours) {
             BandPanel* p = h.colourPanel(c.name);
@@ -67,8 +72,8 @@ private slots:
         const struct {
             const char* name;
             int x, y, w;
-        } tolerances[] = {{"Green", 6, 6, 46},  {"Brown", 58, 6, 46},  {"Red", 110, 6, 45},
-                          {"Gold", 6, 38, 46}, {"Silver", 58, 38, 45}, {"None", 110, 38, 46}};
+        } tolerances[] = {{"Green", 6, 6, 46}, {"Brown", 58, 6, 46}, {"Red", 110, 6, 45}, {"Gold", 6, 38, 46},
+            {"Silver", 58, 38, 45}, {"None", 110, 38, 46}};
         for (const auto& t : tolerances) {
             BandPanel* p = h.tolerancePanel(t.name);
             QVERIFY2(p, t.name);
@@ -142,8 +147,7 @@ private slots:
         // Closing restores the layout's set.
         h.w.selectcolor->close();
         QTRY_VERIFY(h.main()->isActiveWindow());
-        QCOMPARE(this->offered(),
-                 QStringLiteral("black brown red orange yellow green blue violet gray white"));
+        QCOMPARE(this->offered(), QStringLiteral("black brown red orange yellow green blue violet gray white"));
     }
 
     // A band clicked while the dialog is open for another band gets its own
@@ -288,9 +292,12 @@ private slots:
     {
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("white") << "white" << "Select colors";
-        QTest::newRow("gray") << "gray" << "Select colors";
-        QTest::newRow("red") << "red" << "9,9 Kohm";
+        QTest::newRow("white") << "white"
+                               << "Select colors";
+        QTest::newRow("gray") << "gray"
+                              << "Select colors";
+        QTest::newRow("red") << "red"
+                             << "9,9 Kohm";
     }
     void switchToFourBandsWithTheDialogOpen()
     {

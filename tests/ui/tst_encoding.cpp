@@ -33,7 +33,6 @@ class EncodingTest : public WindowTest {
         return names.join(QLatin1Char(' '));
     }
 
-
 private slots:
 
     void byTyping_data()
@@ -46,28 +45,54 @@ private slots:
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("bands");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("4700 ohm") << "4700" << "ohm" << 4 << true << false << "4700" << "Yellow Violet Red"
+        QTest::newRow("4700 ohm") << "4700"
+                                  << "ohm" << 4 << true << false << "4700"
+                                  << "Yellow Violet Red"
                                   << "4,7 Kohm";
-        QTest::newRow("4700 ohm, 5 bands") << "4700" << "ohm" << 5 << true << false << "4700"
-                                           << "Yellow Violet Black Brown" << "4,7 Kohm";
-        QTest::newRow("1 ohm, 5 bands") << "1" << "ohm" << 5 << false << false << "1" << "Brown Black Black Silver"
+        QTest::newRow("4700 ohm, 5 bands") << "4700"
+                                           << "ohm" << 5 << true << false << "4700"
+                                           << "Yellow Violet Black Brown"
+                                           << "4,7 Kohm";
+        QTest::newRow("1 ohm, 5 bands") << "1"
+                                        << "ohm" << 5 << false << false << "1"
+                                        << "Brown Black Black Silver"
                                         << "1 ohm";
-        QTest::newRow("994 nearest") << "994" << "ohm" << 4 << true << false << "994" << "White White Brown"
+        QTest::newRow("994 nearest") << "994"
+                                     << "ohm" << 4 << true << false << "994"
+                                     << "White White Brown"
                                      << "990 ohm";
-        QTest::newRow("994 up") << "994" << "ohm" << 4 << false << false << "994" << "Brown Black Red" << "1 Kohm";
-        QTest::newRow("4710 up") << "4710" << "ohm" << 4 << false << false << "4710" << "Yellow Gray Red"
+        QTest::newRow("994 up") << "994"
+                                << "ohm" << 4 << false << false << "994"
+                                << "Brown Black Red"
+                                << "1 Kohm";
+        QTest::newRow("4710 up") << "4710"
+                                 << "ohm" << 4 << false << false << "4710"
+                                 << "Yellow Gray Red"
                                  << "4,8 Kohm";
-        QTest::newRow("47 Kohm") << "47" << "Kohm" << 4 << true << false << "47000" << "Yellow Violet Orange"
+        QTest::newRow("47 Kohm") << "47"
+                                 << "Kohm" << 4 << true << false << "47000"
+                                 << "Yellow Violet Orange"
                                  << "47 Kohm";
-        QTest::newRow("990 Mohm, 5 bands") << "990" << "Mohm" << 5 << true << false << "990000000"
-                                           << "White White Black Blue" << "990 Mohm";
-        QTest::newRow("47 nF") << "47" << "Kohm" << 4 << true << true << "47000" << "Yellow Violet Orange"
+        QTest::newRow("990 Mohm, 5 bands") << "990"
+                                           << "Mohm" << 5 << true << false << "990000000"
+                                           << "White White Black Blue"
+                                           << "990 Mohm";
+        QTest::newRow("47 nF") << "47"
+                               << "Kohm" << 4 << true << true << "47000"
+                               << "Yellow Violet Orange"
                                << "47 nF";
-        QTest::newRow("2 uF") << "2" << "Mohm" << 4 << true << true << "2000000" << "Red Black Green"
+        QTest::newRow("2 uF") << "2"
+                              << "Mohm" << 4 << true << true << "2000000"
+                              << "Red Black Green"
                               << "2 \u00B5F";
-        QTest::newRow("hex 47") << "$2F" << "ohm" << 4 << true << false << "47" << "Yellow Violet Black" << "47 ohm";
-        QTest::newRow("leading space and zeros") << " 0047" << "ohm" << 4 << true << false << "47"
-                                                 << "Yellow Violet Black" << "47 ohm";
+        QTest::newRow("hex 47") << "$2F"
+                                << "ohm" << 4 << true << false << "47"
+                                << "Yellow Violet Black"
+                                << "47 ohm";
+        QTest::newRow("leading space and zeros") << " 0047"
+                                                 << "ohm" << 4 << true << false << "47"
+                                                 << "Yellow Violet Black"
+                                                 << "47 ohm";
     }
     void byTyping()
     {
@@ -108,22 +133,38 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("empty") << "" << "ohm";
-        QTest::newRow("letters") << "abc" << "ohm";
-        QTest::newRow("decimal point") << "4.7" << "ohm";
-        QTest::newRow("decimal comma") << "4,7" << "ohm";
-        QTest::newRow("trailing space") << "47 " << "ohm";
-        QTest::newRow("unit letter") << "4k7" << "ohm";
-        QTest::newRow("zero") << "0" << "ohm";
-        QTest::newRow("minus five") << "-5" << "ohm";
-        QTest::newRow("one past ohm") << "990000001" << "ohm";
-        QTest::newRow("one past Kohm") << "990001" << "Kohm";
-        QTest::newRow("one past Mohm") << "991" << "Mohm";
-        QTest::newRow("past 32 bits") << "2147483648" << "ohm";
-        QTest::newRow("hex past 32 bits") << "$FFFFFFFF" << "ohm";
-        QTest::newRow("eleven digits") << "99999999999" << "ohm";
-        QTest::newRow("full-width digits") << "\uFF14\uFF17" << "ohm";
-        QTest::newRow("Arabic-Indic digits") << "\u0664\u0667" << "ohm";
+        QTest::newRow("empty") << ""
+                               << "ohm";
+        QTest::newRow("letters") << "abc"
+                                 << "ohm";
+        QTest::newRow("decimal point") << "4.7"
+                                       << "ohm";
+        QTest::newRow("decimal comma") << "4,7"
+                                       << "ohm";
+        QTest::newRow("trailing space") << "47 "
+                                        << "ohm";
+        QTest::newRow("unit letter") << "4k7"
+                                     << "ohm";
+        QTest::newRow("zero") << "0"
+                              << "ohm";
+        QTest::newRow("minus five") << "-5"
+                                    << "ohm";
+        QTest::newRow("one past ohm") << "990000001"
+                                      << "ohm";
+        QTest::newRow("one past Kohm") << "990001"
+                                       << "Kohm";
+        QTest::newRow("one past Mohm") << "991"
+                                       << "Mohm";
+        QTest::newRow("past 32 bits") << "2147483648"
+                                      << "ohm";
+        QTest::newRow("hex past 32 bits") << "$FFFFFFFF"
+                                          << "ohm";
+        QTest::newRow("eleven digits") << "99999999999"
+                                       << "ohm";
+        QTest::newRow("full-width digits") << "\uFF14\uFF17"
+                                           << "ohm";
+        QTest::newRow("Arabic-Indic digits") << "\u0664\u0667"
+                                             << "ohm";
         QTest::newRow("very long") << QString(5000, QLatin1Char('7')) << "ohm";
     }
     void rejectedEntries()

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QToolTip>
 
 #include <set>
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
         // The other windows exist, hidden.
         for (QWidget* window : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform),
-                                static_cast<QWidget*>(h.w.AboutBox)})
+                 static_cast<QWidget*>(h.w.AboutBox)})
             QVERIFY(!window->isVisible());
         QCOMPARE(h.w.selectcolor->objectName(), QStringLiteral("selectcolor"));
         QCOMPARE(h.w.Tolform->objectName(), QStringLiteral("Tolform"));
@@ -79,19 +79,32 @@ private slots:
             const char* parent;
             int x, y, w, h; // -1: not fixed by the layout
         } rows[] = {
-            {"GroupBox1", "client", 5, 4, 281, 89},   {"PB1", "GroupBox1", 91, 8, 173, 65},
-            {"ring1", "GroupBox1", 136, 32, 8, 25},   {"ring2", "GroupBox1", 152, 32, 8, 25},
-            {"ring3", "GroupBox1", 168, 32, 8, 25},   {"ring4", "GroupBox1", 184, 32, 8, 25},
-            {"ring5", "GroupBox1", 208, 32, 8, 25},   {"N4colorrings", "GroupBox1", 24, 24, 65, 17},
-            {"N5colorrings", "GroupBox1", 24, 48, 65, 17}, {"GroupBox2", "client", 5, 94, 161, 57},
-            {"textfield", "GroupBox2", 16, 24, 129, 13}, {"value", "GroupBox2", 31, 24, 58, 13},
-            {"dot", "GroupBox2", 88, 24, -1, 13},     {"dec", "GroupBox2", 93, 24, 20, 13},
-            {"enhet", "GroupBox2", 107, 24, 46, 13},  {"Tol", "client", 172, 94, 114, 57},
-            {"Tolerance", "Tol", 24, 24, 65, -1},     {"GroupBox3", "client", 5, 152, 281, 89},
-            {"Entervalue", "GroupBox3", 16, 24, 73, 21}, {"Mohm", "GroupBox3", 96, 24, 60, 17},
-            {"Kohm", "GroupBox3", 96, 40, 60, 17},    {"ohm", "GroupBox3", 96, 56, 60, 17},
-            {"round", "GroupBox3", 168, 24, 97, 17},  {"Calculate", "GroupBox3", 168, 48, 97, 25},
-            {"Bevel1", "GroupBox3", 16, 54, 73, 17},  {"actualvalue", "GroupBox3", 17, 57, 71, 13},
+            {"GroupBox1", "client", 5, 4, 281, 89},
+            {"PB1", "GroupBox1", 91, 8, 173, 65},
+            {"ring1", "GroupBox1", 136, 32, 8, 25},
+            {"ring2", "GroupBox1", 152, 32, 8, 25},
+            {"ring3", "GroupBox1", 168, 32, 8, 25},
+            {"ring4", "GroupBox1", 184, 32, 8, 25},
+            {"ring5", "GroupBox1", 208, 32, 8, 25},
+            {"N4colorrings", "GroupBox1", 24, 24, 65, 17},
+            {"N5colorrings", "GroupBox1", 24, 48, 65, 17},
+            {"GroupBox2", "client", 5, 94, 161, 57},
+            {"textfield", "GroupBox2", 16, 24, 129, 13},
+            {"value", "GroupBox2", 31, 24, 58, 13},
+            {"dot", "GroupBox2", 88, 24, -1, 13},
+            {"dec", "GroupBox2", 93, 24, 20, 13},
+            {"enhet", "GroupBox2", 107, 24, 46, 13},
+            {"Tol", "client", 172, 94, 114, 57},
+            {"Tolerance", "Tol", 24, 24, 65, -1},
+            {"GroupBox3", "client", 5, 152, 281, 89},
+            {"Entervalue", "GroupBox3", 16, 24, 73, 21},
+            {"Mohm", "GroupBox3", 96, 24, 60, 17},
+            {"Kohm", "GroupBox3", 96, 40, 60, 17},
+            {"ohm", "GroupBox3", 96, 56, 60, 17},
+            {"round", "GroupBox3", 168, 24, 97, 17},
+            {"Calculate", "GroupBox3", 168, 48, 97, 25},
+            {"Bevel1", "GroupBox3", 16, 54, 73, 17},
+            {"actualvalue", "GroupBox3", 17, 57, 71, 13},
         };
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString::fromLatin1(r.parent) << QRect(r.x, r.y, r.w, r.h);
@@ -120,15 +133,24 @@ private slots:
             const char* caption;
             bool bold;
         } rows[] = {
-            {"GroupBox1", "Color code", true},  {"GroupBox2", "Resistance", true},
-            {"Tol", "Tolerance", true},         {"GroupBox3", "Enter value", true},
-            {"N4colorrings", "4 bands", false}, {"N5colorrings", "5 bands", false},
-            {"Mohm", "Mohm", false},            {"Kohm", "Kohm", false},
-            {"ohm", "ohm", false},              {"round", "round to nearest", false},
-            {"Calculate", "Calculate", false},  {"textfield", "Select colors", true},
-            {"actualvalue", "", false},         {"Entervalue", "", true},
-            {"Tolerance", "", true},            {"value", "", true},
-            {"enhet", "", true},                {"ring1", "", true},
+            {"GroupBox1", "Color code", true},
+            {"GroupBox2", "Resistance", true},
+            {"Tol", "Tolerance", true},
+            {"GroupBox3", "Enter value", true},
+            {"N4colorrings", "4 bands", false},
+            {"N5colorrings", "5 bands", false},
+            {"Mohm", "Mohm", false},
+            {"Kohm", "Kohm", false},
+            {"ohm", "ohm", false},
+            {"round", "round to nearest", false},
+            {"Calculate", "Calculate", false},
+            {"textfield", "Select colors", true},
+            {"actualvalue", "", false},
+            {"Entervalue", "", true},
+            {"Tolerance", "", true},
+            {"value", "", true},
+            {"enhet", "", true},
+            {"ring1", "", true},
         };
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString::fromUtf8(r.caption) << r.bold;
@@ -154,8 +176,8 @@ private slots:
     // move within a group.
     void tabOrder()
     {
-        const QStringList expected{"N4colorrings", "N5colorrings", "Tolerance", "Entervalue", "Mohm",
-                                   "Kohm",         "ohm",          "round",     "Calculate"};
+        const QStringList expected{
+            "N4colorrings", "N5colorrings", "Tolerance", "Entervalue", "Mohm", "Kohm", "ohm", "round", "Calculate"};
         QWidget* w = h.child("N4colorrings");
         QStringList chain;
         for (int i = 0; i < expected.size(); ++i) {
@@ -176,14 +198,18 @@ private slots:
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("checkable");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("Exit1") << "&File" << "E&xit" << QKeySequence() << false << false;
-        QTest::newRow("Resistor1") << "&Component" << "&Resistor" << QKeySequence(QStringLiteral("Ctrl+R")) << true
-                                   << true;
-        QTest::newRow("Capasitor1") << "&Component" << "&Capasitor" << QKeySequence(QStringLiteral("Ctrl+C"))
-                                    << true << false;
-        QTest::newRow("ShowToolTips1") << "&Help" << "&Show ToolTips" << QKeySequence() << true << false;
-        QTest::newRow("N1") << "&Help" << "" << QKeySequence() << false << false;
-        QTest::newRow("About1") << "&Help" << "&About..." << QKeySequence() << false << false;
+        QTest::newRow("Exit1") << "&File"
+                               << "E&xit" << QKeySequence() << false << false;
+        QTest::newRow("Resistor1") << "&Component"
+                                   << "&Resistor" << QKeySequence(QStringLiteral("Ctrl+R")) << true << true;
+        QTest::newRow("Capasitor1") << "&Component"
+                                    << "&Capasitor" << QKeySequence(QStringLiteral("Ctrl+C")) << true << false;
+        QTest::newRow("ShowToolTips1") << "&Help"
+                                       << "&Show ToolTips" << QKeySequence() << true << false;
+        QTest::newRow("N1") << "&Help"
+                            << "" << QKeySequence() << false << false;
+        QTest::newRow("About1") << "&Help"
+                                << "&About..." << QKeySequence() << false << false;
     }
     void menu()
     {

@@ -27,13 +27,13 @@ enum class Kind {
     CloseColour,   // the colour dialog's close box
     PickTolerance, // a: panel 0..5
     CloseTolerance,
-    ClickMain,     // into the main window, on no control
-    BandCount,     // a: 4 or 5
-    Kind,          // a: 0 Ctrl+R, 1 Ctrl+C, 2 menu resistor, 3 menu capacitor
-    ListSelect,    // a: 0..5
-    ListType,      // types a character into the list
-    Calculate,     // a: unit 0..2, b: entry index or value, c: toggle round
-    About,         // a: 0 open, 1 OK, 2 close box
+    ClickMain,  // into the main window, on no control
+    BandCount,  // a: 4 or 5
+    Kind,       // a: 0 Ctrl+R, 1 Ctrl+C, 2 menu resistor, 3 menu capacitor
+    ListSelect, // a: 0..5
+    ListType,   // types a character into the list
+    Calculate,  // a: unit 0..2, b: entry index or value, c: toggle round
+    About,      // a: 0 open, 1 OK, 2 close box
 };
 
 struct Action {
@@ -44,16 +44,16 @@ struct Action {
 };
 
 const char* const badEntries[] = {"", "abc", "4,7", "4.7", "47 ", "4k7", "0", "-5", "2147483648", "$FFFFFFFF",
-                                  "99999999999", "one past the unit's largest"};
+    "99999999999", "one past the unit's largest"};
 constexpr int badCount = static_cast<int>(std::size(badEntries));
 
 std::string describe(const Action& x)
 {
-    const char* names[] = {"click band",  "pick colour", "close colour dialog", "pick tolerance",
-                           "close tolerance dialog", "click main", "band count", "kind",
-                           "select list item", "type into list", "calculate", "about"};
-    return std::string(names[static_cast<int>(x.kind)]) + " " + std::to_string(x.a) + " " + std::to_string(x.b) +
-           (x.c ? " +round" : "");
+    const char* names[]
+        = {"click band", "pick colour", "close colour dialog", "pick tolerance", "close tolerance dialog", "click main",
+            "band count", "kind", "select list item", "type into list", "calculate", "about"};
+    return std::string(names[static_cast<int>(x.kind)]) + " " + std::to_string(x.a) + " " + std::to_string(x.b)
+        + (x.c ? " +round" : "");
 }
 
 std::vector<Action> actionsFor(unsigned seed, int count)
@@ -170,10 +170,11 @@ class RandomTest : public QObject {
             const BoxSeen box = h.calculate();
             if (box.shown != (x.b < 0))
                 rejected = box.shown ? "a good entry was refused" : "a bad entry was taken";
-            else if (box.shown && (m->bandState().ring != before.ring || h.shown() != shownBefore ||
-                                   h.child<QLabel>("actualvalue")->text() != actualBefore ||
-                                   m->bandState().digit1 != before.digit1 || m->bandState().digit2 != before.digit2 ||
-                                   m->bandState().digit3 != before.digit3 || m->bandState().digit4 != before.digit4))
+            else if (box.shown
+                && (m->bandState().ring != before.ring || h.shown() != shownBefore
+                    || h.child<QLabel>("actualvalue")->text() != actualBefore || m->bandState().digit1 != before.digit1
+                    || m->bandState().digit2 != before.digit2 || m->bandState().digit3 != before.digit3
+                    || m->bandState().digit4 != before.digit4))
                 rejected = "a rejected entry changed the window";
             break;
         }
@@ -204,8 +205,8 @@ class RandomTest : public QObject {
             return "a White or Gray 4-band multiplier";
         if (s.ring4Shown != (s.bandcount == 5))
             return "band 4 shown with 4 bands or hidden with 5";
-        const bool complete = kelvane::isSet(s.colour(1)) && kelvane::isSet(s.colour(2)) &&
-                              kelvane::isSet(s.colour(3)) && (s.bandcount == 4 || kelvane::isSet(s.colour(4)));
+        const bool complete = kelvane::isSet(s.colour(1)) && kelvane::isSet(s.colour(2)) && kelvane::isSet(s.colour(3))
+            && (s.bandcount == 4 || kelvane::isSet(s.colour(4)));
         const QString shown = h.shown();
         if ((shown == QStringLiteral("Select colors")) == complete)
             return "\"Select colors\" does not match the bands: " + shown.toStdString();
@@ -280,10 +281,9 @@ private slots:
             const int failed = run(list, why);
             if (failed < 0)
                 continue;
-            const std::vector<Action> shortest =
-                shrink(std::vector<Action>(list.begin(), list.begin() + failed + 1));
-            std::string report = "seed " + std::to_string(seed) + ", action " + std::to_string(failed) + ": " + why +
-                                 "\nshortest list that fails (" + std::to_string(shortest.size()) + " actions):";
+            const std::vector<Action> shortest = shrink(std::vector<Action>(list.begin(), list.begin() + failed + 1));
+            std::string report = "seed " + std::to_string(seed) + ", action " + std::to_string(failed) + ": " + why
+                + "\nshortest list that fails (" + std::to_string(shortest.size()) + " actions):";
             for (const Action& x : shortest)
                 report += "\n  " + describe(x);
             QFAIL(report.c_str());

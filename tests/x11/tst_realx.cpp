@@ -27,8 +27,9 @@ class RealXTest : public QObject {
     static void xclick(QWidget* w)
     {
         const QPoint at = w->mapToGlobal(w->rect().center());
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-                                        QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()), QString::number(at.y()),
+                QStringLiteral("click"), QStringLiteral("1")});
     }
 
     // Clicks band k, waits for the dialog, clicks a colour in it.
@@ -60,7 +61,7 @@ private slots:
     {
         const QString id = QString::number(h.main()->winId());
         QCOMPARE(run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("WM_NAME")}).trimmed(),
-                 QStringLiteral("WM_NAME(STRING) = \"Kelvane v2.11\""));
+            QStringLiteral("WM_NAME(STRING) = \"Kelvane v2.11\""));
         const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
         const auto number = [&info](const char* key) {
             return QRegularExpression(QStringLiteral("%1:\\s+(\\d+)").arg(QLatin1String(key)))

@@ -16,8 +16,8 @@ struct BandState {
     std::uint8_t bandcount = 4;
     std::uint8_t digit1 = 0;
     std::uint8_t digit2 = 0;
-    std::uint8_t digit3 = 0; // 4 bands: multiplier code; 5 bands: third digit
-    std::uint8_t digit4 = 0; // 5 bands: multiplier code
+    std::uint8_t digit3 = 0;  // 4 bands: multiplier code; 5 bands: third digit
+    std::uint8_t digit4 = 0;  // 5 bands: multiplier code
     std::uint8_t curband = 0; // band the colour dialog's pick goes to: 0 none, 1..4
     std::array<Colour, 5> ring{BodyColor, BodyColor, BodyColor, BodyColor, BodyColor}; // ring1..ring5
     bool ring4Shown = false;
