@@ -1,11 +1,14 @@
 # make run: build and start Kelvane. make test: build and run every test.
 # Both install the Debian packages they need when any is missing.
 
-DEB_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgtest-dev \
-                xvfb xauth openbox x11-utils xdotool fonts-liberation
+DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
+                clang libclang-rt-14-dev clang-format \
+                dpkg-dev desktop-file-utils appstream \
+                xvfb openbox x11-utils xdotool fonts-liberation
+FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test clean
+.PHONY: deps build run test fuzz package clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -23,8 +26,25 @@ build: deps
 run: build
 	scripts/run.sh build
 
+# The suite as built for use, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of each fuzz harness.
 test: build
 	ctest --preset default
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+	cmake --preset fuzz -DKELVANE_FUZZ_SECONDS=10
+	cmake --build --preset fuzz
+	ctest --preset fuzz
+
+# A Debian package in build/.
+package: build
+	cd build && cpack
+
+fuzz: deps
+	cmake --preset fuzz -DKELVANE_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 clean:
-	rm -rf build
+	rm -rf build build-asan build-fuzz

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# package_test.sh BUILD-DIR SOURCE-DIR: builds the Debian package, checks its
+# dependencies and desktop files with Debian's validators, installs it (as
+# root; otherwise unpacks it) and starts the installed program on a private X
+# display, where File > Exit must end it.
+set -euo pipefail
+build=$1
+source=$2
+tmp=$(mktemp -d)
+installed=""
+cleanup() {
+    [ -n "$installed" ] && dpkg -r kelvane >/dev/null 2>&1 || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+(cd "$build" && cpack -B "$tmp/out" >/dev/null) || fail "cpack"
+deb=$(ls "$tmp"/out/kelvane_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+    grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
+
+dpkg-deb -x "$deb" "$tmp/root"
+desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Kelvane.desktop" || fail "desktop file"
+appstreamcli validate --no-net --pedantic "$tmp/root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" \
+    >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
+for size in 16 32 48 256; do
+    [ -s "$tmp/root/usr/share/icons/hicolor/${size}x${size}/apps/org.kelvane.Kelvane.png" ] || fail "icon $size"
+done
+
+binary="$tmp/root/usr/bin/kelvane"
+if [ "$(id -u)" = 0 ]; then
+    dpkg -i "$deb" >/dev/null || fail "dpkg -i"
+    installed=yes
+    binary=/usr/bin/kelvane
+fi
+"$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" >"$tmp/run.log" 2>&1 ||
+    { cat "$tmp/run.log"; fail "the installed program"; }
+echo "1 passed, 0 failed"
