@@ -3,12 +3,12 @@
 
 DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 clang libclang-rt-14-dev clang-format \
-                dpkg-dev desktop-file-utils appstream \
+                dpkg-dev desktop-file-utils appstream libbenchmark-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test fuzz package clean
+.PHONY: deps build run test fuzz package bench clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -36,6 +36,10 @@ test: build
 	cmake --preset fuzz -DKELVANE_FUZZ_SECONDS=10
 	cmake --build --preset fuzz
 	ctest --preset fuzz
+
+# Start-up, memory and interaction times beside a bare Qt window.
+bench: build
+	bench/run.sh build
 
 # A Debian package in build/.
 package: build
