@@ -228,7 +228,7 @@ void TMainform::createControls()
     ohm->setChecked(true);
     round = regular(named(new QCheckBox(tr("round to nearest"), GroupBox3), "round"));
     round->setChecked(true);
-    regular(named(new QPushButton(tr("Calculate"), GroupBox3), "Calculate"));
+    Calculate = regular(named(new QPushButton(tr("Calculate"), GroupBox3), "Calculate"));
     auto* bevel = named(new QFrame(GroupBox3), "Bevel1");
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     actualvalue = regular(named(new QLabel(GroupBox3), "actualvalue"));
@@ -264,8 +264,7 @@ void TMainform::connectControls()
     connect(Tolerance, &QComboBox::currentIndexChanged, this, &TMainform::ToleranceChange);
     // Typed text leaves no item selected.
     connect(Tolerance->lineEdit(), &QLineEdit::textEdited, this, [this] { ToleranceChange(-1); });
-    auto* calculate = findChild<QPushButton*>(QStringLiteral("Calculate"));
-    connect(calculate, &QPushButton::clicked, this, &TMainform::CalculateClick);
+    connect(Calculate, &QPushButton::clicked, this, &TMainform::CalculateClick);
     connect(Entervalue, &QLineEdit::returnPressed, this, &TMainform::CalculateClick);
 }
 

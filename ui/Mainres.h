@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPainter;
+class QPushButton;
 class QRadioButton;
 class Tselectcolor;
 class TTolform;
@@ -100,6 +101,7 @@ private:
     QRadioButton* Kohm = nullptr;
     QRadioButton* ohm = nullptr;
     QCheckBox* round = nullptr;
+    QPushButton* Calculate = nullptr;
     QLabel* actualvalue = nullptr;
     NoToolTip* noToolTip_ = nullptr;
 };
