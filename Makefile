@@ -3,12 +3,12 @@
 
 DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 clang libclang-rt-14-dev clang-format \
-                dpkg-dev desktop-file-utils appstream libbenchmark-dev \
+                dpkg-dev desktop-file-utils appstream libbenchmark-dev libx11-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test fuzz package bench clean
+.PHONY: deps build run test fuzz package bench screenshot clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -40,6 +40,11 @@ test: build
 # Start-up, memory and interaction times beside a bare Qt window.
 bench: build
 	bench/run.sh build
+
+# The README's picture, as the real-X test saves it.
+screenshot: build
+	ctest --preset default -R '^x11_decoding_openbox$$'
+	cp build/screenshot.png docs/kelvane.png
 
 # A Debian package in build/.
 package: build

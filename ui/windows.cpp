@@ -6,6 +6,7 @@
 #include "Tolcolor.h"
 #include "activation.h"
 #include "icon.h"
+#include "look.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -16,6 +17,9 @@ void prepareApplication()
     // The layouts are drawn for one look; a desktop theme must not restyle them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(programIcon());
+    // Menus, tips and message boxes in the layout's face, as on the desktop the
+    // layouts come from; it also spares loading a second face at start-up.
+    QApplication::setFont(layoutFont(false));
 }
 
 Windows createWindows()

@@ -151,6 +151,8 @@ private slots:
             {"value", "", true},
             {"enhet", "", true},
             {"ring1", "", true},
+            {"File1", "", false},
+            {"Help1", "", false},
         };
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString::fromUtf8(r.caption) << r.bold;
@@ -281,6 +283,9 @@ private slots:
                 QCOMPARE(tipShownOn(h.child(name)), QString());
         }
         QToolTip::hideText();
+        // Tips, like menus, are in the layout's face.
+        QCOMPARE(QFontInfo(QToolTip::font()).family(), QStringLiteral("Liberation Sans Narrow"));
+        QCOMPARE(QToolTip::font().pixelSize(), 11);
     }
 
     void drawing_data()

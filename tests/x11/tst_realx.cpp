@@ -1,11 +1,16 @@
 // Decoding by real pointer clicks on an X server, with the activation coming
 // from the window manager (run under openbox) or from the program itself
 // (run with none). Clicks go through the XTEST extension, as a person's do.
+// With KELVANE_SCREENSHOT set, the decoded window, as the server shows it, is
+// saved there: the README's picture.
 #include "../ui/harness.h"
 
+#include <QImage>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 
 namespace {
 
@@ -92,6 +97,26 @@ private slots:
         QCOMPARE(h.tolerance(), QStringLiteral("5%"));
         QCOMPARE(h.ring(5)->colourValue(), kelvane::colourOf(kelvane::Hue::Gold));
         QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
+    }
+
+    // What the X server shows of the decoded window: each band in its colour.
+    void screenshotOfTheDecodedWindow()
+    {
+        QTest::qWait(100); // the last repaint reaches the server
+        const QImage shot = h.main()->screen()->grabWindow(h.main()->winId()).toImage();
+        QCOMPARE(shot.size(), h.main()->size());
+        const struct {
+            int band;
+            kelvane::Hue hue;
+        } bands[]
+            = {{1, kelvane::Hue::Yellow}, {2, kelvane::Hue::Violet}, {3, kelvane::Hue::Red}, {5, kelvane::Hue::Gold}};
+        for (const auto& b : bands) {
+            const QPoint at = h.ring(b.band)->mapTo(h.main(), h.ring(b.band)->rect().center());
+            QCOMPARE(shot.pixelColor(at), toQColor(kelvane::colourOf(b.hue)));
+        }
+        const QString path = qEnvironmentVariable("KELVANE_SCREENSHOT");
+        if (!path.isEmpty())
+            QVERIFY(shot.save(path, "PNG"));
     }
 
     // A click into the main window while the dialog is active: one cycle.
