@@ -1,26 +1,45 @@
 #!/usr/bin/env bash
-# with-x.sh [--wm] COMMAND...: runs COMMAND on a private Xvfb display, under
-# the openbox window manager with --wm, and stops both afterwards.
+# with-x.sh [--wm] [--wayland] [--load] COMMAND...: runs COMMAND on a private
+# Xvfb display and stops everything afterwards.
+#   --wm       under the openbox window manager
+#   --wayland  in weston, nested in the Xvfb display (WAYLAND_DISPLAY and
+#              QT_QPA_PLATFORM=wayland set; DISPLAY stays for xdotool, which
+#              reaches weston's window through the X server)
+#   --load     with three busy loops competing for the CPU
 set -euo pipefail
-wm=0
-if [ "${1:-}" = "--wm" ]; then wm=1; shift; fi
+wm=0 wayland=0 load=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --wm) wm=1 ;;
+    --wayland) wayland=1 ;;
+    --load) load=1 ;;
+    *) break ;;
+    esac
+    shift
+done
 
 tmp=$(mktemp -d)
+pids=()
 cleanup() {
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
+fail() {
+    echo "with-x.sh: $1" >&2
+    cat "$2" >&2
+    exit 1
+}
+
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-x_pid=$!
+pids+=($!)
 for _ in $(seq 100); do
     [ -s "$tmp/display" ] && break
     sleep 0.1
 done
-[ -s "$tmp/display" ] || { echo "with-x.sh: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+[ -s "$tmp/display" ] || fail "Xvfb did not start" "$tmp/xvfb.log"
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
@@ -29,11 +48,40 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 if [ "$wm" = 1 ]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-    wm_pid=$!
+    pids+=($!)
     # Ready once it has claimed the window-manager selection.
     for _ in $(seq 100); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
         sleep 0.1
+    done
+fi
+
+if [ "$wayland" = 1 ]; then
+    # Windows appear at once, so a test finds them on the screen; closing keeps
+    # weston's fade, after which it hands activation back.
+    printf '[shell]\nanimation=none\nstartup-animation=none\n' >"$tmp/weston.ini"
+    weston --config="$tmp/weston.ini" --backend=x11-backend.so --socket=kelvane-wayland --idle-time=0 \
+        --width=1000 --height=740 >"$tmp/weston.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 150); do
+        [ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ] && break
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ] || fail "weston did not start" "$tmp/weston.log"
+    for _ in $(seq 100); do
+        xwininfo -root -tree | grep -q '"Weston Compositor' && break
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY=kelvane-wayland QT_QPA_PLATFORM=wayland
+    # weston follows the X pointer by its moves, from where it entered weston's
+    # window: so enter it once from outside. Keys reach it while the pointer is over it.
+    xdotool mousemove --sync 1020 760 mousemove --sync 500 370
+fi
+
+if [ "$load" = 1 ]; then
+    for _ in 1 2 3; do
+        sh -c 'while :; do :; done' &
+        pids+=($!)
     done
 fi
 

@@ -71,6 +71,8 @@ void Tselectcolor::colourClick(kelvane::Hue hue)
 
 void Tselectcolor::hideEvent(QHideEvent* event)
 {
-    showPanels(kelvane::layoutPanels());
+    // Minimising hides the dialog too, but it is still open for its band.
+    if (!event->spontaneous())
+        showPanels(kelvane::layoutPanels());
     QDialog::hideEvent(event);
 }

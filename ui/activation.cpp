@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -17,69 +18,106 @@ ActivationHandOver::ActivationHandOver(QWidget* mainWindow)
 
 void ActivationHandOver::track(QWidget* window) { tracked_.append(window); }
 
-bool ActivationHandOver::isTracked(const QWidget* window) const
+bool ActivationHandOver::isTracked(const QObject* window) const
 {
     return std::find(tracked_.begin(), tracked_.end(), window) != tracked_.end();
 }
 
-void ActivationHandOver::becomeMain()
+void ActivationHandOver::backToMain()
 {
-    const bool raise = first_ || last_ == Last::Tracked;
-    first_ = false;
-    last_ = Last::Main;
-    lastWindow_ = nullptr;
-    if (raise)
-        emit activated();
+    current_ = nullptr;
+    awaitingWindowSystem_ = false;
+    emit activated();
 }
 
 void ActivationHandOver::focusWindowChanged(QWindow* window)
 {
-    if (!window)
-        return; // another program, or nothing at all, took the focus
-    if (main_->windowHandle() == window) {
-        becomeMain();
-        return;
+    // The window system has caught up with a window we presented; a late word
+    // for a window already gone says nothing.
+    const QWidget* current = current_.data();
+    if (current && current->isVisible() && current->windowHandle() == window)
+        awaitingWindowSystem_ = false;
+}
+
+// A plain key typed for the window just presented, before the window system
+// has given it the keyboard, goes to it.
+bool ActivationHandOver::handOnKey(QWidget* current, QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // no shortcut of the main window takes it
+        return true;
     }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() == window) {
-            if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip || !w->isVisible())
-                return; // menus and tips belong to the window under them; a late word for a
-                        // window already gone says nothing
-            last_ = isTracked(w) ? Last::Tracked : Last::Other;
-            lastWindow_ = w;
-            return;
-        }
-    }
+    QWidget* target = current->focusWidget() ? current->focusWidget() : current;
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->nativeScanCode(), event->nativeVirtualKey(),
+        event->nativeModifiers(), event->text(), event->isAutoRepeat(), static_cast<quint16>(event->count()));
+    QCoreApplication::sendEvent(target, &copy);
+    return true;
 }
 
 bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type != QEvent::Hide && type != QEvent::MouseButtonPress && type != QEvent::Show)
+    if (type != QEvent::Show && type != QEvent::ZOrderChange && type != QEvent::Hide && type != QEvent::MouseButtonPress
+        && type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
 
     if (type == QEvent::Show && widget == main_ && first_) {
-        // A bare X server activates nothing by itself.
-        main_->activateWindow();
-    } else if (type == QEvent::MouseButtonPress && last_ == Last::Tracked && widget->window() == main_) {
-        // Without a window manager a click activates nothing by itself.
-        becomeMain();
-        main_->activateWindow();
-    } else if (type == QEvent::Hide && widget->isWindow() && widget != main_ && widget == lastWindow_
-        && main_->isVisible()) {
-        // The active window is going away: hand activation back ourselves.
-        const bool wasTracked = last_ == Last::Tracked;
-        if (wasTracked)
-            becomeMain();
-        else
-            last_ = Last::Main;
-        lastWindow_ = nullptr;
-        // After the hide is done: the platform may still deactivate the window
-        // that goes, and that must not undo the hand-over.
-        QTimer::singleShot(0, main_, [this] { main_->activateWindow(); });
+        first_ = false;
+        emit activated();
+        main_->activateWindow(); // a bare X server activates nothing by itself
+        return false;
     }
+    // Presenting a window shows it and raises it to the front, also when it
+    // is already shown (a dialog re-targeted to another band).
+    if ((type == QEvent::Show || type == QEvent::ZOrderChange) && isTracked(widget) && !event->spontaneous()
+        && widget->isVisible()) {
+        current_ = widget;
+        awaitingWindowSystem_ = QGuiApplication::focusWindow() != widget->windowHandle();
+        return false;
+    }
+    if (type == QEvent::Hide) {
+        // Minimising hides spontaneously; only the program's own hiding ends a dialog.
+        if (!widget->isWindow() || widget == main_ || event->spontaneous() || !main_->isVisible())
+            return false;
+        if (!isTracked(widget)) {
+            // A message box going: the keyboard goes back to the main window,
+            // even where no window manager hands it back, and no cycle runs.
+            if (widget->windowType() != Qt::Popup && widget->windowType() != Qt::ToolTip)
+                QTimer::singleShot(0, main_, [this] { main_->activateWindow(); });
+            return false;
+        }
+        const QWidget* current = current_.data();
+        const bool anotherIsCurrent = current && current != widget && current->isVisible();
+        emit activated();
+        if (!anotherIsCurrent) {
+            current_ = nullptr;
+            awaitingWindowSystem_ = false;
+            // After the hide is done: the platform may still deactivate the
+            // window that goes, and that must not undo the hand-over.
+            QTimer::singleShot(0, main_, [this] { main_->activateWindow(); });
+        }
+        return false;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::KeyRelease
+        && type != QEvent::ShortcutOverride)
+        return false;
+    QWidget* current = current_.data();
+    if (!current || !current->isVisible() || widget->window() != main_)
+        return false;
+    if (type != QEvent::MouseButtonPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (awaitingWindowSystem_ && handOnKey(current, key))
+            return true;
+        if (type == QEvent::KeyRelease)
+            return false;
+    }
+    // A press into the main window while a dialog is the one the person is in.
+    backToMain();
+    main_->activateWindow(); // without a window manager a click activates nothing by itself
     return false;
 }

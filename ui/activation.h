@@ -1,22 +1,30 @@
-// Tells the main window when it becomes the program's active window again
-// after one of the program's own windows (the dialogs, the About box) was
-// active, and at its first activation. Returning from another program or from
-// a message box does not count.
+// Tells the main window when the person comes back to it from one of the
+// program's own windows (the colour dialogs, the About box), and once when it
+// first shows.
 //
-// Window managers differ: openbox hands activation back to the main window
-// when a dialog hides, a bare X server and Qt's offscreen platform leave no
-// window active. So when a tracked window hides while it is the active one,
-// this raises the event itself and asks for the main window to be activated;
-// the activation that may follow from the window manager then finds the main
-// window already counted as active and raises nothing. A mouse press into the
-// main window while a tracked window is active raises the event before the
-// press reaches its widget.
+// The window system is not asked when that happens: activation arrives late,
+// out of order or never, depending on the platform and the load. A bare X
+// server activates nothing, openbox may activate a dialog only after it has
+// already been used, weston hands activation back only after its close
+// animation, and a screen reader's press action activates nothing at all. So
+// a window the program presents counts as the one the person is in from the
+// moment it shows, and the event is raised
+// - when such a window hides (a pick, its close box, Escape, OK), and
+// - when a mouse press, or a key with Ctrl or Alt, goes into the main window
+//   while such a window is still the one the person is in, before the press
+//   reaches its widget.
+// Plain keys that reach the main window before the window system has
+// activated the window just presented were typed for that window and are
+// handed on to it. Activations themselves raise nothing, so a late one cannot
+// raise the event a second time, and coming back from another program or from
+// a message box raises nothing either.
 #pragma once
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
+class QKeyEvent;
 class QWidget;
 class QWindow;
 
@@ -34,15 +42,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Last { Nothing, Main, Tracked, Other };
-
     void focusWindowChanged(QWindow* window);
-    void becomeMain();
-    bool isTracked(const QWidget* window) const;
+    void backToMain();
+    bool handOnKey(QWidget* current, QKeyEvent* event);
+    bool isTracked(const QObject* window) const;
 
     QWidget* main_;
     QList<QWidget*> tracked_;
-    Last last_ = Last::Nothing;
-    QPointer<QWidget> lastWindow_; // the tracked or other window when last_ says so
+    QPointer<QWidget> current_;         // the tracked window the person is in, if any
+    bool awaitingWindowSystem_ = false; // current_ is not yet active in the window system
     bool first_ = true;
 };

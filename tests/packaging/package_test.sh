@@ -22,6 +22,7 @@ for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
+grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
 
 dpkg-deb -x "$deb" "$tmp/root"
 desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Kelvane.desktop" || fail "desktop file"
