@@ -3,10 +3,13 @@
 #include "Aboutres.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
+#include "accessible.h"
 #include "bandpanel.h"
 #include "look.h"
 
 #include <kelvane/encode.h>
+
+#include <QAccessible>
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,6 +53,7 @@ constexpr Place places[] = {
     {"N4colorrings", 24, 24, 65, 17},
     {"N5colorrings", 24, 48, 65, 17},
     {"GroupBox2", 5, 94, 161, 57},
+    {"readout", 0, 0, 161, 57}, // holds the value labels, over the whole box
     {"textfield", 16, 24, 129, 13},
     {"value", 31, 24, 58, 13},
     {"dec", 93, 24, 20, 13},
@@ -169,6 +173,14 @@ void TMainform::createMenu()
     ShowToolTips1->setCheckable(true);
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
+
+    // Alt+1 to Alt+5 open a band's dialog as a click on the band does.
+    for (int band = 1; band <= 5; ++band) {
+        auto* key = named(new QAction(this), QStringLiteral("band%1").arg(band).toLatin1().constData());
+        key->setShortcut(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_0 + band)));
+        connect(key, &QAction::triggered, this, [this, band] { openBand(band, true); });
+        addAction(key);
+    }
 }
 
 void TMainform::createControls()
@@ -195,8 +207,9 @@ void TMainform::createControls()
     N5colorrings = regular(named(new QRadioButton(tr("5 bands"), GroupBox1), "N5colorrings"));
 
     GroupBox2 = groupBox("GroupBox2", QString::fromLatin1(resistorUnits.quantity), client);
+    readout = named(new ValueReadout(GroupBox2), "readout");
     auto label = [this](const char* name, Qt::Alignment alignment) {
-        auto* l = named(new QLabel(GroupBox2), name);
+        auto* l = named(new QLabel(readout), name);
         l->setAlignment(alignment | Qt::AlignVCenter);
         l->installEventFilter(noToolTip_);
         return l;
@@ -211,13 +224,13 @@ void TMainform::createControls()
 
     Tol = groupBox("Tol", tr("Tolerance"), client);
     Tolerance = named(new QComboBox(Tol), "Tolerance");
+    Tolerance->setAccessibleName(tr("Tolerance")); // first: it decides the interface a screen reader gets
     Tolerance->setEditable(true);
     Tolerance->setInsertPolicy(QComboBox::NoInsert);
     Tolerance->setCompleter(nullptr);
     for (const auto& item : kelvane::toleranceList)
         Tolerance->addItem(QString::fromLatin1(item.text));
     Tolerance->setCurrentIndex(-1);
-    Tolerance->setAccessibleName(tr("Tolerance"));
 
     GroupBox3 = groupBox("GroupBox3", tr("Enter value"), client);
     Entervalue = named(new QLineEdit(GroupBox3), "Entervalue");
@@ -233,7 +246,9 @@ void TMainform::createControls()
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     actualvalue = regular(named(new QLabel(GroupBox3), "actualvalue"));
     actualvalue->setAlignment(Qt::AlignCenter);
+    // Read by its value once there is one.
     actualvalue->setAccessibleName(tr("Entered value with multiplier"));
+    actualvalue->setAccessibleDescription(tr("Entered value with multiplier"));
     bevel->setAccessibleName(tr("Entered value with multiplier"));
 
     // Tab order: the bands take no focus; then the group boxes in the order
@@ -258,7 +273,7 @@ void TMainform::connectControls()
 {
     for (int band = 1; band <= 4; ++band)
         connect(ring[static_cast<std::size_t>(band - 1)], &BandPanel::clicked, this, [this, band] { ringClick(band); });
-    connect(ring[4], &BandPanel::clicked, this, &TMainform::ring5Click);
+    connect(ring[4], &BandPanel::clicked, this, [this] { ring5Click(); });
     connect(N4colorrings, &QRadioButton::toggled, this, &TMainform::N4colorringsClick);
     connect(N5colorrings, &QRadioButton::toggled, this, &TMainform::N5colorringsClick);
     connect(Tolerance, &QComboBox::currentIndexChanged, this, &TMainform::ToleranceChange);
@@ -294,6 +309,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
         GroupBox2->setAccessibleDescription(textfield->text());
+        readout->setPhrase(textfield->text());
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -305,7 +321,9 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
     // Read as one phrase, "4,7 Kohm", not as four labels.
-    GroupBox2->setAccessibleDescription(value->text() + dot->text() + dec->text() + enhet->text());
+    const QString phrase = value->text() + dot->text() + dec->text() + enhet->text();
+    GroupBox2->setAccessibleDescription(phrase);
+    readout->setPhrase(phrase);
 }
 
 void TMainform::calcvalue()
@@ -324,10 +342,19 @@ void TMainform::FormActivate()
         const QSignalBlocker quiet(Tolerance);
         Tolerance->setCurrentIndex(kelvane::toleranceListIndex(tolform_->pick));
     }
+    Tolerance->setAccessibleDescription(Tolerance->currentText());
     showDisplay(display);
 }
 
-void TMainform::ringClick(int band)
+void TMainform::openBand(int band, bool byKeyboard)
+{
+    if (band == 5)
+        ring5Click(byKeyboard);
+    else if (!ring[static_cast<std::size_t>(band - 1)]->isHidden())
+        ringClick(band, byKeyboard);
+}
+
+void TMainform::ringClick(int band, bool byKeyboard)
 {
     readBands();
     bands_.curband = static_cast<std::uint8_t>(band);
@@ -335,14 +362,18 @@ void TMainform::ringClick(int band)
     selectcolor_->move(pos() + QPoint(17, 30));
     presentWindow(selectcolor_);
     selectcolor_->setWindowTitle(QStringLiteral("Ring%1").arg(band));
+    QAccessibleEvent retitled(selectcolor_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&retitled);
     selectcolor_->pick = kelvane::preload(bands_, band);
+    selectcolor_->focusColour(bands_.colour(band), byKeyboard);
 }
 
-void TMainform::ring5Click()
+void TMainform::ring5Click(bool byKeyboard)
 {
     tolform_->move(pos() + QPoint(136, 30));
     presentWindow(tolform_);
     tolform_->pick = kelvane::preloadTolerance(ring[4]->colourValue(), Tolerance->currentIndex());
+    tolform_->focusColour(ring[4]->colourValue(), byKeyboard);
 }
 
 void TMainform::ToleranceChange(int index)
@@ -405,6 +436,7 @@ void TMainform::CalculateClick()
         return;
     }
     actualvalue->setText(QString::fromStdString(encoding->actualvalue));
+    actualvalue->setAccessibleName(actualvalue->text());
     readBands();
     kelvane::applyEncoding(bands_, *encoding);
     writeBands();

@@ -27,6 +27,7 @@ class QRadioButton;
 class Tselectcolor;
 class TTolform;
 class TAboutBox;
+class ValueReadout;
 
 class TMainform : public QMainWindow {
     Q_OBJECT
@@ -57,8 +58,9 @@ private:
     void writeBands();
     void showDisplay(const std::optional<kelvane::Display>& display);
 
-    void ringClick(int band); // bands 1..4: the colour dialog
-    void ring5Click();
+    void openBand(int band, bool byKeyboard);          // a band's dialog; nothing for a hidden band 4
+    void ringClick(int band, bool byKeyboard = false); // bands 1..4: the colour dialog
+    void ring5Click(bool byKeyboard = false);
     void ToleranceChange(int index);
     void N4colorringsClick(bool checked);
     void N5colorringsClick(bool checked);
@@ -90,6 +92,7 @@ private:
     std::array<BandPanel*, 5> ring{};
     QRadioButton* N4colorrings = nullptr;
     QRadioButton* N5colorrings = nullptr;
+    ValueReadout* readout = nullptr;
     QLabel* textfield = nullptr;
     QLabel* value = nullptr;
     QLabel* dot = nullptr;

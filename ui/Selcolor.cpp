@@ -1,9 +1,10 @@
 #include "Selcolor.h"
 
 #include "bandpanel.h"
-#include "look.h"
 
 #include <QHideEvent>
+
+#include <optional>
 
 namespace {
 
@@ -29,22 +30,15 @@ constexpr std::array<Place, kelvane::hueCount> places{{
     {"Silver", 160, 38, 46},
 }};
 
-constexpr int panelHeight = 27;
-
 } // namespace
 
 Tselectcolor::Tselectcolor(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : ColourDialog(QStringLiteral("selectcolor"), tr("Select color"), 263, parent)
 {
-    setObjectName(QStringLiteral("selectcolor"));
-    setWindowTitle(tr("Select color"));
-    setFixedSize(263, 70);
-    setFont(layoutFont(false));
     for (std::size_t i = 0; i < kelvane::hueCount; ++i) {
         const auto hue = static_cast<kelvane::Hue>(i);
         const kelvane::Swatch& swatch = kelvane::palette[i];
-        auto* panel = new BandPanel(QString::fromLatin1(places[i].name), BandPanel::Bevel::Lowered, this);
-        panel->setGeometry(places[i].left, places[i].top, places[i].width, panelHeight);
+        BandPanel* panel = addPanel(places[i].name, places[i].left, places[i].top, places[i].width);
         panel->setColourValue(swatch.value);
         const QColor text = hue == kelvane::Hue::Silver ? palette().color(QPalette::WindowText)
             : swatch.lightText                          ? QColor(Qt::white)
@@ -53,9 +47,9 @@ Tselectcolor::Tselectcolor(QWidget* parent)
         connect(panel, &BandPanel::clicked, this, [this, hue] { colourClick(hue); });
         panels_[i] = panel;
     }
+    finishPanels();
     showPanels(kelvane::layoutPanels());
 }
-
 void Tselectcolor::showPanels(const kelvane::PanelSet& shown)
 {
     for (std::size_t i = 0; i < panels_.size(); ++i)
@@ -67,6 +61,23 @@ void Tselectcolor::colourClick(kelvane::Hue hue)
     // Stored before closing: the closing runs the main window's cycle.
     pick = kelvane::pickOf(hue);
     close();
+}
+
+bool Tselectcolor::pickByKey(int key)
+{
+    std::optional<kelvane::Hue> hue;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        hue = static_cast<kelvane::Hue>(key - Qt::Key_0);
+    else if (key == Qt::Key_G)
+        hue = kelvane::Hue::Gold;
+    else if (key == Qt::Key_S)
+        hue = kelvane::Hue::Silver;
+    if (!hue)
+        return false;
+    BandPanel* panel = panels_[static_cast<std::size_t>(*hue)];
+    if (!panel->isHidden())
+        panel->click();
+    return true; // a colour not offered: nothing happens
 }
 
 void Tselectcolor::hideEvent(QHideEvent* event)

@@ -1,17 +1,18 @@
 // The colour dialog for bands 1 to 4. A click on a colour stores the pick and
 // closes the dialog; the main window's refresh cycle carries the pick into
-// the band. The main window reads and writes pick directly.
+// the band. The main window reads and writes pick directly. Besides the
+// pointer, a digit key picks the colour with that digit, G and S Gold and Silver.
 #pragma once
 
 #include <kelvane/bands.h>
 
-#include <QDialog>
+#include "colourdialog.h"
 
 #include <array>
 
 class BandPanel;
 
-class Tselectcolor : public QDialog {
+class Tselectcolor : public ColourDialog {
     Q_OBJECT
 
 public:
@@ -23,6 +24,7 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    bool pickByKey(int key) override; // 0-9 the digit's colour, G Gold, S Silver
 
 private:
     void colourClick(kelvane::Hue hue);

@@ -1,7 +1,6 @@
 #include "Tolcolor.h"
 
 #include "bandpanel.h"
-#include "look.h"
 
 namespace {
 
@@ -20,20 +19,13 @@ constexpr Place places[] = {
     {"None", 110, 38, 46, 0},
 };
 
-constexpr int panelHeight = 27;
-
 } // namespace
 
 TTolform::TTolform(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : ColourDialog(QStringLiteral("Tolform"), tr("Tol."), 161, parent)
 {
-    setObjectName(QStringLiteral("Tolform"));
-    setWindowTitle(tr("Tol."));
-    setFixedSize(161, 70);
-    setFont(layoutFont(false));
     for (const Place& p : places) {
-        auto* panel = new BandPanel(QString::fromLatin1(p.name), BandPanel::Bevel::Lowered, this);
-        panel->setGeometry(p.left, p.top, p.width, panelHeight);
+        BandPanel* panel = addPanel(p.name, p.left, p.top, p.width);
         const kelvane::Colour colour = kelvane::toleranceList[static_cast<std::size_t>(p.index)].colour;
         const auto hue = kelvane::hueOf(colour);
         // "None" stands on the ordinary panel face, not on the body colour it picks.
@@ -46,6 +38,7 @@ TTolform::TTolform(QWidget* parent)
         const int index = p.index;
         connect(panel, &BandPanel::clicked, this, [this, index] { toleranceClick(index); });
     }
+    finishPanels();
 }
 
 void TTolform::toleranceClick(int index)

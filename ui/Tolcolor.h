@@ -5,9 +5,9 @@
 
 #include <kelvane/bands.h>
 
-#include <QDialog>
+#include "colourdialog.h"
 
-class TTolform : public QDialog {
+class TTolform : public ColourDialog {
     Q_OBJECT
 
 public:

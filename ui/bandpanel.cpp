@@ -1,6 +1,5 @@
 #include "bandpanel.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 QColor toQColor(kelvane::Colour c)
@@ -9,7 +8,7 @@ QColor toQColor(kelvane::Colour c)
 }
 
 BandPanel::BandPanel(const QString& name, Bevel bevel, QWidget* parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
     , bevel_(bevel)
 {
     setObjectName(name);
@@ -82,14 +81,11 @@ void BandPanel::paintEvent(QPaintEvent*)
         p.setFont(font());
         p.drawText(r, Qt::AlignCenter, caption_);
     }
-}
-
-void BandPanel::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
-
-void BandPanel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked();
+    // The keyboard's place: a dotted frame inside the bevel in the caption's
+    // colour, clear of the text, shown once the keyboard is in use.
+    if (window()->focusWidget() == this && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        p.setPen(QPen(textColour_, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
 }

@@ -1,16 +1,18 @@
-// A flat coloured panel that reports clicks: the bands on the drawn component
-// and the colour buttons of the two dialogs. The colour is kept as the
-// engine's exact 32-bit value so that comparisons never go through QColor.
+// A flat coloured panel that acts as a button: the bands on the drawn
+// component and the colour buttons of the two dialogs. A click, Space on a
+// focused panel, or a screen reader's press action all emit clicked(). The
+// colour is kept as the engine's exact 32-bit value so that comparisons never
+// go through QColor.
 #pragma once
 
 #include <kelvane/palette.h>
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QWidget>
 
 QColor toQColor(kelvane::Colour c);
 
-class BandPanel : public QWidget {
+class BandPanel : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
 
@@ -33,13 +35,10 @@ public:
     void setBandLabel(const QString& label);
 
 signals:
-    void clicked();
     void colorChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void updateAccessibleName();
@@ -49,5 +48,4 @@ private:
     QString caption_;
     QString bandLabel_;
     QColor textColour_;
-    bool pressed_ = false;
 };

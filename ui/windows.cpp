@@ -4,6 +4,7 @@
 #include "Mainres.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
+#include "accessible.h"
 #include "activation.h"
 #include "icon.h"
 #include "look.h"
@@ -20,6 +21,7 @@ void prepareApplication()
     // Menus, tips and message boxes in the layout's face, as on the desktop the
     // layouts come from; it also spares loading a second face at start-up.
     QApplication::setFont(layoutFont(false));
+    installAccessibility();
 }
 
 Windows createWindows()

@@ -18,6 +18,14 @@ using kelvane::Hue;
 const char* const colourNames[]
     = {"black", "brown", "red", "orange", "yellow", "green", "blue", "violet", "gray", "white", "Gold", "Silver"};
 
+Hue hueNamed(const QString& name)
+{
+    for (std::size_t i = 0; i < kelvane::hueCount; ++i)
+        if (name == QLatin1String(kelvane::palette[i].name))
+            return static_cast<Hue>(i);
+    return Hue::Black;
+}
+
 } // namespace
 
 class DecodingTest : public WindowTest {
@@ -368,6 +376,97 @@ private slots:
         QCOMPARE(h.tolerance(), QStringLiteral("2%"));
     }
 
+    // Alt+1 .. Alt+5 open a band's dialog as a click does; inside it the keys
+    // move among and pick the offered colours. Keys go where a person's go:
+    // to the widget with the keyboard.
+    void keyboard_data()
+    {
+        QTest::addColumn<int>("bandcount");
+        QTest::addColumn<int>("band");
+        QTest::addColumn<QString>("keys");   // after Alt+band, as a key sequence
+        QTest::addColumn<QString>("colour"); // the band's colour afterwards, "" when still open
+        QTest::newRow("digit") << 4 << 1 << "4"
+                               << "Yellow";
+        QTest::newRow("digit not offered") << 4 << 1 << "0"
+                                           << "";
+        QTest::newRow("G on a multiplier") << 4 << 3 << "G"
+                                           << "Gold";
+        QTest::newRow("S on a multiplier") << 5 << 4 << "S"
+                                           << "Silver";
+        QTest::newRow("9 on a multiplier") << 4 << 3 << "9"
+                                           << "";
+        QTest::newRow("G on a digit") << 4 << 2 << "G"
+                                      << "";
+        QTest::newRow("right from the first offered") << 4 << 1 << "Right, Space"
+                                                      << "Red";
+        QTest::newRow("left wraps") << 4 << 1 << "Left, Return"
+                                    << "White";
+        QTest::newRow("down to the nearest") << 4 << 1 << "Down, Return"
+                                             << "Blue";
+        QTest::newRow("down then up") << 4 << 1 << "Down, Up, Return"
+                                      << "Brown";
+        QTest::newRow("tab twice") << 4 << 1 << "Tab, Tab, Return"
+                                   << "Orange";
+        QTest::newRow("tab skips what is not offered") << 4 << 3 << "Left, Return"
+                                                       << "Gold";
+        QTest::newRow("backtab to silver") << 4 << 3 << "Backtab, Backtab, Return"
+                                           << "Silver";
+        QTest::newRow("starts on the band's colour") << 4 << 2 << "Return"
+                                                     << "Violet";
+        QTest::newRow("tolerance") << 4 << 5 << "Right, Return"
+                                   << "Brown";
+        QTest::newRow("tolerance, down") << 4 << 5 << "Down, Space"
+                                         << "Gold";
+        QTest::newRow("escape") << 4 << 2 << "Escape"
+                                << "Violet";
+    }
+    void keyboard()
+    {
+        QFETCH(int, bandcount);
+        QFETCH(int, band);
+        QFETCH(QString, keys);
+        QFETCH(QString, colour);
+        colourBand(2, "violet");
+        if (bandcount == 5)
+            Harness::click(h.child("N5colorrings"));
+        QWidget* dialog = band == 5 ? static_cast<QWidget*>(h.w.Tolform) : h.w.selectcolor;
+        const QString title = QStringLiteral("Ring%1").arg(band);
+        const int before = h.activations->count();
+        auto type = [](const QKeySequence& key) {
+            QWidget* to = QApplication::focusWidget();
+            QVERIFY(to);
+            QTest::keyClick(to, key[0].key(), key[0].keyboardModifiers());
+        };
+        type(QKeySequence(Qt::AltModifier | static_cast<Qt::Key>(Qt::Key_0 + band)));
+        QTRY_VERIFY(dialog->isActiveWindow());
+        if (band < 5)
+            QCOMPARE(h.w.selectcolor->windowTitle(), title);
+        // The keyboard is in the dialog, and its place shows.
+        QVERIFY(qobject_cast<BandPanel*>(dialog->focusWidget()));
+        QVERIFY(dialog->testAttribute(Qt::WA_KeyboardFocusChange));
+        for (const QString& key : keys.split(QStringLiteral(", ")))
+            type(QKeySequence::fromString(key));
+        if (colour.isEmpty()) {
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(h.activations->count(), before);
+            return;
+        }
+        QTRY_VERIFY(h.main()->isActiveWindow());
+        QCOMPARE(h.activations->count(), before + 1);
+        QCOMPARE(h.ring(band)->colourValue(), colourOf(hueNamed(colour)));
+    }
+
+    // Alt+4 does nothing with four bands; a click opens the dialog without
+    // showing where the keyboard is.
+    void keyboardLeavesTheMouseAlone()
+    {
+        QTest::keyClick(h.main(), Qt::Key_4, Qt::AltModifier);
+        QTest::qWait(20);
+        QVERIFY(!h.w.selectcolor->isVisible());
+        OPEN_BAND(h, 1);
+        QVERIFY(!h.w.selectcolor->testAttribute(Qt::WA_KeyboardFocusChange));
+    }
+
     void whatAScreenReaderHears()
     {
         auto name = [](QWidget* w) {
@@ -384,8 +483,31 @@ private slots:
         QCOMPARE(name(h.colourPanel("violet")), QStringLiteral("Violet"));
         auto* box = QAccessible::queryAccessibleInterface(h.child("GroupBox2"));
         QCOMPARE(box->text(QAccessible::Description), QStringLiteral("4,7 Kohm"));
+        // The value as one status phrase, its labels not read on their own.
+        auto* readout = QAccessible::queryAccessibleInterface(h.child("readout"));
+        QCOMPARE(readout->role(), QAccessible::StatusBar);
+        QCOMPARE(readout->text(QAccessible::Name), QStringLiteral("4,7 Kohm"));
+        QCOMPARE(readout->childCount(), 0);
+        auto* list = QAccessible::queryAccessibleInterface(h.child("Tolerance"));
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Tolerance"));
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("20%"));
+        // Bands and colours are buttons; their press action is a click.
+        for (QWidget* button : {static_cast<QWidget*>(h.ring(5)), static_cast<QWidget*>(h.tolerancePanel("Red"))}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(a->role(), QAccessible::Button);
+            QAccessibleActionInterface* actions = a->actionInterface();
+            QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            if (actions)
+                actions->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(button->window() == h.main() ? h.w.Tolform->isVisible() : !h.w.Tolform->isVisible());
+        }
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("2%"));
+        h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4700"));
+        h.calculate();
+        QCOMPARE(name(h.child("actualvalue")), QStringLiteral("4700"));
         Harness::click(h.child("N5colorrings"));
         QCOMPARE(box->text(QAccessible::Description), QStringLiteral("Select colors"));
+        QCOMPARE(readout->text(QAccessible::Name), QStringLiteral("Select colors"));
         // Every control of the main window has a name.
         for (QWidget* w : h.main()->centralWidget()->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
