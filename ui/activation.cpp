@@ -8,6 +8,16 @@
 #include <QWindow>
 #include <algorithm>
 
+namespace {
+
+bool isModifier(int key)
+{
+    return key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_Control || key == Qt::Key_Shift
+        || key == Qt::Key_Meta || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+}
+
+} // namespace
+
 ActivationHandOver::ActivationHandOver(QWidget* mainWindow)
     : QObject(mainWindow)
     , main_(mainWindow)
@@ -26,21 +36,28 @@ bool ActivationHandOver::isTracked(const QObject* window) const
 void ActivationHandOver::backToMain()
 {
     current_ = nullptr;
-    awaitingWindowSystem_ = false;
     emit activated();
 }
 
 void ActivationHandOver::focusWindowChanged(QWindow* window)
 {
-    // The window system has caught up with a window we presented; a late word
-    // for a window already gone says nothing.
+    // Once the window system has activated the window we presented, the main
+    // window's activation means the person went back to it: keys typed there
+    // are the main window's again. A late word for a window already gone
+    // says nothing.
     const QWidget* current = current_.data();
-    if (current && current->isVisible() && current->windowHandle() == window)
-        awaitingWindowSystem_ = false;
+    if (!current || !current->isVisible())
+        return;
+    if (current->windowHandle() == window)
+        currentWasActive_ = true;
+    else if (main_->windowHandle() == window && currentWasActive_)
+        keysToCurrent_ = false;
 }
 
-// A plain key typed for the window just presented, before the window system
-// has given it the keyboard, goes to it.
+// A plain key that reaches the main window while the window just presented is
+// the one the person is in was typed for that window: before the window
+// system gave it the keyboard, or held up on the way (a screen reader sees
+// every key first).
 bool ActivationHandOver::handOnKey(QWidget* current, QKeyEvent* event)
 {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -77,7 +94,8 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
     if ((type == QEvent::Show || type == QEvent::ZOrderChange) && isTracked(widget) && !event->spontaneous()
         && widget->isVisible()) {
         current_ = widget;
-        awaitingWindowSystem_ = QGuiApplication::focusWindow() != widget->windowHandle();
+        currentWasActive_ = QGuiApplication::focusWindow() == widget->windowHandle();
+        keysToCurrent_ = true;
         return false;
     }
     if (type == QEvent::Hide) {
@@ -96,7 +114,6 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         emit activated();
         if (!anotherIsCurrent) {
             current_ = nullptr;
-            awaitingWindowSystem_ = false;
             // After the hide is done: the platform may still deactivate the
             // window that goes, and that must not undo the hand-over.
             QTimer::singleShot(0, main_, [this] { main_->activateWindow(); });
@@ -111,7 +128,9 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (type != QEvent::MouseButtonPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (awaitingWindowSystem_ && handOnKey(current, key))
+        if (isModifier(key->key()))
+            return false; // Alt on its way to Alt+1 is not yet a key for anyone
+        if (keysToCurrent_ && handOnKey(current, key))
             return true;
         if (type == QEvent::KeyRelease)
             return false;

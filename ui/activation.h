@@ -13,11 +13,11 @@
 // - when a mouse press, or a key with Ctrl or Alt, goes into the main window
 //   while such a window is still the one the person is in, before the press
 //   reaches its widget.
-// Plain keys that reach the main window before the window system has
-// activated the window just presented were typed for that window and are
-// handed on to it. Activations themselves raise nothing, so a late one cannot
-// raise the event a second time, and coming back from another program or from
-// a message box raises nothing either.
+// Plain keys that reach the main window while the window just presented is
+// the one the person is in (before the window system activates it, or held
+// up on the way) were typed for that window and are handed on to it. Activations themselves raise nothing, so a late
+// one cannot raise the event a second time, and coming back from another program or from a message box raises nothing
+// either.
 #pragma once
 
 #include <QList>
@@ -49,7 +49,8 @@ private:
 
     QWidget* main_;
     QList<QWidget*> tracked_;
-    QPointer<QWidget> current_;         // the tracked window the person is in, if any
-    bool awaitingWindowSystem_ = false; // current_ is not yet active in the window system
+    QPointer<QWidget> current_;     // the tracked window the person is in, if any
+    bool currentWasActive_ = false; // the window system has activated current_
+    bool keysToCurrent_ = false;    // plain keys at the main window go to current_
     bool first_ = true;
 };
