@@ -10,14 +10,15 @@
 // a window the program presents counts as the one the person is in from the
 // moment it shows, and the event is raised
 // - when such a window hides (a pick, its close box, Escape, OK), and
-// - when a mouse press, or a key with Ctrl or Alt, goes into the main window
-//   while such a window is still the one the person is in, before the press
-//   reaches its widget.
-// Plain keys that reach the main window while the window just presented is
-// the one the person is in (before the window system activates it, or held
-// up on the way) were typed for that window and are handed on to it. Activations themselves raise nothing, so a late
-// one cannot raise the event a second time, and coming back from another program or from a message box raises nothing
-// either.
+// - when a mouse press or a key goes into the main window while such a window
+//   is still the one the person is in, before the press reaches its widget.
+// Plain keys (no Ctrl or Alt) that reach the main window then, before the
+// window system has given the presented window the keyboard or held up on
+// the way, were typed for that window and are handed on to it, until the
+// window system says the person went back to the main window. Activations
+// themselves raise nothing, so a late one cannot raise the event a second
+// time, and coming back from another program or from a message box raises
+// nothing either.
 #pragma once
 
 #include <QList>
