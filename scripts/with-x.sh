@@ -27,6 +27,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Up to ten seconds for a condition (a shell command) to hold.
+wait_until() {
+    for _ in $(seq 100); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 fail() {
     echo "with-x.sh: $1" >&2
     cat "$2" >&2
@@ -35,11 +44,7 @@ fail() {
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || fail "Xvfb did not start" "$tmp/xvfb.log"
+wait_until '[ -s "$tmp/display" ]' || fail "Xvfb did not start" "$tmp/xvfb.log"
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
@@ -50,10 +55,8 @@ if [ "$wm" = 1 ]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
     pids+=($!)
     # Ready once it has claimed the window-manager selection.
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    wait_until "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" \
+        || fail "openbox did not start" "$tmp/openbox.log"
 fi
 
 if [ "$wayland" = 1 ]; then
@@ -63,15 +66,8 @@ if [ "$wayland" = 1 ]; then
     weston --config="$tmp/weston.ini" --backend=x11-backend.so --socket=kelvane-wayland --idle-time=0 \
         --width=1000 --height=740 >"$tmp/weston.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 150); do
-        [ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ] && break
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ] || fail "weston did not start" "$tmp/weston.log"
-    for _ in $(seq 100); do
-        xwininfo -root -tree | grep -q '"Weston Compositor' && break
-        sleep 0.1
-    done
+    wait_until '[ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ]' && wait_until "xwininfo -root -tree | grep -q '\"Weston Compositor'" \
+        || fail "weston did not start" "$tmp/weston.log"
     export WAYLAND_DISPLAY=kelvane-wayland QT_QPA_PLATFORM=wayland
     # weston follows the X pointer by its moves, from where it entered weston's
     # window: so enter it once from outside. Keys reach it while the pointer is over it.

@@ -120,8 +120,7 @@ bool ActivationHandOver::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::KeyRelease
-        && type != QEvent::ShortcutOverride)
+    if (type == QEvent::Show || type == QEvent::ZOrderChange)
         return false;
     QWidget* current = current_.data();
     if (!current || !current->isVisible() || widget->window() != main_)

@@ -49,13 +49,6 @@ std::vector<BandPanel*> ColourDialog::shownInReadingOrder() const
     return shown;
 }
 
-BandPanel* ColourDialog::focused() const
-{
-    const auto shown = shownInReadingOrder();
-    const auto it = std::find(shown.begin(), shown.end(), focusWidget());
-    return it == shown.end() ? nullptr : *it;
-}
-
 void ColourDialog::focusColour(kelvane::Colour colour, bool byKeyboard)
 {
     const auto shown = shownInReadingOrder();
@@ -81,8 +74,8 @@ bool ColourDialog::handleKey(const QKeyEvent* event)
     const auto shown = shownInReadingOrder();
     if (shown.empty())
         return false;
-    BandPanel* current = focused();
-    const auto at = std::find(shown.begin(), shown.end(), current);
+    const auto at = std::find(shown.begin(), shown.end(), focusWidget());
+    BandPanel* current = at == shown.end() ? nullptr : *at;
     const auto index = static_cast<std::ptrdiff_t>(at - shown.begin());
     const auto count = static_cast<std::ptrdiff_t>(shown.size());
     auto step = [&](std::ptrdiff_t by) {

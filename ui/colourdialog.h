@@ -40,7 +40,6 @@ protected:
 private:
     bool handleKey(const QKeyEvent* event);
     void moveTo(BandPanel* panel);
-    BandPanel* focused() const;
     std::vector<BandPanel*> shownInReadingOrder() const;
 
     std::vector<BandPanel*> readingOrder_; // reading order after finishPanels()
