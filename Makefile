@@ -6,7 +6,7 @@ DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 dpkg-dev desktop-file-utils appstream libbenchmark-dev libx11-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation \
                 weston qt6-wayland dbus at-spi2-core python3-pyatspi \
-                qt6-l10n-tools qt6-translations-l10n
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
@@ -43,10 +43,11 @@ test: build
 bench: build
 	bench/run.sh build
 
-# The README's picture, as the real-X test saves it.
+# The README's pictures, in English and each translation, as the real-X tests save them.
 screenshot: build
-	ctest --preset default -R '^x11_decoding_openbox$$'
+	ctest --preset default -R '^x11_(decoding_openbox|language_.*)$$'
 	cp build/screenshot.png docs/kelvane.png
+	for shot in build/screenshot_*.png; do cp $$shot docs/kelvane_$${shot#build/screenshot_}; done
 
 # A Debian package in build/.
 package: build

@@ -72,28 +72,30 @@ constexpr Place places[] = {
     {"actualvalue", 17, 57, 71, 13},
 };
 
-// "\r" breaks a tooltip into lines.
+// "\r" breaks a tooltip into lines; the texts are translated when shown.
 constexpr struct {
     const char* name;
     const char* text;
 } toolTips[] = {
-    {"GroupBox1", "Click on band to \rselect color"},
-    {"ring1", "Band 1"},
-    {"ring2", "Band 2"},
-    {"ring3", "Band 3"},
-    {"ring4", "Band 4"},
-    {"ring5", "Tolerance"},
-    {"N4colorrings", "Set number of\rcolorbands to 4"},
-    {"N5colorrings", "Set number of\rcolorbands to 5"},
-    {"GroupBox2", "Display component value"},
-    {"Tolerance", "Select / display\r component tolerance"},
-    {"Entervalue", "Enter component value"},
-    {"Mohm", "Select to multiply entered value\rwith 1 M (1.000.000)"},
-    {"Kohm", "Select to multiply entered \rvalue with 1 K (1000)"},
-    {"ohm", "Select to multiply entered\r value with 1"},
-    {"round", "Select to round componentvalue\rto nearest standard value. De select\rto always round up."},
-    {"Calculate", "Click to calculate \rcolorcode"},
-    {"actualvalue", "Display entered value\rwith right multiplier"},
+    {"GroupBox1", QT_TRANSLATE_NOOP("TMainform", "Click on band to \rselect color")},
+    {"ring1", QT_TRANSLATE_NOOP("TMainform", "Band 1")},
+    {"ring2", QT_TRANSLATE_NOOP("TMainform", "Band 2")},
+    {"ring3", QT_TRANSLATE_NOOP("TMainform", "Band 3")},
+    {"ring4", QT_TRANSLATE_NOOP("TMainform", "Band 4")},
+    {"ring5", QT_TRANSLATE_NOOP("TMainform", "Tolerance")},
+    {"N4colorrings", QT_TRANSLATE_NOOP("TMainform", "Set number of\rcolorbands to 4")},
+    {"N5colorrings", QT_TRANSLATE_NOOP("TMainform", "Set number of\rcolorbands to 5")},
+    {"GroupBox2", QT_TRANSLATE_NOOP("TMainform", "Display component value")},
+    {"Tolerance", QT_TRANSLATE_NOOP("TMainform", "Select / display\r component tolerance")},
+    {"Entervalue", QT_TRANSLATE_NOOP("TMainform", "Enter component value")},
+    {"Mohm", QT_TRANSLATE_NOOP("TMainform", "Select to multiply entered value\rwith 1 M (1.000.000)")},
+    {"Kohm", QT_TRANSLATE_NOOP("TMainform", "Select to multiply entered \rvalue with 1 K (1000)")},
+    {"ohm", QT_TRANSLATE_NOOP("TMainform", "Select to multiply entered\r value with 1")},
+    {"round",
+        QT_TRANSLATE_NOOP(
+            "TMainform", "Select to round componentvalue\rto nearest standard value. De select\rto always round up.")},
+    {"Calculate", QT_TRANSLATE_NOOP("TMainform", "Click to calculate \rcolorcode")},
+    {"actualvalue", QT_TRANSLATE_NOOP("TMainform", "Display entered value\rwith right multiplier")},
 };
 
 struct UnitCaptions {
@@ -102,8 +104,9 @@ struct UnitCaptions {
     const char* one;
     const char* quantity;
 };
-constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", "Resistance"};
-constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", "Capacitance"};
+// Unit texts are the same in every language; the quantity is translated.
+constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", QT_TRANSLATE_NOOP("TMainform", "Resistance")};
+constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", QT_TRANSLATE_NOOP("TMainform", "Capacitance")};
 
 template <typename W> W* named(W* widget, const char* name)
 {
@@ -206,7 +209,7 @@ void TMainform::createControls()
     N4colorrings->setChecked(true);
     N5colorrings = regular(named(new QRadioButton(tr("5 bands"), GroupBox1), "N5colorrings"));
 
-    GroupBox2 = groupBox("GroupBox2", QString::fromLatin1(resistorUnits.quantity), client);
+    GroupBox2 = groupBox("GroupBox2", tr(resistorUnits.quantity), client);
     readout = named(new ValueReadout(GroupBox2), "readout");
     auto label = [this](const char* name, Qt::Alignment alignment) {
         auto* l = named(new QLabel(readout), name);
@@ -410,7 +413,7 @@ void TMainform::setKind(bool resistor)
     Mohm->setText(QString::fromUtf8(units.mega));
     Kohm->setText(QString::fromLatin1(units.kilo));
     ohm->setText(QString::fromLatin1(units.one));
-    GroupBox2->setTitle(QString::fromLatin1(units.quantity));
+    GroupBox2->setTitle(tr(units.quantity));
     readBands();
     kelvane::switchKind(bands_, resistor);
     FormActivate();
@@ -447,8 +450,7 @@ void TMainform::ShowToolTips1Click()
 {
     const bool on = ShowToolTips1->isChecked();
     for (const auto& tip : toolTips) {
-        const QString text
-            = on ? QString::fromLatin1(tip.text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString();
+        const QString text = on ? tr(tip.text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString();
         findChild<QWidget*>(QString::fromLatin1(tip.name))->setToolTip(text);
     }
 }

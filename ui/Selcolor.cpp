@@ -9,7 +9,7 @@
 namespace {
 
 struct Place {
-    const char* name; // the object name; the caption is the palette's name
+    const char* name; // the object name; the caption is the colour's name
     int left, top, width;
 };
 
@@ -43,7 +43,7 @@ Tselectcolor::Tselectcolor(QWidget* parent)
         const QColor text = hue == kelvane::Hue::Silver ? palette().color(QPalette::WindowText)
             : swatch.lightText                          ? QColor(Qt::white)
                                                         : QColor(Qt::black);
-        panel->setCaption(QString::fromLatin1(swatch.name), text);
+        panel->setCaption(colourName(hue), text);
         connect(panel, &BandPanel::clicked, this, [this, hue] { colourClick(hue); });
         panels_[i] = panel;
     }

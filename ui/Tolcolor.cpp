@@ -5,7 +5,7 @@
 namespace {
 
 struct Place {
-    const char* name; // object name and caption
+    const char* name; // object name; the caption is the colour's name
     int left, top, width;
     int index; // tolerance list index
 };
@@ -34,7 +34,7 @@ TTolform::TTolform(QWidget* parent)
         else
             panel->setColor(palette().color(QPalette::Button));
         const bool light = hue && kelvane::palette[static_cast<std::size_t>(*hue)].lightText;
-        panel->setCaption(QString::fromLatin1(p.name), light ? Qt::white : Qt::black);
+        panel->setCaption(hue ? colourName(*hue) : tr("None"), light ? Qt::white : Qt::black);
         const int index = p.index;
         connect(panel, &BandPanel::clicked, this, [this, index] { toleranceClick(index); });
     }

@@ -1,10 +1,28 @@
 #include "bandpanel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+
+namespace {
+
+// Indexed by Hue; the English name is also the key of its translations.
+constexpr const char* colourNames[] = {QT_TRANSLATE_NOOP("Colour", "Black"), QT_TRANSLATE_NOOP("Colour", "Brown"),
+    QT_TRANSLATE_NOOP("Colour", "Red"), QT_TRANSLATE_NOOP("Colour", "Orange"), QT_TRANSLATE_NOOP("Colour", "Yellow"),
+    QT_TRANSLATE_NOOP("Colour", "Green"), QT_TRANSLATE_NOOP("Colour", "Blue"), QT_TRANSLATE_NOOP("Colour", "Violet"),
+    QT_TRANSLATE_NOOP("Colour", "Gray"), QT_TRANSLATE_NOOP("Colour", "White"), QT_TRANSLATE_NOOP("Colour", "Gold"),
+    QT_TRANSLATE_NOOP("Colour", "Silver")};
+static_assert(std::size(colourNames) == kelvane::hueCount);
+
+} // namespace
 
 QColor toQColor(kelvane::Colour c)
 {
     return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu), static_cast<int>((c >> 16) & 0xFFu));
+}
+
+QString colourName(kelvane::Hue hue)
+{
+    return QCoreApplication::translate("Colour", colourNames[static_cast<std::size_t>(hue)]);
 }
 
 BandPanel::BandPanel(const QString& name, Bevel bevel, QWidget* parent)
@@ -50,8 +68,7 @@ void BandPanel::updateAccessibleName()
     if (bandLabel_.isEmpty())
         return;
     const auto hue = kelvane::hueOf(colour_);
-    const QString colour
-        = hue ? QString::fromLatin1(kelvane::palette[static_cast<std::size_t>(*hue)].name) : tr("empty");
+    const QString colour = hue ? colourName(*hue) : tr("empty");
     setAccessibleName(QStringLiteral("%1: %2").arg(bandLabel_, colour));
 }
 

@@ -12,6 +12,9 @@
 
 QColor toQColor(kelvane::Colour c);
 
+// The colour's name in the program's language: "Yellow", "Gelb".
+QString colourName(kelvane::Hue hue);
+
 class BandPanel : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)

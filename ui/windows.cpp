@@ -10,10 +10,47 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+bool installTranslation(const QLocale& language, const QString& name, const QString& folder)
+{
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(language, name, QStringLiteral("_"), folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
+// The first of the person's languages (LANGUAGE, then LANG) that is English
+// or that the program is translated into wins; English is the texts as
+// written. Qt's own texts (the message box's buttons, the edit box's menu)
+// follow in the same language. The program's catalogues lie where the
+// package installs them, relative to the program's folder.
+void installTranslations()
+{
+    const QString own = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KELVANE_QM_FROM_BIN));
+    for (const QString& name : QLocale().uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return;
+        if (installTranslation(language, QStringLiteral("kelvane"), own)) {
+            installTranslation(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
+
+} // namespace
 
 void prepareApplication()
 {
+    installTranslations();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     // The layouts are drawn for one look; a desktop theme must not restyle them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -17,7 +17,8 @@ struct Windows {
     TAboutBox* AboutBox;
 };
 
-// The application's title, look and icon; before any window is created.
+// The application's title, look, icon and language; before any window is
+// created.
 void prepareApplication();
 
 Windows createWindows();

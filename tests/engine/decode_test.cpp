@@ -101,7 +101,7 @@ TEST(Decode, HiddenFourthBandNeverCounts)
         BandState s = bands({H::Yellow, H::Violet, H::Red});
         s.colour(4) = kelvane::palette[static_cast<std::size_t>(h)].value;
         s.digit4 = static_cast<std::uint8_t>(h * 20);
-        EXPECT_EQ(text(kelvane::calcvalue(s)), "4,7 Kohm") << kelvane::palette[static_cast<std::size_t>(h)].name;
+        EXPECT_EQ(text(kelvane::calcvalue(s)), "4,7 Kohm") << "hue " << h;
     }
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # package_test.sh BUILD-DIR SOURCE-DIR: builds the Debian package, checks its
-# dependencies and desktop files with Debian's validators, installs it (as
-# root; otherwise unpacks it) and starts the installed program on a private X
-# display, where File > Exit must end it.
+# dependencies, translations and desktop files with Debian's validators,
+# installs it (as root; otherwise unpacks it) and starts the installed program
+# on a private X display, where File > Exit must end it, in English and, by its
+# German menu keys, in German.
 set -euo pipefail
 build=$1
 source=$2
@@ -18,7 +19,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 (cd "$build" && cpack -B "$tmp/out" >/dev/null) || fail "cpack"
 deb=$(ls "$tmp"/out/kelvane_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translations-l10n; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
@@ -28,6 +29,9 @@ dpkg-deb -x "$deb" "$tmp/root"
 desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Kelvane.desktop" || fail "desktop file"
 appstreamcli validate --no-net --pedantic "$tmp/root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" \
     >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
+for language in de fr es; do
+    [ -s "$tmp/root/usr/share/kelvane/translations/kelvane_$language.qm" ] || fail "translation $language"
+done
 for size in 16 32 48 256; do
     [ -s "$tmp/root/usr/share/icons/hicolor/${size}x${size}/apps/org.kelvane.Kelvane.png" ] || fail "icon $size"
 done
@@ -40,4 +44,6 @@ if [ "$(id -u)" = 0 ]; then
 fi
 "$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" >"$tmp/run.log" 2>&1 ||
     { cat "$tmp/run.log"; fail "the installed program"; }
+LANG=de_DE.UTF-8 EXIT_KEYS="alt+d b" "$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" \
+    >"$tmp/run_de.log" 2>&1 || { cat "$tmp/run_de.log"; fail "the installed program in German"; }
 echo "1 passed, 0 failed"

@@ -14,12 +14,28 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+// A text as the program shows it in the language of the run: the English one
+// unless a translation is loaded.
+inline QString shownAs(const char* context, const char* english)
+{
+    return QCoreApplication::translate(context, english);
+}
+
+// Whether the run's first language is one the program is translated into,
+// so that its texts must differ from the English ones.
+inline bool inTranslation()
+{
+    const QLocale first(QLocale().uiLanguages().value(0));
+    return first.language() != QLocale::English && first.language() != QLocale::C;
+}
 
 struct BoxSeen {
     bool shown = false;

@@ -27,8 +27,7 @@ class EncodingTest : public WindowTest {
         QStringList names;
         for (int band = 1; band <= count; ++band) {
             const auto hue = kelvane::hueOf(h.ring(band)->colourValue());
-            names << (hue ? QString::fromLatin1(kelvane::palette[static_cast<std::size_t>(*hue)].name)
-                          : QStringLiteral("empty"));
+            names << (hue ? colourName(*hue) : QStringLiteral("empty"));
         }
         return names.join(QLatin1Char(' '));
     }

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSet>
 #include <QToolTip>
 
 #include <set>
@@ -48,7 +49,11 @@ private slots:
         QVERIFY(h.ring(1)->toolTip().isEmpty());
         // The first activation has run the cycle.
         QCOMPARE(h.activations->count(), 1);
-        QCOMPARE(h.shown(), QStringLiteral("Select colors"));
+        QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
+        // In a translated run the program's and Qt's catalogues are loaded;
+        // in an English one neither is.
+        QCOMPARE(shownAs("TMainform", "Calculate") != QLatin1String("Calculate"), inTranslation());
+        QCOMPARE(shownAs("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), inTranslation());
         for (const char* name : {"value", "dot", "dec", "enhet"})
             QVERIFY2(h.child(name)->isHidden(), name);
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
@@ -162,7 +167,7 @@ private slots:
             {"Help1", "", false},
         };
         for (const auto& r : rows)
-            QTest::newRow(r.name) << QString::fromUtf8(r.caption) << r.bold;
+            QTest::newRow(r.name) << shownAs("TMainform", r.caption) << r.bold;
     }
     void captionsAndFonts()
     {
@@ -202,23 +207,20 @@ private slots:
 
     void menu_data()
     {
+        const auto tr = [](const char* english) { return shownAs("TMainform", english); };
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("checkable");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("Exit1") << "&File"
-                               << "E&xit" << QKeySequence() << false << false;
-        QTest::newRow("Resistor1") << "&Component"
-                                   << "&Resistor" << QKeySequence(QStringLiteral("Ctrl+R")) << true << true;
-        QTest::newRow("Capasitor1") << "&Component"
-                                    << "&Capasitor" << QKeySequence(QStringLiteral("Ctrl+C")) << true << false;
-        QTest::newRow("ShowToolTips1") << "&Help"
-                                       << "&Show ToolTips" << QKeySequence() << true << false;
-        QTest::newRow("N1") << "&Help"
-                            << "" << QKeySequence() << false << false;
-        QTest::newRow("About1") << "&Help"
-                                << "&About..." << QKeySequence() << false << false;
+        QTest::newRow("Exit1") << tr("&File") << tr("E&xit") << QKeySequence() << false << false;
+        QTest::newRow("Resistor1") << tr("&Component") << tr("&Resistor") << QKeySequence(QStringLiteral("Ctrl+R"))
+                                   << true << true;
+        QTest::newRow("Capasitor1") << tr("&Component") << tr("&Capasitor") << QKeySequence(QStringLiteral("Ctrl+C"))
+                                    << true << false;
+        QTest::newRow("ShowToolTips1") << tr("&Help") << tr("&Show ToolTips") << QKeySequence() << true << false;
+        QTest::newRow("N1") << tr("&Help") << QString() << QKeySequence() << false << false;
+        QTest::newRow("About1") << tr("&Help") << tr("&About...") << QKeySequence() << false << false;
     }
     void menu()
     {
@@ -248,23 +250,23 @@ private slots:
             const char* name;
             const char* tip;
         } rows[] = {
-            {"GroupBox1", "Click on band to \nselect color"},
+            {"GroupBox1", "Click on band to \rselect color"},
             {"ring1", "Band 1"},
             {"ring2", "Band 2"},
             {"ring3", "Band 3"},
             {"ring4", "Band 4"},
             {"ring5", "Tolerance"},
-            {"N4colorrings", "Set number of\ncolorbands to 4"},
-            {"N5colorrings", "Set number of\ncolorbands to 5"},
+            {"N4colorrings", "Set number of\rcolorbands to 4"},
+            {"N5colorrings", "Set number of\rcolorbands to 5"},
             {"GroupBox2", "Display component value"},
-            {"Tolerance", "Select / display\n component tolerance"},
+            {"Tolerance", "Select / display\r component tolerance"},
             {"Entervalue", "Enter component value"},
-            {"Mohm", "Select to multiply entered value\nwith 1 M (1.000.000)"},
-            {"Kohm", "Select to multiply entered \nvalue with 1 K (1000)"},
-            {"ohm", "Select to multiply entered\n value with 1"},
-            {"round", "Select to round componentvalue\nto nearest standard value. De select\nto always round up."},
-            {"Calculate", "Click to calculate \ncolorcode"},
-            {"actualvalue", "Display entered value\nwith right multiplier"},
+            {"Mohm", "Select to multiply entered value\rwith 1 M (1.000.000)"},
+            {"Kohm", "Select to multiply entered \rvalue with 1 K (1000)"},
+            {"ohm", "Select to multiply entered\r value with 1"},
+            {"round", "Select to round componentvalue\rto nearest standard value. De select\rto always round up."},
+            {"Calculate", "Click to calculate \rcolorcode"},
+            {"actualvalue", "Display entered value\rwith right multiplier"},
         };
         auto* item = h.main()->findChild<QAction*>(QStringLiteral("ShowToolTips1"));
         auto tipShownOn = [](QWidget* w) {
@@ -282,9 +284,10 @@ private slots:
             QCOMPARE(item->isChecked(), on);
             for (const auto& r : rows) {
                 QWidget* w = h.child(r.name);
-                QCOMPARE(w->toolTip(), on ? QString::fromLatin1(r.tip) : QString());
+                const QString tip = shownAs("TMainform", r.tip).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+                QCOMPARE(w->toolTip(), on ? tip : QString());
             }
-            QCOMPARE(tipShownOn(h.ring(1)), on ? QStringLiteral("Band 1") : QString());
+            QCOMPARE(tipShownOn(h.ring(1)), on ? shownAs("TMainform", "Band 1") : QString());
             // Neither the drawing nor the value labels show a tip, not even their parent's.
             for (const char* name : {"PB1", "textfield", "value", "dot", "dec", "enhet"})
                 QCOMPARE(tipShownOn(h.child(name)), QString());
@@ -365,7 +368,7 @@ private slots:
         // The comma's own box ends where the decimals begin.
         auto* dot = h.child<QLabel>("dot");
         QVERIFY(dot->x() + QFontMetrics(dot->font()).horizontalAdvance(QLatin1Char(',')) <= h.child("dec")->x());
-        fits("textfield", {"Select colors"});
+        fits("textfield", {shownAs("TMainform", "Select colors").toStdString()});
         fits("actualvalue", {"990000000"});
     }
 
@@ -384,6 +387,56 @@ private slots:
         }
         auto* list = h.child<QComboBox>("Tolerance");
         QVERIFY(list->sizeHint().width() <= list->width());
+        // The colours' names inside the dialogs' panels, clear of the focus frame.
+        for (QWidget* dialog : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform)})
+            for (auto* panel : dialog->findChildren<BandPanel*>())
+                QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->caption()) <= panel->width() - 8,
+                    qPrintable(panel->caption()));
+        // The About box's texts, wrapped where the label wraps.
+        for (auto* label : h.w.AboutBox->findChildren<QLabel*>()) {
+            const QRect room(0, 0, label->width(), 1000);
+            const QRect need = QFontMetrics(label->font())
+                                   .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(), qPrintable(label->text()));
+        }
+        auto* ok = h.w.AboutBox->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
+        QVERIFY(ok->sizeHint().width() <= ok->width());
+    }
+
+    // Alt and a letter are never ambiguous: every menu title and item has a
+    // mnemonic, unique among the menu bar's titles (with any the window's
+    // controls have) and within each menu.
+    void mnemonicsAreUnique()
+    {
+        const auto key = [](const QString& text) {
+            const int at = text.indexOf(QLatin1Char('&'));
+            return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+        };
+        QStringList window;
+        QList<QStringList> menus;
+        for (QAction* title : h.main()->menuBar()->actions()) {
+            window << title->text();
+            QStringList items;
+            for (QAction* item : title->menu()->actions())
+                if (!item->isSeparator())
+                    items << item->text();
+            menus << items;
+        }
+        for (const QStringList& texts : menus + QList<QStringList>{window})
+            for (const QString& text : texts)
+                QVERIFY2(!key(text).isNull(), qPrintable(text));
+        for (auto* button : h.main()->findChildren<QAbstractButton*>())
+            window << button->text();
+        for (auto* box : h.main()->findChildren<QGroupBox*>())
+            window << box->title();
+        for (const QStringList& texts : menus + QList<QStringList>{window}) {
+            QSet<QChar> seen;
+            for (const QString& text : texts) {
+                const QChar k = key(text);
+                QVERIFY2(k.isNull() || !seen.contains(k), qPrintable(text));
+                seen.insert(k);
+            }
+        }
     }
 
     void kindByShortcuts()
@@ -392,17 +445,19 @@ private slots:
         QTest::keyClick(m, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(m->findChild<QAction*>(QStringLiteral("Capasitor1"))->isChecked());
         QVERIFY(!m->bandState().resistor);
-        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), QStringLiteral("Capacitance"));
+        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), shownAs("TMainform", "Capacitance"));
         QCOMPARE(h.child<QAbstractButton>("Mohm")->text(), QStringLiteral("\u00B5F"));
         QCOMPARE(h.child<QAbstractButton>("Kohm")->text(), QStringLiteral("nF"));
         QCOMPARE(h.child<QAbstractButton>("ohm")->text(), QStringLiteral("pF"));
         // The unit tooltips keep their wording.
         m->findChild<QAction*>(QStringLiteral("ShowToolTips1"))->trigger();
-        QCOMPARE(h.child("ohm")->toolTip(), QStringLiteral("Select to multiply entered\n value with 1"));
+        QCOMPARE(h.child("ohm")->toolTip(),
+            shownAs("TMainform", "Select to multiply entered\r value with 1")
+                .replace(QLatin1Char('\r'), QLatin1Char('\n')));
         QTest::keyClick(m, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(m->bandState().resistor);
         QVERIFY(!m->findChild<QAction*>(QStringLiteral("Capasitor1"))->isChecked());
-        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), QStringLiteral("Resistance"));
+        QCOMPARE(h.child<QGroupBox>("GroupBox2")->title(), shownAs("TMainform", "Resistance"));
         QCOMPARE(h.child<QAbstractButton>("Mohm")->text(), QStringLiteral("Mohm"));
     }
 };

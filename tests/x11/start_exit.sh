@@ -2,8 +2,10 @@
 # start_exit.sh KELVANE: on a real X server, the program starts with its window
 # titled "Kelvane v2.11", and File > Exit from the keyboard ends it with status
 # 0. Under a window manager the close box (Alt+F4) ends it the same way.
+# EXIT_KEYS are File > Exit's keys in the program's language ("alt+f x").
 set -euo pipefail
 kelvane=$1
+read -r menu_key item_key <<<"${EXIT_KEYS:-alt+f x}"
 passed=0
 
 start() {
@@ -42,9 +44,9 @@ title=$(xprop -id "$id" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = "\(.*\)"$/\1/p')
 [ "$title" = "Kelvane v2.11" ] || { echo "FAIL: WM_NAME is '$title'"; exit 1; }
 width=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
 [ "$width" = 291 ] || { echo "FAIL: client width $width"; exit 1; }
-xdotool key alt+f
+xdotool key "$menu_key"
 sleep 0.3
-xdotool key x
+xdotool key "$item_key"
 ended_with_zero "File > Exit"
 
 if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then

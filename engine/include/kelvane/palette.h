@@ -1,6 +1,7 @@
 // The colours a band can take and what each one means. Everything else in the
 // engine and the windows looks colours up here; colours are compared by exact
-// 32-bit value ($00BBGGRR, red in the low byte), never by closeness.
+// 32-bit value ($00BBGGRR, red in the low byte), never by closeness. Their
+// names are words a person reads, so they belong to the windows.
 #pragma once
 
 #include <array>
@@ -16,7 +17,6 @@ using Colour = std::uint32_t;
 enum class Hue : std::uint8_t { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Gray, White, Gold, Silver };
 
 struct Swatch {
-    const char* name;
     Colour value;
     bool lightText; // caption drawn in white on this background
 };
@@ -24,18 +24,18 @@ struct Swatch {
 inline constexpr std::size_t hueCount = 12;
 
 inline constexpr std::array<Swatch, hueCount> palette{{
-    {"Black", 0x00000000u, true},
-    {"Brown", 0x00194494u, true},
-    {"Red", 0x000000FFu, false},
-    {"Orange", 0x00008CFFu, false},
-    {"Yellow", 0x0000FFFFu, false},
-    {"Green", 0x00008000u, false},
-    {"Blue", 0x00D70000u, true},
-    {"Violet", 0x00800080u, true},
-    {"Gray", 0x00808080u, false},
-    {"White", 0x00FFFFFFu, false},
-    {"Gold", 0x005AA8C8u, false},
-    {"Silver", 0x00C0C0C0u, false},
+    {0x00000000u, true},  // Black
+    {0x00194494u, true},  // Brown
+    {0x000000FFu, false}, // Red
+    {0x00008CFFu, false}, // Orange
+    {0x0000FFFFu, false}, // Yellow
+    {0x00008000u, false}, // Green
+    {0x00D70000u, true},  // Blue
+    {0x00800080u, true},  // Violet
+    {0x00808080u, false}, // Gray
+    {0x00FFFFFFu, false}, // White
+    {0x005AA8C8u, false}, // Gold
+    {0x00C0C0C0u, false}, // Silver
 }};
 
 // The beige of the drawn body: a band of this colour is empty.

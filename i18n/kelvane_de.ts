@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 für Widerstände und Kondensatoren</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Frei nutzbar und weitergebbar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Ring anklicken, um<byte value="xd"/>die Farbe zu wählen</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Ring 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Ring 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Ring 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Ring 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Anzahl der Farbringe<byte value="xd"/>auf 4 setzen</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Anzahl der Farbringe<byte value="xd"/>auf 5 setzen</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Zeigt den Bauteilwert</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Toleranz des Bauteils<byte value="xd"/>wählen / anzeigen</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Bauteilwert eingeben</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Eingegebenen Wert mit<byte value="xd"/>1 M (1.000.000) multiplizieren</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Eingegebenen Wert mit<byte value="xd"/>1 K (1000) multiplizieren</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Eingegebenen Wert<byte value="xd"/>mit 1 multiplizieren</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Gewählt: auf den nächsten Normwert<byte value="xd"/>runden. Nicht gewählt: immer<byte value="xd"/>aufrunden.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Klicken, um den<byte value="xd"/>Farbcode zu berechnen</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Zeigt den eingegebenen Wert<byte value="xd"/>mit dem Multiplikator</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Bauteil</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Widerstand</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondensator</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Tooltips anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Farbcode</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Gezeichnetes Bauteil</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Toleranzring</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Ring %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 Ringe</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 Ringe</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Farben wählen</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Bauteilwert</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>kaufm. runden</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Eingegebener Wert mit Multiplikator</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Fehler beim Umrechnen des Bauteilwerts</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Der Bauteilwert muss eine Zahl zwischen 1 und 990M sein</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+</context>
+</TS>

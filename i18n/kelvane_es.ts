@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 para resistencias y condensadores</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Libre para usar y compartir.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Haga clic en una banda<byte value="xd"/>para elegir su color</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Banda 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Banda 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Banda 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Banda 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Usar 4 bandas<byte value="xd"/>de color</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Usar 5 bandas<byte value="xd"/>de color</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Muestra el valor del componente</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Elegir / mostrar la<byte value="xd"/>tolerancia del componente</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Introduzca el valor del componente</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Multiplicar el valor introducido<byte value="xd"/>por 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Multiplicar el valor introducido<byte value="xd"/>por 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Multiplicar el valor<byte value="xd"/>introducido por 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Marcado: redondear al valor normalizado<byte value="xd"/>más cercano. Desmarcado: redondear<byte value="xd"/>siempre hacia arriba.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Haga clic para calcular<byte value="xd"/>el código de colores</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Muestra el valor introducido<byte value="xd"/>con su multiplicador</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistencia</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capacidad</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Componente</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistencia</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>C&amp;ondensador</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Mostrar sugerencias</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Código de colores</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Componente dibujado</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Banda de tolerancia</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Banda %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 bandas</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 bandas</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Elija los colores</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Introducir valor</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Valor del componente</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>al más cercano</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Valor introducido con multiplicador</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Error al convertir el valor</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>El valor del componente debe ser un número entre 1 y 990M</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Elegir color</translation>
+    </message>
+</context>
+</TS>

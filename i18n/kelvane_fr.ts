@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 pour résistances et condensateurs</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Utilisation et partage libres.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Cliquer sur une bague<byte value="xd"/>pour choisir sa couleur</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Bague 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Bague 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Bague 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Bague 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Passer à 4 bagues<byte value="xd"/>de couleur</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Passer à 5 bagues<byte value="xd"/>de couleur</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Affiche la valeur du composant</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Choisir / afficher la<byte value="xd"/>tolérance du composant</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Saisir la valeur du composant</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Multiplier la valeur saisie<byte value="xd"/>par 1 M (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Multiplier la valeur saisie<byte value="xd"/>par 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Multiplier la valeur<byte value="xd"/>saisie par 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Coché : arrondir à la valeur normalisée<byte value="xd"/>la plus proche. Décoché : toujours<byte value="xd"/>arrondir au-dessus.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Cliquer pour calculer<byte value="xd"/>le code couleur</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Affiche la valeur saisie<byte value="xd"/>avec son multiplicateur</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Résistance</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capacité</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Composant</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Résistance</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>C&amp;ondensateur</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>Afficher les &amp;info-bulles</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Code couleur</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Composant dessiné</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Bague de tolérance</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Bague %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 bagues</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 bagues</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Choisir les couleurs</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Saisir la valeur</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Valeur du composant</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>au plus proche</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Valeur saisie avec multiplicateur</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Erreur de conversion de la valeur</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>La valeur du composant doit être un nombre entre 1 et 990M</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+</context>
+</TS>
