@@ -10,7 +10,6 @@
 #include <kelvane/encode.h>
 
 #include <QAccessible>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -50,6 +50,7 @@ Tselectcolor::Tselectcolor(QWidget* parent)
     finishPanels();
     showPanels(kelvane::layoutPanels());
 }
+
 void Tselectcolor::showPanels(const kelvane::PanelSet& shown)
 {
     for (std::size_t i = 0; i < panels_.size(); ++i)

@@ -385,40 +385,33 @@ private slots:
         QTest::addColumn<int>("band");
         QTest::addColumn<QString>("keys");   // after Alt+band, as a key sequence
         QTest::addColumn<QString>("colour"); // the band's colour afterwards, "" when still open
-        QTest::newRow("digit") << 4 << 1 << "4"
-                               << "Yellow";
-        QTest::newRow("digit not offered") << 4 << 1 << "0"
-                                           << "";
-        QTest::newRow("G on a multiplier") << 4 << 3 << "G"
-                                           << "Gold";
-        QTest::newRow("S on a multiplier") << 5 << 4 << "S"
-                                           << "Silver";
-        QTest::newRow("9 on a multiplier") << 4 << 3 << "9"
-                                           << "";
-        QTest::newRow("G on a digit") << 4 << 2 << "G"
-                                      << "";
-        QTest::newRow("right from the first offered") << 4 << 1 << "Right, Space"
-                                                      << "Red";
-        QTest::newRow("left wraps") << 4 << 1 << "Left, Return"
-                                    << "White";
-        QTest::newRow("down to the nearest") << 4 << 1 << "Down, Return"
-                                             << "Blue";
-        QTest::newRow("down then up") << 4 << 1 << "Down, Up, Return"
-                                      << "Brown";
-        QTest::newRow("tab twice") << 4 << 1 << "Tab, Tab, Return"
-                                   << "Orange";
-        QTest::newRow("tab skips what is not offered") << 4 << 3 << "Left, Return"
-                                                       << "Gold";
-        QTest::newRow("backtab to silver") << 4 << 3 << "Backtab, Backtab, Return"
-                                           << "Silver";
-        QTest::newRow("starts on the band's colour") << 4 << 2 << "Return"
-                                                     << "Violet";
-        QTest::newRow("tolerance") << 4 << 5 << "Right, Return"
-                                   << "Brown";
-        QTest::newRow("tolerance, down") << 4 << 5 << "Down, Space"
-                                         << "Gold";
-        QTest::newRow("escape") << 4 << 2 << "Escape"
-                                << "Violet";
+        const struct {
+            const char* tag;
+            int bandcount, band;
+            const char* keys;
+            const char* colour;
+        } rows[] = {
+            {"digit", 4, 1, "4", "Yellow"},
+            {"digit not offered", 4, 1, "0", ""},
+            {"G on a multiplier", 4, 3, "G", "Gold"},
+            {"S on a multiplier", 5, 4, "S", "Silver"},
+            {"9 on a multiplier", 4, 3, "9", ""},
+            {"G on a digit", 4, 2, "G", ""},
+            {"right from the first offered", 4, 1, "Right, Space", "Red"},
+            {"left wraps", 4, 1, "Left, Return", "White"},
+            {"down to the nearest", 4, 1, "Down, Return", "Blue"},
+            {"down then up", 4, 1, "Down, Up, Return", "Brown"},
+            {"tab twice", 4, 1, "Tab, Tab, Return", "Orange"},
+            {"tab skips what is not offered", 4, 3, "Left, Return", "Gold"},
+            {"backtab to silver", 4, 3, "Backtab, Backtab, Return", "Silver"},
+            {"starts on the band's colour", 4, 2, "Return", "Violet"},
+            {"tolerance", 4, 5, "Right, Return", "Brown"},
+            {"tolerance, down", 4, 5, "Down, Space", "Gold"},
+            {"escape", 4, 2, "Escape", "Violet"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.tag) << r.bandcount << r.band << QString::fromLatin1(r.keys)
+                                 << QString::fromLatin1(r.colour);
     }
     void keyboard()
     {

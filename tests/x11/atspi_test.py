@@ -53,6 +53,11 @@ def name(o):
     return o.name
 
 
+def check_name(what, o, want):
+    """Waits for the object's name to become the one wanted, then checks it."""
+    check(what, wait_for(lambda: name(o) == want and name(o)), want)
+
+
 def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "1", *keys], check=True)
 
@@ -87,11 +92,9 @@ def main():
         # Keyboard only: Alt+band, then the colour's digit right after it.
         for k, digit, colour in ((1, "4", "Yellow"), (2, "7", "Violet"), (3, "2", "Red")):
             key(f"alt+{k}", digit)
-            check(f"band {k} by keyboard", wait_for(lambda: name(band[k]) == f"Band {k}: {colour}" and name(band[k])),
-                  f"Band {k}: {colour}")
+            check_name(f"band {k} by keyboard", band[k], f"Band {k}: {colour}")
             wait_for(active)
-        check("the decoded value, one phrase", wait_for(lambda: name(readout) == "4,7 Kohm" and name(readout)),
-              "4,7 Kohm")
+        check_name("the decoded value, one phrase", readout, "4,7 Kohm")
         check("the new value announced on the status object",
               (pyatspi.ROLE_STATUS_BAR, "4,7 Kohm") in names_changed, True)
         check("the colour dialog's new title announced", bool(wait_for(
@@ -109,9 +112,7 @@ def main():
         check("tolerance dialog opened by the action", dialog.name if dialog else None, "Tol.")
         gold = find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Gold")
         gold.queryAction().doAction(0)
-        check("tolerance band after pressing Gold",
-              wait_for(lambda: name(tolerance_band) == "Tolerance band: Gold" and name(tolerance_band)),
-              "Tolerance band: Gold")
+        check_name("tolerance band after pressing Gold", tolerance_band, "Tolerance band: Gold")
         combo = find(frame, pyatspi.ROLE_COMBO_BOX)
         check("the tolerance list's name", combo.name, "Tolerance")
         entry = find(combo, pyatspi.ROLE_TEXT)
@@ -129,7 +130,7 @@ def main():
         key("1", "5", "0", "0", "Return")
         readback = wait_for(lambda: find(frame, pyatspi.ROLE_LABEL, "1500"))
         check("the entered value's readout", readback.name if readback else None, "1500")
-        check("the encoded value", wait_for(lambda: name(readout) == "1,5 Kohm" and name(readout)), "1,5 Kohm")
+        check_name("the encoded value", readout, "1,5 Kohm")
     finally:
         program.terminate()
         program.wait(10)

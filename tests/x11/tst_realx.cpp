@@ -42,6 +42,10 @@ bool hasWindowManager()
 
 bool onWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
 
+// Time for a late activation, and a wrong second cycle from it, to show up;
+// weston hands activation back only after its close animation.
+void waitForLateActivation() { QTest::qWait(onWayland() ? 1200 : 200); }
+
 // A number xwininfo gives for an X window: "Width", "Absolute upper-left X".
 int xwininfo(QWidget* window, const char* key)
 {
@@ -143,7 +147,7 @@ class RealXTest : public QObject {
         const int before = h.activations->count();
         xclick(colour, at);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible() && h.main()->isActiveWindow(), 10000);
-        QTest::qWait(onWayland() ? 1200 : 200); // weston hands activation back after its close animation
+        waitForLateActivation();
         QCOMPARE(h.activations->count(), before + 1);
     }
 
@@ -323,7 +327,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
         }
         QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
-        QTest::qWait(onWayland() ? 1200 : 200);
+        waitForLateActivation();
     }
 
     // A press into the main window while a dialog is open: one cycle, before
@@ -375,7 +379,7 @@ private slots:
         QCOMPARE(seen.title != QLatin1String("Error converting componentvalue"), inTranslation());
         QCOMPARE(ok, shownAs("QPlatformTheme", "OK"));
         QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
-        QTest::qWait(onWayland() ? 1200 : 200);
+        waitForLateActivation();
         QCOMPARE(h.activations->count(), before);
     }
 
@@ -418,7 +422,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
         other.kill();
         other.waitForFinished();
-        QTest::qWait(onWayland() ? 1200 : 200);
+        waitForLateActivation();
         QCOMPARE(h.activations->count(), before);
     }
 };
