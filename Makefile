@@ -6,6 +6,7 @@ DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 dpkg-dev desktop-file-utils appstream libbenchmark-dev libx11-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation \
                 weston qt6-wayland dbus at-spi2-core python3-pyatspi \
+                orca speech-dispatcher speech-dispatcher-espeak-ng \
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)

@@ -60,6 +60,62 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 Ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 Ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 Kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 Kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 Megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 Megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 Pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 Pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 Nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 Nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 Mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 Mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -261,6 +317,14 @@
     <message>
         <source>Select color</source>
         <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>Multiplikator ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>Ziffer %1</translation>
     </message>
 </context>
 </TS>

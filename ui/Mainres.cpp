@@ -43,6 +43,7 @@ struct Place {
 // Positions relative to the parent group box (or the client area).
 constexpr Place places[] = {
     {"GroupBox1", 5, 4, 281, 89},
+    {"bandCount", 0, 0, 281, 89}, // holds the two switches, over the whole box, under the bands
     {"PB1", 91, 8, 173, 65},
     {"ring1", 136, 32, 8, 25},
     {"ring2", 152, 32, 8, 25},
@@ -150,6 +151,9 @@ void TMainform::setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutB
     selectcolor_ = selectcolor;
     tolform_ = tolform;
     about_ = about;
+    connect(selectcolor_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = bands_.curband; });
+    connect(tolform_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = 5; });
+    tolform_->setAccessibleName(tr("Tolerance band"));
 }
 
 void TMainform::createMenu()
@@ -194,6 +198,9 @@ void TMainform::createControls()
     // Creation order is stacking order: the bands lie over the drawing, and
     // the value labels stack as textfield, value, dec, enhet, dot.
     GroupBox1 = groupBox("GroupBox1", tr("Color code"), client);
+    // Not the group box's own children: a screen reader would name the group
+    // for each switch again, after the group box itself.
+    auto* bandCount = named(new QWidget(GroupBox1), "bandCount");
     auto* PB1 = named(new PaintBox(GroupBox1), "PB1");
     PB1->setAccessibleName(tr("Drawn component"));
     connect(PB1, &PaintBox::paint, this, &TMainform::PB1Paint);
@@ -204,9 +211,9 @@ void TMainform::createControls()
         ring[static_cast<std::size_t>(band - 1)] = panel;
     }
     ring[3]->hide();
-    N4colorrings = regular(named(new QRadioButton(tr("4 bands"), GroupBox1), "N4colorrings"));
+    N4colorrings = regular(named(new QRadioButton(tr("4 bands"), bandCount), "N4colorrings"));
     N4colorrings->setChecked(true);
-    N5colorrings = regular(named(new QRadioButton(tr("5 bands"), GroupBox1), "N5colorrings"));
+    N5colorrings = regular(named(new QRadioButton(tr("5 bands"), bandCount), "N5colorrings"));
 
     GroupBox2 = groupBox("GroupBox2", tr(resistorUnits.quantity), client);
     readout = named(new ValueReadout(GroupBox2), "readout");
@@ -248,10 +255,9 @@ void TMainform::createControls()
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     actualvalue = regular(named(new QLabel(GroupBox3), "actualvalue"));
     actualvalue->setAlignment(Qt::AlignCenter);
-    // Read by its value once there is one.
+    // Read by its value once there is one, then described by what it is; the
+    // bevel around it is only its frame.
     actualvalue->setAccessibleName(tr("Entered value with multiplier"));
-    actualvalue->setAccessibleDescription(tr("Entered value with multiplier"));
-    bevel->setAccessibleName(tr("Entered value with multiplier"));
 
     // Tab order: the bands take no focus; then the group boxes in the order
     // Color code, Tolerance, Enter value.
@@ -306,12 +312,13 @@ void TMainform::writeBands()
 
 void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
 {
+    display_ = display;
+    GroupBox2->setAccessibleDescription(spokenResult());
+    readout->setPhrase(spokenResult());
     if (!display) {
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
-        GroupBox2->setAccessibleDescription(textfield->text());
-        readout->setPhrase(textfield->text());
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -322,11 +329,10 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     textfield->hide();
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
-    // Read as one phrase, "4,7 Kohm", not as four labels.
-    const QString phrase = value->text() + dot->text() + dec->text() + enhet->text();
-    GroupBox2->setAccessibleDescription(phrase);
-    readout->setPhrase(phrase);
 }
+
+// Read as one phrase in words, "4.7 kilohms", not as the four labels.
+QString TMainform::spokenResult() const { return display_ ? spokenValue(*display_) : textfield->text(); }
 
 void TMainform::calcvalue()
 {
@@ -335,17 +341,28 @@ void TMainform::calcvalue()
     showDisplay(display);
 }
 
-void TMainform::FormActivate()
+void TMainform::FormActivate() { cycle(false); }
+
+void TMainform::cycle(bool speakAlways)
 {
     readBands();
+    const kelvane::BandState before = bands_;
+    const QString resultBefore = spokenResult();
     const auto display = kelvane::refresh(bands_, selectcolor_->pick, tolform_->pick);
     writeBands();
     {
         const QSignalBlocker quiet(Tolerance);
         Tolerance->setCurrentIndex(kelvane::toleranceListIndex(tolform_->pick));
     }
-    Tolerance->setAccessibleDescription(Tolerance->currentText());
     showDisplay(display);
+
+    QStringList spoken;
+    for (int band = 1; band <= 5; ++band)
+        if (band == pickedBand_ || bands_.colour(band) != before.colour(band))
+            spoken << ring[static_cast<std::size_t>(band - 1)]->accessibleName();
+    pickedBand_ = 0;
+    if (speakAlways || !spoken.isEmpty() || spokenResult() != resultBefore)
+        readout->announce((spoken << spokenResult()).join(QStringLiteral(". ")));
 }
 
 void TMainform::openBand(int band, bool byKeyboard)
@@ -360,12 +377,13 @@ void TMainform::ringClick(int band, bool byKeyboard)
 {
     readBands();
     bands_.curband = static_cast<std::uint8_t>(band);
-    selectcolor_->showPanels(kelvane::panelsFor(band, bands_.bandcount));
+    selectcolor_->showPanels(
+        kelvane::panelsFor(band, bands_.bandcount), kelvane::isMultiplierBand(band, bands_.bandcount));
     selectcolor_->move(pos() + QPoint(17, 30));
+    // Named for a listener before it shows; its title is the layout's "Ring1".
+    selectcolor_->setAccessibleName(tr("Band %1").arg(band));
     presentWindow(selectcolor_);
     selectcolor_->setWindowTitle(QStringLiteral("Ring%1").arg(band));
-    QAccessibleEvent retitled(selectcolor_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&retitled);
     selectcolor_->pick = kelvane::preload(bands_, band);
     selectcolor_->focusColour(bands_.colour(band), byKeyboard);
 }
@@ -381,7 +399,7 @@ void TMainform::ring5Click(bool byKeyboard)
 void TMainform::ToleranceChange(int index)
 {
     kelvane::toleranceChange(tolform_->pick, index);
-    FormActivate();
+    cycle(true);
 }
 
 void TMainform::N4colorringsClick(bool checked)
@@ -391,7 +409,7 @@ void TMainform::N4colorringsClick(bool checked)
     readBands();
     kelvane::switchToFourBands(bands_, selectcolor_->pick);
     writeBands();
-    FormActivate();
+    cycle(true);
 }
 
 void TMainform::N5colorringsClick(bool checked)
@@ -401,7 +419,7 @@ void TMainform::N5colorringsClick(bool checked)
     readBands();
     kelvane::switchToFiveBands(bands_);
     writeBands();
-    FormActivate();
+    cycle(true);
 }
 
 void TMainform::setKind(bool resistor)
@@ -415,7 +433,7 @@ void TMainform::setKind(bool resistor)
     GroupBox2->setTitle(tr(units.quantity));
     readBands();
     kelvane::switchKind(bands_, resistor);
-    FormActivate();
+    cycle(true);
 }
 
 void TMainform::Resistor1Click() { setKind(true); }
@@ -438,11 +456,18 @@ void TMainform::CalculateClick()
         return;
     }
     actualvalue->setText(QString::fromStdString(encoding->actualvalue));
+    actualvalue->setAccessibleDescription(tr("Entered value with multiplier"));
     actualvalue->setAccessibleName(actualvalue->text());
     readBands();
     kelvane::applyEncoding(bands_, *encoding);
     writeBands();
     calcvalue();
+    // The value, then the colours that carry it.
+    QStringList colours;
+    for (int band = 1; band <= bands_.bandcount - 1; ++band)
+        if (const auto hue = kelvane::hueOf(bands_.colour(band)))
+            colours << colourName(*hue);
+    readout->announce(QStringLiteral("%1: %2").arg(spokenResult(), colours.join(QStringLiteral(", "))));
 }
 
 void TMainform::ShowToolTips1Click()

@@ -42,6 +42,7 @@ public:
     // from the controls.
     kelvane::BandState bandState() const;
 
+    // The refresh cycle, run when the person comes back from a dialog.
     void FormActivate();
     void calcvalue();
 
@@ -57,6 +58,10 @@ private:
     void readBands();
     void writeBands();
     void showDisplay(const std::optional<kelvane::Display>& display);
+    // The cycle; a screen reader hears the bands that changed or were picked
+    // and the result, and always the result when speakAlways.
+    void cycle(bool speakAlways);
+    QString spokenResult() const;
 
     void openBand(int band, bool byKeyboard);          // a band's dialog; nothing for a hidden band 4
     void ringClick(int band, bool byKeyboard = false); // bands 1..4: the colour dialog
@@ -74,6 +79,8 @@ private:
     void PB1Paint(QPainter& p);
 
     kelvane::BandState bands_;
+    int pickedBand_ = 0; // the band a dialog's pick went to since the last cycle; 5 the tolerance
+    std::optional<kelvane::Display> display_;
 
     Tselectcolor* selectcolor_ = nullptr;
     TTolform* tolform_ = nullptr;

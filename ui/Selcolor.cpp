@@ -2,9 +2,9 @@
 
 #include "bandpanel.h"
 
-#include <QHideEvent>
+#include "accessible.h"
 
-#include <optional>
+#include <QHideEvent>
 
 namespace {
 
@@ -51,34 +51,29 @@ Tselectcolor::Tselectcolor(QWidget* parent)
     showPanels(kelvane::layoutPanels());
 }
 
-void Tselectcolor::showPanels(const kelvane::PanelSet& shown)
+void Tselectcolor::showPanels(const kelvane::PanelSet& shown, bool multiplier)
 {
-    for (std::size_t i = 0; i < panels_.size(); ++i)
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        const auto hue = static_cast<kelvane::Hue>(i);
         panels_[i]->setVisible(shown.test(i));
+        const int exponent = kelvane::exponentOf(hue);
+        // ×1000 rather than ×10³: the number a listener knows from the value.
+        const QString factor = exponent >= 0
+            ? QStringLiteral("1") + QString(exponent, QLatin1Char('0'))
+            : spokenNumber(QStringLiteral("0"), QString(-exponent - 1, QLatin1Char('0')) + QLatin1Char('1'));
+        const QString meaning
+            = multiplier ? tr("multiplier ×%1").arg(factor) : tr("digit %1").arg(kelvane::valueOf(hue));
+        if (panels_[i]->accessibleDescription() != meaning) // each change is one more event for a screen reader
+            panels_[i]->setAccessibleDescription(meaning);
+    }
 }
 
 void Tselectcolor::colourClick(kelvane::Hue hue)
 {
     // Stored before closing: the closing runs the main window's cycle.
     pick = kelvane::pickOf(hue);
+    emit colourPicked();
     close();
-}
-
-bool Tselectcolor::pickByKey(int key)
-{
-    std::optional<kelvane::Hue> hue;
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        hue = static_cast<kelvane::Hue>(key - Qt::Key_0);
-    else if (key == Qt::Key_G)
-        hue = kelvane::Hue::Gold;
-    else if (key == Qt::Key_S)
-        hue = kelvane::Hue::Silver;
-    if (!hue)
-        return false;
-    BandPanel* panel = panels_[static_cast<std::size_t>(*hue)];
-    if (!panel->isHidden())
-        panel->click();
-    return true; // a colour not offered: nothing happens
 }
 
 void Tselectcolor::hideEvent(QHideEvent* event)

@@ -1,7 +1,6 @@
 // The colour dialog for bands 1 to 4. A click on a colour stores the pick and
 // closes the dialog; the main window's refresh cycle carries the pick into
-// the band. The main window reads and writes pick directly. Besides the
-// pointer, a digit key picks the colour with that digit, G and S Gold and Silver.
+// the band. The main window reads and writes pick directly.
 #pragma once
 
 #include <kelvane/bands.h>
@@ -20,11 +19,12 @@ public:
 
     kelvane::ColourPick pick;
 
-    void showPanels(const kelvane::PanelSet& shown);
+    // The colours offered, each described as a digit or as a multiplier.
+    void showPanels(const kelvane::PanelSet& shown, bool multiplier = false);
 
 protected:
     void hideEvent(QHideEvent* event) override;
-    bool pickByKey(int key) override; // 0-9 the digit's colour, G Gold, S Silver
+    BandPanel* panelOf(kelvane::Hue hue) const override { return panels_[static_cast<std::size_t>(hue)]; }
 
 private:
     void colourClick(kelvane::Hue hue);

@@ -35,14 +35,26 @@ TTolform::TTolform(QWidget* parent)
             panel->setColor(palette().color(QPalette::Button));
         const bool light = hue && kelvane::palette[static_cast<std::size_t>(*hue)].lightText;
         panel->setCaption(hue ? colourName(*hue) : tr("None"), light ? Qt::white : Qt::black);
+        panel->setAccessibleDescription(
+            QStringLiteral("\u00B1%1")
+                .arg(QString::fromLatin1(kelvane::toleranceList[static_cast<std::size_t>(p.index)].text)));
         const int index = p.index;
         connect(panel, &BandPanel::clicked, this, [this, index] { toleranceClick(index); });
     }
     finishPanels();
 }
 
+BandPanel* TTolform::panelOf(kelvane::Hue hue) const
+{
+    for (BandPanel* panel : findChildren<BandPanel*>())
+        if (panel->colourValue() == kelvane::colourOf(hue))
+            return panel;
+    return nullptr;
+}
+
 void TTolform::toleranceClick(int index)
 {
     pick = kelvane::tolerancePick(index);
+    emit colourPicked();
     close();
 }

@@ -15,6 +15,9 @@ public:
 
     kelvane::TolerancePick pick;
 
+protected:
+    BandPanel* panelOf(kelvane::Hue hue) const override;
+
 private:
     void toleranceClick(int index);
 };

@@ -67,7 +67,16 @@ void ColourDialog::moveTo(BandPanel* panel)
     update(); // the old place loses its frame, the new one gets it
 }
 
-bool ColourDialog::pickByKey(int) { return false; }
+bool ColourDialog::pickByKey(int key)
+{
+    const auto hue = key < 0x80 ? kelvane::hueOfKey(static_cast<char>(key)) : std::nullopt;
+    if (!hue)
+        return false;
+    BandPanel* panel = panelOf(*hue);
+    if (panel && !panel->isHidden())
+        panel->click();
+    return true; // a colour not offered: nothing happens
+}
 
 bool ColourDialog::handleKey(const QKeyEvent* event)
 {

@@ -2,8 +2,9 @@
 // rows, for the keyboard as well as the pointer. The panels that are shown
 // are the colours offered; arrows and Tab move among them in reading order
 // (Up and Down to the nearest one in the other row), Space or Enter picks
-// the focused one, Escape closes without a pick. A subclass may add keys of
-// its own (the colour dialog's digits).
+// the focused one, a digit key the colour with that digit, G Gold and S
+// Silver, Escape closes without a pick. Each colour's description says what
+// it means where it is offered, for a screen reader.
 #pragma once
 
 #include <kelvane/palette.h>
@@ -23,6 +24,10 @@ public:
     // one shown; its focus frame shows when the dialog was opened by a key.
     void focusColour(kelvane::Colour colour, bool byKeyboard);
 
+signals:
+    // A colour was clicked; the dialog closes right after.
+    void colourPicked();
+
 protected:
     ColourDialog(const QString& name, const QString& title, int width, QWidget* parent);
 
@@ -31,13 +36,14 @@ protected:
     // Once all are added: Tab goes in reading order.
     void finishPanels();
 
-    // A key of the subclass's own; true when it took it.
-    virtual bool pickByKey(int key);
+    // The panel of a colour, if the dialog has one.
+    virtual BandPanel* panelOf(kelvane::Hue hue) const = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool pickByKey(int key);
     bool handleKey(const QKeyEvent* event);
     void moveTo(BandPanel* panel);
     std::vector<BandPanel*> shownInReadingOrder() const;

@@ -13,10 +13,29 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
 namespace {
+
+// Fusion, except that Alt pressed and released alone does not put the
+// keyboard into the menu bar: the Alt of Alt+1 to Alt+5 is released while
+// the band's dialog is open, and where a screen reader holds keys up on their
+// way, the menu bar took that release for a lone Alt and pulled the keyboard
+// out of the dialog. Alt with a menu's letter opens it as before.
+class LayoutStyle : public QProxyStyle {
+public:
+    LayoutStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const override
+    {
+        return hint == SH_MenuBar_AltKeyNavigation ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 bool installTranslation(const QLocale& language, const QString& name, const QString& folder)
 {
@@ -53,7 +72,7 @@ void prepareApplication()
     installTranslations();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     // The layouts are drawn for one look; a desktop theme must not restyle them.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new LayoutStyle);
     QApplication::setWindowIcon(programIcon());
     // Menus, tips and message boxes in the layout's face, as on the desktop the
     // layouts come from; it also spares loading a second face at start-up.

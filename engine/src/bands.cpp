@@ -60,7 +60,7 @@ PanelSet panelsFor(int band, int bandcount)
     switch (band) {
     case 1: hide(Hue::Black); break;
     case 3:
-        if (bandcount == 4) { // the multiplier band
+        if (isMultiplierBand(band, bandcount)) {
             hide(Hue::Gray);
             hide(Hue::White);
             offerGoldSilver();

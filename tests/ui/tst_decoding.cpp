@@ -2,6 +2,8 @@
 // kind switches, the tolerance list, and when the refresh cycle runs.
 #include "windowtest.h"
 
+#include "accessible.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
@@ -27,6 +29,8 @@ Hue hueNamed(const QString& name)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(kelvane::Display)
 
 class DecodingTest : public WindowTest {
     Q_OBJECT
@@ -407,6 +411,9 @@ private slots:
             {"starts on the band's colour", 4, 2, "Return", "Violet"},
             {"tolerance", 4, 5, "Right, Return", "Brown"},
             {"tolerance, down", 4, 5, "Down, Space", "Gold"},
+            {"tolerance by G", 4, 5, "G", "Gold"},
+            {"tolerance by a digit", 4, 5, "5", "Green"},
+            {"tolerance ignores a digit it does not offer", 4, 5, "7", ""},
             {"escape", 4, 2, "Escape", "Violet"},
         };
         for (const auto& r : rows)
@@ -475,18 +482,34 @@ private slots:
         QCOMPARE(name(h.ring(1)), band(1, nullptr));
         colourBand(1, "yellow");
         colourBand(2, "violet");
-        colourBand(3, "red");
+        // The dialog by the band it is for, each colour by what it means there.
+        QCOMPARE(h.colourPanel("red")->accessibleDescription(), shownAs("Tselectcolor", "digit %1").arg(2));
+        OPEN_BAND(h, 3);
+        QCOMPARE(name(h.w.selectcolor), shownAs("TMainform", "Band %1").arg(3));
+        QCOMPARE(
+            h.colourPanel("red")->accessibleDescription(), shownAs("Tselectcolor", "multiplier \u00D7%1").arg(100));
+        QCOMPARE(h.colourPanel("Silver")->accessibleDescription(),
+            shownAs("Tselectcolor", "multiplier \u00D7%1")
+                .arg(shownAs("Speech", "%1.%2").arg(0).arg(QStringLiteral("01"))));
+        PICK(h, h.colourPanel("red"));
         QCOMPARE(name(h.ring(1)), band(1, "Yellow"));
         QCOMPARE(name(h.ring(3)), band(3, "Red"));
         QCOMPARE(name(h.ring(5)), band(5, nullptr));
         QCOMPARE(name(h.colourPanel("violet")), shownAs("Colour", "Violet"));
+        QCOMPARE(name(h.w.Tolform), shownAs("TMainform", "Tolerance band"));
+        QCOMPARE(h.tolerancePanel("Gold")->accessibleDescription(), QStringLiteral("\u00B15%"));
         auto* box = QAccessible::queryAccessibleInterface(h.child("GroupBox2"));
-        QCOMPARE(box->text(QAccessible::Description), QStringLiteral("4,7 Kohm"));
-        // The value as one status phrase, its labels not read on their own.
+        const QString value = shownAs("Speech", "%1 kilohms").arg(shownAs("Speech", "%1.%2").arg(4).arg(7));
+        QCOMPARE(box->text(QAccessible::Description), value);
+        // The value as one status phrase, its labels not read on their own;
+        // the pick and its result spoken once through the readout's notification.
         auto* readout = QAccessible::queryAccessibleInterface(h.child("readout"));
         QCOMPARE(readout->role(), QAccessible::StatusBar);
-        QCOMPARE(readout->text(QAccessible::Name), QStringLiteral("4,7 Kohm"));
-        QCOMPARE(readout->childCount(), 0);
+        QCOMPARE(readout->text(QAccessible::Name), value);
+        QCOMPARE(readout->childCount(), 1);
+        QAccessibleInterface* spoken = readout->child(0);
+        QCOMPARE(spoken->role(), QAccessible::Notification);
+        QTRY_COMPARE(spoken->text(QAccessible::Name), band(3, "Red") + QStringLiteral(". ") + value);
         auto* list = QAccessible::queryAccessibleInterface(h.child("Tolerance"));
         QCOMPARE(list->text(QAccessible::Name), shownAs("TMainform", "Tolerance"));
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("20%"));
@@ -501,18 +524,55 @@ private slots:
             QTRY_VERIFY(button->window() == h.main() ? h.w.Tolform->isVisible() : !h.w.Tolform->isVisible());
         }
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("2%"));
+        QTRY_COMPARE(spoken->text(QAccessible::Name), band(5, "Red") + QStringLiteral(". ") + value);
         h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4700"));
         h.calculate();
         QCOMPARE(name(h.child("actualvalue")), QStringLiteral("4700"));
+        QTRY_COMPARE(spoken->text(QAccessible::Name),
+            QStringLiteral("%1: %2, %3, %4")
+                .arg(value, shownAs("Colour", "Yellow"), shownAs("Colour", "Violet"), shownAs("Colour", "Red")));
         Harness::click(h.child("N5colorrings"));
         QCOMPARE(box->text(QAccessible::Description), shownAs("TMainform", "Select colors"));
         QCOMPARE(readout->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
+        QTRY_COMPARE(spoken->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
         // Every control of the main window has a name.
         for (QWidget* w : h.main()->centralWidget()->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             QVERIFY2(!name(w).isEmpty(), qPrintable(w->objectName()));
         }
+    }
+
+    // Values in words for a listener, the screen's symbols kept.
+    void spokenValues_data()
+    {
+        QTest::addColumn<kelvane::Display>("display");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        const struct {
+            const char *value, *dec, *unit, *english, *german;
+        } rows[] = {
+            {"4", "7", " Kohm", "4.7 kilohms", "4,7 Kiloohm"},
+            {"1", "", " ohm", "1 ohm", "1 Ohm"},
+            {"0", "1", " ohm", "0.1 ohms", "0,1 Ohm"},
+            {"999", "", " Mohm", "999 megohms", "999 Megaohm"},
+            {"47", "", " pF", "47 picofarads", "47 Pikofarad"},
+            {"1", "", " nF", "1 nanofarad", "1 Nanofarad"},
+            {"2", "2", " \u00B5F", "2.2 microfarads", "2,2 Mikrofarad"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.english) << kelvane::Display{r.value, *r.dec ? "," : "", r.dec, r.unit}
+                                     << QString::fromLatin1(r.english) << QString::fromUtf8(r.german);
+    }
+    void spokenValues()
+    {
+        QFETCH(kelvane::Display, display);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        const QString spoken = spokenValue(display);
+        if (inTranslation() && QLocale().language() != QLocale::German)
+            QSKIP("spelled out for English and German");
+        QCOMPARE(spoken, inTranslation() ? german : english);
     }
 
     void componentKind()

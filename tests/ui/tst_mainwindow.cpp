@@ -120,10 +120,10 @@ private slots:
         QFETCH(QRect, rect);
         QWidget* w = h.child(QTest::currentDataTag());
         QVERIFY(w);
-        // The value labels stand in the readout, which covers their group box
-        // exactly: a screen reader reads it as one phrase.
+        // The value labels stand in the readout and the switches in their own
+        // holder, each covering its group box exactly, for a screen reader.
         QWidget* in = w->parentWidget();
-        if (in->objectName() == QLatin1String("readout")) {
+        if (in->objectName() == QLatin1String("readout") || in->objectName() == QLatin1String("bandCount")) {
             QCOMPARE(in->geometry(), in->parentWidget()->rect());
             in = in->parentWidget();
         }

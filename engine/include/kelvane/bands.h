@@ -70,6 +70,9 @@ int toleranceListIndex(const TolerancePick& t);
 // Which colour-dialog panels are shown, indexed by Hue.
 using PanelSet = std::bitset<hueCount>;
 
+// Band 3 of four, band 4 of five: the power of ten.
+constexpr bool isMultiplierBand(int band, int bandcount) { return band == bandcount - 1; }
+
 // The layout's set: the ten digit colours, no Gold or Silver.
 PanelSet layoutPanels();
 

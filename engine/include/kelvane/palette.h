@@ -47,6 +47,22 @@ constexpr Colour colourOf(Hue h) { return palette[static_cast<std::size_t>(h)].v
 // (the decoder tells those two apart by colour).
 constexpr std::uint8_t valueOf(Hue h) { return h <= Hue::White ? static_cast<std::uint8_t>(h) : 1; }
 
+// A multiplier band's power of ten: the digit, or -1 for Gold and -2 for Silver.
+constexpr int exponentOf(Hue h) { return h <= Hue::White ? static_cast<int>(h) : h == Hue::Gold ? -1 : -2; }
+
+// The colour a key picks in a colour dialog: the digit keys their digit's
+// colour, G Gold and S Silver (the same keys in every language).
+constexpr std::optional<Hue> hueOfKey(char key)
+{
+    if (key >= '0' && key <= '9')
+        return static_cast<Hue>(key - '0');
+    if (key == 'G' || key == 'g')
+        return Hue::Gold;
+    if (key == 'S' || key == 's')
+        return Hue::Silver;
+    return std::nullopt;
+}
+
 constexpr std::optional<Hue> hueOf(Colour c)
 {
     for (std::size_t i = 0; i < palette.size(); ++i)

@@ -1,0 +1,210 @@
+#!/usr/bin/python3
+"""screenreader_test.py KELVANE: Kelvane as a blind person meets it.
+
+Runs on an X display with a window manager, inside a D-Bus session (which
+starts the AT-SPI bus on demand). Starts speech-dispatcher (espeak-ng into
+ALSA's null device) and the Orca screen reader with a private home, then
+drives Kelvane by keys sent through the X server and checks what Orca says,
+read from its debug log: a decoding by Alt+band and digits, a tolerance
+pick by G, the first Tab into the entry box, an encoding by Enter and the
+switch to five bands. What Orca does not say aloud is read over the bus:
+the bands' and colours' press actions, the tolerance list's name and value,
+the value not split into labels.
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+passed = failed = 0
+
+# Orca's own start, with its debug log written line by line: its
+# --debug-file is block-buffered, so a reader would lag behind what it said.
+ORCA_MAIN = """
+import sys
+from orca import debug
+debug.debugLevel = debug.LEVEL_INFO
+debug.debugFile = open(sys.argv[1], "w", buffering=1)
+from orca import orca
+manager = orca.getSettingsManager()
+manager.activate(sys.argv[2], {})
+sys.path.insert(0, manager.getPrefsDir())
+sys.exit(orca.main())
+"""
+
+SPEECHD_CONF = """AudioOutputMethod "alsa"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+Include "/etc/speech-dispatcher/clients/*.conf"
+"""
+
+
+def check(what, got, want):
+    global passed, failed
+    if got == want:
+        passed += 1
+    else:
+        failed += 1
+        print(f"FAIL: {what}: {got!r}, expected {want!r}", flush=True)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait_for(condition, timeout=15.0):
+    end = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            value = condition()
+        except Exception:  # an object going away while it is read
+            value = None
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.05)
+
+
+class Orca:
+    """Orca and its speech server, and what Orca has said so far."""
+
+    def __init__(self, home):
+        self.log = os.path.join(home, "orca.log")
+        self.heard = 0  # utterances already matched by said()
+        self.processes = [
+            subprocess.Popen(["speech-dispatcher", "-s", "-t", "0"], stderr=subprocess.DEVNULL),
+            subprocess.Popen(["/usr/bin/python3", "-c", ORCA_MAIN, self.log, os.path.join(home, "orca")],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+
+    def utterances(self):
+        try:
+            with open(self.log, errors="replace") as f:
+                return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", f.read())
+        except FileNotFoundError:
+            return []
+
+    def said(self, what, want, timeout=15.0):
+        """Waits until Orca says `want` after what it said for the last check."""
+        def spoken():
+            new = self.utterances()[self.heard:]
+            return (self.heard + new.index(want) + 1) if want in new else None
+        at = wait_for(spoken, timeout)
+        if at:
+            self.heard = at
+        check(f"Orca says, {what}", want if at else self.utterances()[self.heard:], want)
+
+    def stop(self):
+        for p in self.processes:
+            p.terminate()
+            p.wait(10)
+
+
+def name(o):
+    """The name as the program says it now, not as the bus last cached it."""
+    o.clear_cache()
+    return o.name
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "1", *keys], check=True)
+
+
+def find(root, role, name=None):
+    return pyatspi.findDescendant(
+        root, lambda o: o is not None and o.getRole() == role and (name is None or o.name == name))
+
+
+def main():
+    kelvane = sys.argv[1]
+    home = tempfile.mkdtemp()
+    os.environ["HOME"] = home
+    with open(os.path.join(home, ".asoundrc"), "w") as f:
+        f.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+    os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as f:
+        f.write(SPEECHD_CONF)
+    orca = Orca(home)
+    program = None
+    try:
+        orca.said("when it starts", "Screen reader on.", 60)
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        program = subprocess.Popen([kelvane], env=env)
+        app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                     if a is not None and a.name == "Kelvane"), None))
+        if app is None:
+            check("Kelvane on the accessibility bus", None, "Kelvane")
+            return
+        frame = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Kelvane v2.11"))
+        active = lambda: frame.getState().contains(pyatspi.STATE_ACTIVE)
+        orca.said("the main window", "Kelvane v2.11 frame.")
+        orca.said("its group box, named once", "Color code panel.")
+        orca.said("the focused switch", "4 bands.")
+        readout = find(frame, pyatspi.ROLE_STATUS_BAR)
+
+        # Keyboard only: Alt+band, then the colour's digit right after it.
+        for k, digit, spoken in ((1, "4", "Band 1: Yellow. Select colors."),
+                                 (2, "7", "Band 2: Violet. Select colors."),
+                                 (3, "2", "Band 3: Red. 4.7 kilohms.")):
+            wait_for(active)
+            key(f"alt+{k}", digit)
+            orca.said(f"after the pick for band {k}", spoken)
+        check("the status line read by Orca's command", name(readout), "4.7 kilohms")
+        labels = [o.name for o in pyatspi.findAllDescendants(frame, lambda o: o.getRole() == pyatspi.ROLE_LABEL)]
+        check("no value fragments read as labels", [n for n in labels if n in ("4", ",", "7", " Kohm")], [])
+
+        wait_for(active)
+        key("alt+5", "g")
+        orca.said("after G in the tolerance dialog", "Tolerance band: Gold. 4.7 kilohms.")
+        combo = find(frame, pyatspi.ROLE_COMBO_BOX)
+        check("the tolerance list's name", combo.name, "Tolerance")
+        entry = find(combo, pyatspi.ROLE_TEXT)
+        check("the tolerance list's value", wait_for(lambda: entry.queryText().getText(0, -1) == "5%" and "5%"), "5%")
+
+        # A band and a colour pressed through their actions.
+        tolerance_band = find(frame, pyatspi.ROLE_PUSH_BUTTON, "Tolerance band: Gold")
+        check("a band's action", tolerance_band.queryAction().getName(0).lower(), "press")
+        tolerance_band.queryAction().doAction(0)
+        dialog = wait_for(lambda: find(app, pyatspi.ROLE_DIALOG, "Tolerance band"))
+        red = find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Red") if dialog else None
+        check("the tolerance dialog's Red, by name and meaning", red and (red.name, red.description), ("Red", "\u00b12%"))
+        red.queryAction().doAction(0)
+        orca.said("after Red pressed by its action", "Tolerance band: Red. 4.7 kilohms.")
+
+        # Tab from the switches: the list read once, name then value, and the
+        # entry box by its name, with no stray word on the selection between.
+        wait_for(active)
+        key("Tab")
+        orca.said("the tolerance list by its name", "Tolerance editable combo box.")
+        orca.said("then its value", "2%")
+        key("Tab")
+        orca.said("the first Tab into the entry box", "Component value text.")
+        key("4", "7", "0", "0", "Return")
+        orca.said("after Enter in the entry box", "4.7 kilohms: Yellow, Violet, Red.")
+        readback = wait_for(lambda: find(frame, pyatspi.ROLE_LABEL, "4700"))
+        check("the entered value's readout", readback.name if readback else None, "4700")
+
+        key("shift+Tab", "shift+Tab")
+        orca.said("back at the switches", "4 bands.")
+        key("Down")
+        orca.said("after five bands", "Select colors.")
+        said = orca.utterances()
+        check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
+        check("no group named twice", [u for u in said if u == "Color code."], [])
+    finally:
+        if program:
+            program.terminate()
+            program.wait(10)
+        orca.stop()
+        print(f"{passed} passed, {failed} failed", flush=True)
+
+
+if __name__ == "__main__":
+    main()
+    sys.exit(1 if failed or not passed else 0)
