@@ -1,0 +1,141 @@
+// The markings window: opened by its shortcut, a typed code read as it is
+// typed, the main window's value followed, what a screen reader is told, and
+// the ways it is left.
+#include "windowtest.h"
+
+#include "Markings.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+
+class MarkingsTest : public WindowTest {
+    Q_OBJECT
+
+    TMarkings* open()
+    {
+        QTest::keyClick(h.main(), Qt::Key_M, Qt::ControlModifier);
+        auto* m = h.main()->findChild<TMarkings*>();
+        return m && QTest::qWaitForWindowActive(m) ? m : nullptr;
+    }
+    static QString text(const TMarkings* m, const char* name)
+    {
+        return m->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+private slots:
+    void typedCodes_data()
+    {
+        QTest::addColumn<bool>("capacitor");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("series");
+        QTest::newRow("4k7") << false << "4,7 Kohm"
+                             << "letter code"
+                             << "E6";
+        QTest::newRow("10R") << false << "10 ohm or 1,24 ohm"
+                             << "letter code or EIA-96 code, 1 %"
+                             << "E6 or E96";
+        QTest::newRow("462") << false << "4,6 Kohm"
+                             << "3-digit code"
+                             << "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm";
+        QTest::newRow("4022") << false << "40,2 Kohm"
+                              << "4-digit code"
+                              << "E48";
+        QTest::newRow("4n7k") << true << "4,7 nF"
+                              << "letter code, \u00B110 %"
+                              << "E6";
+        QTest::newRow("0R") << false << "0 ohm"
+                            << "zero-ohm link" << QString();
+        QTest::newRow("97A") << false << QString() << "no such EIA-96 number" << QString();
+        QTest::newRow("4k7") << true << QString() << "not a marking" << QString();
+    }
+    void typedCodes()
+    {
+        QFETCH(bool, capacitor);
+        QFETCH(QString, value);
+        QFETCH(QString, kind);
+        QFETCH(QString, series);
+        if (capacitor)
+            QTest::keyClick(h.main(), Qt::Key_C, Qt::ControlModifier);
+        TMarkings* m = open();
+        QVERIFY(m);
+        QCOMPARE(text(m, "CodeKind"), QStringLiteral("empty"));
+        // Typed into whatever has the keyboard: the entry box.
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(QTest::currentDataTag()));
+        QCOMPARE(m->findChild<QLineEdit*>(QStringLiteral("Code"))->text(), QTest::currentDataTag());
+        QCOMPARE(text(m, "CodeValue"), value);
+        QCOMPARE(text(m, "CodeKind"), kind);
+        QCOMPARE(text(m, "CodeSeries"), series);
+        // Each result is read with its caption.
+        const auto heard = [m](const char* name) {
+            return QAccessible::queryAccessibleInterface(m->findChild<QLabel*>(QString::fromLatin1(name)))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(heard("CodeValue"), QStringLiteral("Value: ") + value);
+        QCOMPARE(heard("CodeKind"), QStringLiteral("Kind: ") + kind);
+    }
+
+    void followsTheMainWindow()
+    {
+        TMarkings* m = open();
+        QVERIFY(m);
+        QCOMPARE(m->objectName(), QStringLiteral("Markings"));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Markings"));
+        QCOMPARE(m->minimumSize(), m->maximumSize());
+        QWidget* main = h.main();
+        auto* entry = h.child<QLineEdit>("Entervalue");
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            const char* value;
+            const char* series;
+            const char* codes;
+        } steps[] = {
+            {"start", [] {}, "Select colors", "", ""},
+            {"calculate", [&] { entry->setText(QStringLiteral("4600")), h.calculate(); }, "4,6 Kohm",
+                "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm", "462, 4601, 4K6"},
+            {"capacitor", [main] { QTest::keyClick(main, Qt::Key_C, Qt::ControlModifier); }, "4,6 nF",
+                "not standard; nearest E24: 4,3 nF and 4,7 nF", "462, 4n6"},
+            {"5 bands", [this] { Harness::click(h.child("N5colorrings")); }, "Select colors", "", ""},
+            {"band 4", [this] { colourBand(4, "brown"); }, "4,62 nF", "not standard; nearest E96: 4,53 nF and 4,64 nF",
+                "4n62"},
+        };
+        for (const auto& s : steps) {
+            s.act();
+            QCOMPARE(text(m, "BandValue"), QLatin1String(s.value));
+            QCOMPARE(text(m, "BandSeries"), QLatin1String(s.series));
+            QCOMPARE(text(m, "BandCodes"), QLatin1String(s.codes));
+        }
+        // Tab reaches every result, so each can be read again.
+        QStringList chain;
+        for (QWidget* w = m->findChild<QWidget*>(QStringLiteral("Code")); chain.size() < 7; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w->objectName();
+        QCOMPARE(chain,
+            QStringList({"Code", "CodeValue", "CodeKind", "CodeSeries", "BandValue", "BandSeries", "BandCodes"}));
+    }
+
+    // Escape and the close box hide it, each running the cycle once; it is
+    // kept, with its entry, for the next opening.
+    void leaving()
+    {
+        TMarkings* first = open();
+        QVERIFY(first);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4K7"));
+        for (const auto& away : {std::function<void()>([first] { QTest::keyClick(first, Qt::Key_Escape); }),
+                 std::function<void()>([first] { first->close(); })}) {
+            const int before = h.activations->count();
+            away();
+            QVERIFY(!first->isVisible());
+            QCOMPARE(h.activations->count(), before + 1);
+            QTRY_VERIFY(h.main()->isActiveWindow());
+            QCOMPARE(open(), first);
+            QCOMPARE(text(first, "CodeValue"), QStringLiteral("4,7 Kohm"));
+        }
+    }
+};
+
+QTEST_MAIN(MarkingsTest)
+#include "tst_markings.moc"
