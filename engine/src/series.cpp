@@ -32,6 +32,8 @@ std::optional<Series> coarsestSeries(Milli value)
     return std::nullopt;
 }
 
+Series neighbourSeries(Milli value) { return significant(value) < 100 ? Series::E24 : Series::E96; }
+
 Neighbours neighbours(Series s, Milli value)
 {
     const SeriesTable& t = tableOf(s);

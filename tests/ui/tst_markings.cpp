@@ -8,14 +8,30 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 
 class MarkingsTest : public WindowTest {
     Q_OBJECT
 
-    TMarkings* open()
+    // By its shortcut, or by the pointer through Component > Markings....
+    TMarkings* open(bool byMouse = false)
     {
-        QTest::keyClick(h.main(), Qt::Key_M, Qt::ControlModifier);
+        if (byMouse) {
+            auto* item = h.main()->findChild<QAction*>(QStringLiteral("Markings1"));
+            QMenuBar* bar = h.main()->menuBar();
+            const auto titles = bar->actions();
+            QAction* component = *std::find_if(
+                titles.begin(), titles.end(), [item](QAction* t) { return t->menu()->actions().contains(item); });
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(component).center());
+            QMenu* menu = component->menu();
+            if (!QTest::qWaitForWindowExposed(menu))
+                return nullptr;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        } else {
+            QTest::keyClick(h.main(), Qt::Key_M, Qt::ControlModifier);
+        }
         auto* m = h.main()->findChild<TMarkings*>();
         return m && QTest::qWaitForWindowActive(m) ? m : nullptr;
     }
@@ -118,20 +134,21 @@ private slots:
     }
 
     // Escape and the close box hide it, each running the cycle once; it is
-    // kept, with its entry, for the next opening.
+    // kept, with its entry, for the next opening, by the pointer or the keyboard.
     void leaving()
     {
-        TMarkings* first = open();
+        TMarkings* first = open(true);
         QVERIFY(first);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4K7"));
-        for (const auto& away : {std::function<void()>([first] { QTest::keyClick(first, Qt::Key_Escape); }),
-                 std::function<void()>([first] { first->close(); })}) {
+        const std::function<void()> leave[]
+            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
+        for (std::size_t i = 0; i < std::size(leave); ++i) {
             const int before = h.activations->count();
-            away();
+            leave[i]();
             QVERIFY(!first->isVisible());
             QCOMPARE(h.activations->count(), before + 1);
             QTRY_VERIFY(h.main()->isActiveWindow());
-            QCOMPARE(open(), first);
+            QCOMPARE(open(i == 0), first);
             QCOMPARE(text(first, "CodeValue"), QStringLiteral("4,7 Kohm"));
         }
     }

@@ -131,6 +131,17 @@ def main():
         readback = wait_for(lambda: find(frame, pyatspi.ROLE_LABEL, "1500"))
         check("the entered value's readout", readback.name if readback else None, "1500")
         check_name("the encoded value", readout, "1,5 Kohm")
+
+        # The markings window by its shortcut and a code typed right after:
+        # each result read with its caption, the typed code's value announced.
+        key("ctrl+m", "4", "k", "7")
+        markings = wait_for(lambda: find(app, pyatspi.ROLE_DIALOG, "Markings") or find(app, pyatspi.ROLE_FRAME, "Markings"))
+        check("the markings window by Ctrl+M", markings.name if markings else None, "Markings")
+        check("the typed code's value announced", bool(wait_for(
+            lambda: (pyatspi.ROLE_LABEL, "Value: 4,7 Kohm") in names_changed, 5)), True)
+        band_value = wait_for(lambda: find(markings, pyatspi.ROLE_LABEL, "Value: 1,5 Kohm"))
+        check("the main window's value read with its caption", band_value.name if band_value else None,
+              "Value: 1,5 Kohm")
     finally:
         program.terminate()
         program.wait(10)

@@ -61,6 +61,10 @@ constexpr const SeriesTable& tableOf(Series s) { return seriesTables[static_cast
 // The coarsest series that holds the value; nullopt for one in none, and for 0.
 std::optional<Series> coarsestSeries(Milli value);
 
+// The series whose neighbours name a value that is in none: E24 for a value
+// of two significant digits or fewer, E96 for more.
+Series neighbourSeries(Milli value);
+
 struct Neighbours {
     Milli below;
     Milli above;
