@@ -327,10 +327,6 @@
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
-    <message>
-        <source>Select colors</source>
-        <translation>Elija los colores</translation>
-    </message>
 </context>
 <context>
     <name>TTolform</name>

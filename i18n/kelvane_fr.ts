@@ -327,10 +327,6 @@
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
-    <message>
-        <source>Select colors</source>
-        <translation>Choisir les couleurs</translation>
-    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -7,9 +7,11 @@
 #include <kelvane/series.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <string>
 #include <variant>
@@ -158,7 +160,7 @@ void TMarkings::MainformChange()
 {
     kelvane::BandState s = mainform_->bandState();
     if (!kelvane::complete(s)) {
-        showResult(BandValue, tr("Select colors"));
+        showResult(BandValue, QCoreApplication::translate("TMainform", "Select colors")); // as the main window says
         showResult(BandSeries, {});
         showResult(BandCodes, {});
     } else {
