@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 
 class MarkingsTest : public WindowTest {
     Q_OBJECT
@@ -47,25 +46,25 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("series");
-        QTest::newRow("4k7") << false << "4,7 Kohm"
-                             << "letter code"
-                             << "E6";
-        QTest::newRow("10R") << false << "10 ohm or 1,24 ohm"
-                             << "letter code or EIA-96 code, 1 %"
-                             << "E6 or E96";
-        QTest::newRow("462") << false << "4,6 Kohm"
-                             << "3-digit code"
-                             << "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm";
-        QTest::newRow("4022") << false << "40,2 Kohm"
-                              << "4-digit code"
-                              << "E48";
-        QTest::newRow("4n7k") << true << "4,7 nF"
-                              << "letter code, \u00B110 %"
-                              << "E6";
-        QTest::newRow("0R") << false << "0 ohm"
-                            << "zero-ohm link" << QString();
-        QTest::newRow("97A") << false << QString() << "no such EIA-96 number" << QString();
-        QTest::newRow("4k7") << true << QString() << "not a marking" << QString();
+        const struct {
+            const char* code;
+            bool capacitor;
+            const char* value;
+            const char* kind;
+            const char* series;
+        } rows[] = {
+            {"4k7", false, "4,7 Kohm", "letter code", "E6"},
+            {"10R", false, "10 ohm or 1,24 ohm", "letter code or EIA-96 code, 1 %", "E6 or E96"},
+            {"462", false, "4,6 Kohm", "3-digit code", "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm"},
+            {"4022", false, "40,2 Kohm", "4-digit code", "E48"},
+            {"4n7k", true, "4,7 nF", "letter code, \u00B110 %", "E6"},
+            {"0R", false, "0 ohm", "zero-ohm link", ""},
+            {"97A", false, "", "no such EIA-96 number", ""},
+            {"4K7", true, "", "not a marking", ""},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.code) << r.capacitor << QString::fromUtf8(r.value) << QString::fromUtf8(r.kind)
+                                  << QString::fromUtf8(r.series);
     }
     void typedCodes()
     {
