@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <functional>
+
 class MarkingsTest : public WindowTest {
     Q_OBJECT
 
