@@ -35,6 +35,7 @@ namespace {
 
 constexpr int clientWidth = 291;
 constexpr int clientHeight = 245;
+
 // Positions relative to the parent group box (or the client area).
 constexpr Place places[] = {
     {"GroupBox1", 5, 4, 281, 89},
