@@ -300,6 +300,89 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>Der Bauteilwert muss eine Zahl zwischen 1 und 990M sein</translation>
     </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Markierungen...</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-stelliger Code</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-stelliger Code</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>Buchstabencode</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-Code, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>Null-Ohm-Brücke</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>keine Markierung</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>keine EIA-96-Nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Ringe</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Wert:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Reihe:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codes:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nicht genormt; nächste %1: %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

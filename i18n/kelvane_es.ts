@@ -300,6 +300,89 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>El valor del componente debe ser un número entre 1 y 990M</translation>
     </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marcas...</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 cifras</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 cifras</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>código de letra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>código EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>puente de cero ohmios</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>no es una marca</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>no existe ese número EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fuera de rango</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bandas</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Códigos:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>no normalizado; %1 más cercanos: %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -300,6 +300,89 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>La valeur du composant doit être un nombre entre 1 et 990M</translation>
     </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marquages...</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>code à 3 chiffres</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>code à 4 chiffres</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>code à lettre</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>code EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>pont de zéro ohm</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>pas un marquage</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>numéro EIA-96 inexistant</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>hors plage</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marquages</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marquage</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bagues</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code :</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valeur :</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Série :</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codes :</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>non normalisée ; %1 la plus proche : %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

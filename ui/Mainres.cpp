@@ -1,9 +1,11 @@
 #include "Mainres.h"
 
 #include "Aboutres.h"
+#include "Markings.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
 #include "accessible.h"
+#include "activation.h"
 #include "bandpanel.h"
 #include "look.h"
 
@@ -33,12 +35,6 @@ namespace {
 
 constexpr int clientWidth = 291;
 constexpr int clientHeight = 245;
-constexpr int autoWidth = -1; // sized to the caption
-
-struct Place {
-    const char* name;
-    int left, top, width, height;
-};
 
 // Positions relative to the parent group box (or the client area).
 constexpr Place places[] = {
@@ -108,19 +104,6 @@ struct UnitCaptions {
 constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", QT_TRANSLATE_NOOP("TMainform", "Resistance")};
 constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", QT_TRANSLATE_NOOP("TMainform", "Capacitance")};
 
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
-{
-    auto* box = named(new QGroupBox(title, parent), name);
-    box->setFont(layoutFont(true));
-    return box;
-}
-
 template <typename W> W* regular(W* widget)
 {
     widget->setFont(layoutFont(false));
@@ -146,11 +129,13 @@ TMainform::TMainform(QWidget* parent)
         move(s->availableGeometry().center() - rect().center());
 }
 
-void TMainform::setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about)
+void TMainform::setWindows(
+    Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about, ActivationHandOver* activation)
 {
     selectcolor_ = selectcolor;
     tolform_ = tolform;
     about_ = about;
+    activation_ = activation;
     connect(selectcolor_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = bands_.curband; });
     connect(tolform_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = 5; });
     tolform_->setAccessibleName(tr("Tolerance band"));
@@ -173,6 +158,8 @@ void TMainform::createMenu()
     Capasitor1 = named(component->addAction(tr("&Capasitor"), this, &TMainform::Capasitor1Click), "Capasitor1");
     Capasitor1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Capasitor1->setCheckable(true);
+    auto* markings = named(component->addAction(tr("&Markings..."), this, &TMainform::Markings1Click), "Markings1");
+    markings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 
     QMenu* help = menu("Help1", tr("&Help"));
     ShowToolTips1 = named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
@@ -268,14 +255,7 @@ void TMainform::createControls()
     N4colorrings->setFocus();
 }
 
-void TMainform::placeControls()
-{
-    for (const Place& p : places) {
-        auto* w = findChild<QWidget*>(QString::fromLatin1(p.name));
-        const int width = p.width == autoWidth ? w->sizeHint().width() : p.width;
-        w->setGeometry(p.left, p.top, width, p.height);
-    }
-}
+void TMainform::placeControls() { ::placeControls(this, places); }
 
 void TMainform::connectControls()
 {
@@ -319,6 +299,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
+        emit displayChanged();
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -329,6 +310,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     textfield->hide();
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
+    emit displayChanged();
 }
 
 // Read as one phrase in words, "4.7 kilohms", not as the four labels.
@@ -482,6 +464,18 @@ void TMainform::ShowToolTips1Click()
 void TMainform::Exit1Click() { QCoreApplication::quit(); }
 
 void TMainform::About1Click() { presentWindow(about_); }
+
+void TMainform::Markings1Click()
+{
+    if (!markings_) {
+        markings_ = new TMarkings(this);
+        activation_->track(markings_);
+        connect(this, &TMainform::displayChanged, markings_, &TMarkings::MainformChange);
+        // Beside the main window; Wayland leaves the place to the compositor.
+        markings_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    presentWindow(markings_);
+}
 
 void TMainform::closeEvent(QCloseEvent* event)
 {

@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 
+class ActivationHandOver;
 class BandPanel;
 class NoToolTip;
 class QAction;
@@ -27,6 +28,7 @@ class QRadioButton;
 class Tselectcolor;
 class TTolform;
 class TAboutBox;
+class TMarkings;
 class ValueReadout;
 
 class TMainform : public QMainWindow {
@@ -35,8 +37,9 @@ class TMainform : public QMainWindow {
 public:
     explicit TMainform(QWidget* parent = nullptr);
 
-    // The three windows it opens; they are created after it.
-    void setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about);
+    // The three windows it opens, created after it, and the hand-over that
+    // watches them; the markings window is made when first opened.
+    void setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about, ActivationHandOver* activation);
 
     // The band state with the colours, ring4's visibility and the kind read
     // from the controls.
@@ -45,6 +48,10 @@ public:
     // The refresh cycle, run when the person comes back from a dialog.
     void FormActivate();
     void calcvalue();
+
+signals:
+    // The shown value, or the component kind, may have changed.
+    void displayChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +79,7 @@ private:
     void setKind(bool resistor);
     void Resistor1Click();
     void Capasitor1Click();
+    void Markings1Click();
     void CalculateClick();
     void ShowToolTips1Click();
     void Exit1Click();
@@ -85,6 +93,8 @@ private:
     Tselectcolor* selectcolor_ = nullptr;
     TTolform* tolform_ = nullptr;
     TAboutBox* about_ = nullptr;
+    ActivationHandOver* activation_ = nullptr;
+    TMarkings* markings_ = nullptr;
 
     QAction* Exit1 = nullptr;
     QAction* Resistor1 = nullptr;

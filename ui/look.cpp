@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QGroupBox>
 #include <QPainter>
 
 QFont layoutFont(bool bold)
@@ -33,4 +34,21 @@ void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     emit paint(p);
+}
+
+void placeControls(QWidget* window, const Place* places, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const Place& p = places[i];
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(p.name));
+        const int width = p.width == autoWidth ? w->sizeHint().width() : p.width;
+        w->setGeometry(p.left, p.top, width, p.height);
+    }
+}
+
+QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
+{
+    auto* box = named(new QGroupBox(title, parent), name);
+    box->setFont(layoutFont(true));
+    return box;
 }

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QWidget>
 
+#include <cstddef>
+
 class QFont;
+class QGroupBox;
 class QPainter;
 
 // The 8-point sans-serif face of the layouts (11 pixels high, as at 96 dpi),
@@ -14,6 +18,30 @@ QFont layoutFont(bool bold);
 
 // The About box's face: 13 pixels high, bold.
 QFont systemFont();
+
+// Where a layout puts a control, relative to its parent.
+struct Place {
+    const char* name;
+    int left, top, width, height; // width autoWidth: sized to the caption
+};
+inline constexpr int autoWidth = -1;
+
+// Places each control the table names among the window's children.
+void placeControls(QWidget* window, const Place* places, std::size_t count);
+template <std::size_t N> void placeControls(QWidget* window, const Place (&places)[N])
+{
+    placeControls(window, places, N);
+}
+
+// A control named as in its layout.
+template <typename W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A group box with its title in the layout's bold face.
+QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent);
 
 // Shows a modeless window, or brings it to the front when it is shown.
 void presentWindow(QWidget* window);

@@ -90,7 +90,7 @@ Windows createWindows()
     w.selectcolor = new Tselectcolor(w.Mainform.get());
     w.Tolform = new TTolform(w.Mainform.get());
     w.AboutBox = new TAboutBox(w.Mainform.get());
-    w.Mainform->setWindows(w.selectcolor, w.Tolform, w.AboutBox);
+    w.Mainform->setWindows(w.selectcolor, w.Tolform, w.AboutBox, activation);
     for (QWidget* window :
         {static_cast<QWidget*>(w.selectcolor), static_cast<QWidget*>(w.Tolform), static_cast<QWidget*>(w.AboutBox)})
         activation->track(window);

@@ -7,7 +7,8 @@ namespace kelvane {
 
 namespace {
 
-// No colour means more than ×10^9 (White); 999 × 10^9 still fits 64 bits.
+// No colour means more than ×10^9 (White): even digits of 255 give at most
+// 28 305 × 10^9 ohm, 2.9 × 10^16 thousandths, far inside 64 bits.
 constexpr std::uint8_t largestExponent = 9;
 
 std::int64_t pow10(std::uint8_t k)
@@ -18,29 +19,42 @@ std::int64_t pow10(std::uint8_t k)
     return p;
 }
 
-// The characters before the first "0": the decimals of a remainder that
-// always ends in 0 under the band conventions.
-std::string cut(const std::string& s)
-{
-    const auto zero = s.find('0');
-    return zero == std::string::npos ? std::string() : s.substr(0, zero);
-}
-
 } // namespace
 
-Display calcvalue(BandState& s)
+Scaled scale(Milli value)
+{
+    // Thousandths per unit of the written integer part, and its decimals.
+    Milli per = 1000;
+    int decimals = 3;
+    Scaled s;
+    const std::size_t length = std::to_string(value / per).size();
+    for (std::size_t limit : {std::size_t{3}, std::size_t{6}})
+        if (length > limit) {
+            per *= 1000;
+            decimals += 3;
+            ++s.prefix;
+        }
+    s.whole = std::to_string(value / per);
+    std::string rest = std::to_string(value % per);
+    rest.insert(0, static_cast<std::size_t>(decimals) - rest.size(), '0');
+    s.decimals = rest.substr(0, rest.find_last_not_of('0') + 1);
+    return s;
+}
+
+Display display(Milli value, bool resistor)
+{
+    static constexpr const char* units[2][3] = {{" pF", " nF", " \u00B5F"}, {" ohm", " Kohm", " Mohm"}};
+    const Scaled s = scale(value);
+    return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, units[resistor ? 1 : 0][s.prefix]};
+}
+
+Milli bandValue(BandState& s)
 {
     const bool five = s.bandcount == 5;
     const Colour black = colourOf(Hue::Black);
     const Colour multiplier = s.colour(five ? 4 : 3);
 
-    std::int64_t divisor = 1;
-    if (multiplier == colourOf(Hue::Gold))
-        divisor = 100;
-    else if (multiplier == colourOf(Hue::Silver))
-        divisor = 1000;
-
-    std::int64_t significant = 0;
+    Milli significant = 0;
     std::uint8_t exponent = 0;
     if (!five) {
         if (s.colour(3) == black)
@@ -56,36 +70,19 @@ Display calcvalue(BandState& s)
         significant = s.digit1 * 100 + s.digit2 * 10 + s.digit3;
     }
 
-    const std::int64_t product = significant * pow10(exponent);
-    std::int64_t integer = product / divisor;
-    std::int64_t remainder = product % divisor;
-    // A Black multiplier is read as ×10 and divided back.
-    if (multiplier == black)
-        integer /= 10;
-
-    Display d;
-    d.enhet = s.resistor ? " ohm" : " pF";
-    d.value = std::to_string(integer);
-    if (d.value.size() > 6) {
-        remainder = integer % 1000000;
-        d.enhet = s.resistor ? " Mohm" : " \u00B5F";
-        d.value = std::to_string(integer / 1000000);
-    } else if (d.value.size() > 3) {
-        remainder = integer % 1000;
-        d.enhet = s.resistor ? " Kohm" : " nF";
-        d.value = std::to_string(integer / 1000);
-    }
-
-    d.dec = cut(std::to_string(remainder));
-    // Under these multipliers the integer part is digit1 alone and digit2 the
-    // first decimal; a 0 there is lost from the remainder's text.
-    const bool leadingZero = multiplier == colourOf(Hue::Silver) || multiplier == colourOf(Hue::Brown)
-        || multiplier == colourOf(Hue::Yellow);
-    if (five && s.digit2 == 0 && s.digit3 != 0 && leadingZero)
-        d.dec = "0" + d.dec;
-    d.dot = d.dec.empty() ? "" : ",";
-    return d;
+    // Gold and Silver hold the digit 1 and a Black multiplier is held as 1
+    // too: each divides the product back to its own factor.
+    Milli thousandths = 1000;
+    if (multiplier == colourOf(Hue::Gold))
+        thousandths = 10;
+    else if (multiplier == colourOf(Hue::Silver))
+        thousandths = 1;
+    else if (multiplier == black)
+        thousandths = 100;
+    return significant * pow10(exponent) * thousandths;
 }
+
+Display calcvalue(BandState& s) { return display(bandValue(s), s.resistor); }
 
 std::optional<Display> refresh(BandState& s, ColourPick& pick, TolerancePick& tol)
 {

@@ -2,6 +2,8 @@
 // drawn component.
 #include "windowtest.h"
 
+#include "Markings.h"
+
 #include <kelvane/decode.h>
 
 #include <QAbstractButton>
@@ -24,6 +26,15 @@
 
 class MainWindowTest : public WindowTest {
     Q_OBJECT
+
+    // A label's text within its box, wrapped where the label wraps.
+    static bool fits(const QLabel* label)
+    {
+        const QRect room(0, 0, label->width(), 1000);
+        const QRect need
+            = QFontMetrics(label->font()).boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        return need.width() <= label->width() && need.height() <= label->height();
+    }
 
 private slots:
 
@@ -218,6 +229,8 @@ private slots:
                                    << true << true;
         QTest::newRow("Capasitor1") << tr("&Component") << tr("&Capasitor") << QKeySequence(QStringLiteral("Ctrl+C"))
                                     << true << false;
+        QTest::newRow("Markings1") << tr("&Component") << tr("&Markings...") << QKeySequence(QStringLiteral("Ctrl+M"))
+                                   << false << false;
         QTest::newRow("ShowToolTips1") << tr("&Help") << tr("&Show ToolTips") << QKeySequence() << true << false;
         QTest::newRow("N1") << tr("&Help") << QString() << QKeySequence() << false << false;
         QTest::newRow("About1") << tr("&Help") << tr("&About...") << QKeySequence() << false << false;
@@ -393,14 +406,39 @@ private slots:
                 QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->caption()) <= panel->width() - 8,
                     qPrintable(panel->caption()));
         // The About box's texts, wrapped where the label wraps.
-        for (auto* label : h.w.AboutBox->findChildren<QLabel*>()) {
-            const QRect room(0, 0, label->width(), 1000);
-            const QRect need = QFontMetrics(label->font())
-                                   .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(), qPrintable(label->text()));
-        }
+        for (auto* label : h.w.AboutBox->findChildren<QLabel*>())
+            QVERIFY2(fits(label), qPrintable(label->text()));
         auto* ok = h.w.AboutBox->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
         QVERIFY(ok->sizeHint().width() <= ok->width());
+    }
+
+    // The markings window's captions and results, with the longest texts of
+    // each kind of result: two readings, a tolerance, an error, the
+    // neighbours of a value in no series.
+    void markingsFit_data()
+    {
+        QTest::addColumn<bool>("capacitor");
+        for (const char* code : {"49R", "10R", "01Z", "9996", "4K7X", "97A", "0R", "R01"})
+            QTest::newRow(code) << false;
+        for (const char* code : {"4n7Z", "109C", "2u2", "463K"})
+            QTest::newRow(code) << true;
+    }
+    void markingsFit()
+    {
+        QFETCH(bool, capacitor);
+        if (capacitor)
+            h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
+        h.main()->findChild<QAction*>(QStringLiteral("Markings1"))->trigger();
+        auto* markings = h.main()->findChild<TMarkings*>();
+        markings->findChild<QLineEdit*>(QStringLiteral("Code"))->setText(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(!markings->findChild<QLabel*>(QStringLiteral("CodeKind"))->text().isEmpty());
+        for (auto* label : markings->findChildren<QLabel*>()) {
+            QVERIFY2(fits(label), qPrintable(label->text()));
+            QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans Narrow"));
+        }
+        for (auto* box : markings->findChildren<QGroupBox*>())
+            QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 <= box->width(),
+                qPrintable(box->title()));
     }
 
     // Alt and a letter are never ambiguous: mnemonics are unique among the

@@ -7,7 +7,7 @@ ALSA's null device) and the Orca screen reader with a private home, then
 drives Kelvane by keys sent through the X server and checks what Orca says,
 read from its debug log: a decoding by Alt+band and digits, a tolerance
 pick by G, the first Tab into the entry box, an encoding by Enter and the
-switch to five bands. What Orca does not say aloud is read over the bus:
+switch to five bands, a code typed into the markings window. What Orca does not say aloud is read over the bus:
 the bands' and colours' press actions, the tolerance list's name and value,
 the value not split into labels.
 """
@@ -194,6 +194,14 @@ def main():
         orca.said("back at the switches", "4 bands.")
         key("Down")
         orca.said("after five bands", "Select colors.")
+
+        # The markings window by its shortcut, a code typed right after it:
+        # its reading spoken, each result read with its caption.
+        key("ctrl+m", "4", "k", "7")
+        orca.said("the typed code's reading", "4.7 kilohms. letter code. E6.")
+        markings = find(app, pyatspi.ROLE_DIALOG, "Markings")
+        value = markings and find(markings, pyatspi.ROLE_LABEL, "Value: 4,7 Kohm")
+        check("the code's value read with its caption", value.name if value else None, "Value: 4,7 Kohm")
         said = orca.utterances()
         check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
         check("no group named twice", [u for u in said if u == "Color code."], [])

@@ -9,6 +9,8 @@
 // it, is saved there: the README's picture.
 #include "../ui/harness.h"
 
+#include "Markings.h"
+
 #include <QAction>
 #include <QImage>
 #include <QLineEdit>
@@ -354,6 +356,37 @@ private slots:
         h.w.selectcolor->close();
         QCOMPARE(h.activations->count(), before + 2);
         QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
+    }
+
+    // Component > Markings... by its shortcut with a code typed right after
+    // it, the main window's value beside the typed one, and Escape: one cycle.
+    void markingsByKeyboard()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("1"), QStringLiteral("ctrl+m"),
+                QStringLiteral("4"), QStringLiteral("k"), QStringLiteral("7")});
+        QWidget* markings = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((markings = h.main()->findChild<TMarkings*>()) && markings->isActiveWindow(), 10000);
+        const auto shown
+            = [markings](const char* name) { return markings->findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+        QTRY_COMPARE_WITH_TIMEOUT(shown("CodeValue"), QStringLiteral("4,7 Kohm"), 10000);
+        QCOMPARE(shown("BandValue"), QStringLiteral("4,7 Kohm"));
+        QCOMPARE(shown("BandCodes"), QStringLiteral("472, 4701, 4K7"));
+        const QPoint at = origin(markings);
+        if (!onWayland()) // beside the main window, where Wayland leaves it to the compositor
+            QVERIFY(at.x() >= mainOrigin_.x() + h.main()->width());
+        QTest::qWait(100); // the last repaint reaches the server
+        const QString path = qEnvironmentVariable("KELVANE_SCREENSHOT");
+        if (!path.isEmpty())
+            QVERIFY(screenOfTheServer()
+                        .copy(QRect(at, markings->size()))
+                        .save(QString(path).replace(QLatin1String(".png"), QLatin1String("_markings.png")), "PNG"));
+        const int before = h.activations->count();
+        run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+        QTRY_VERIFY_WITH_TIMEOUT(!markings->isVisible() && h.main()->isActiveWindow(), 10000);
+        waitForLateActivation();
+        QCOMPARE(h.activations->count(), before + 1);
     }
 
     // The error box by the pointer, in the language of the run with Qt's own

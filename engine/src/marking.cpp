@@ -1,0 +1,209 @@
+#include "kelvane/marking.h"
+
+#include "kelvane/series.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace kelvane {
+
+namespace {
+
+struct Letter {
+    char letter;
+    int exponent; // the power of ten it stands for
+};
+
+// The decimal point's letters with their unit; the first of each kind is
+// the one written.
+constexpr Letter resistorPoints[] = {{'R', 0}, {'K', 3}, {'M', 6}};
+constexpr Letter capacitorPoints[] = {{'P', 0}, {'N', 3}, {'U', 6}};
+constexpr const char* writtenCapacitorPoints[] = {"p", "n", "\u00B5"};
+
+// EIA-96 multipliers; where two letters mean the same, the first is written.
+constexpr Letter eiaMultipliers[] = {{'Z', -3}, {'Y', -2}, {'R', -2}, {'X', -1}, {'S', -1}, {'A', 0}, {'B', 1},
+    {'H', 1}, {'C', 2}, {'D', 3}, {'E', 4}, {'F', 5}};
+
+// Not of this form, a value, or the form's reason for none.
+using Outcome = std::variant<std::monostate, Reading, MarkingError>;
+
+// n × 10^exponent in thousandths, when that is whole.
+std::optional<Milli> scaled(Milli n, int exponent)
+{
+    for (int e = -3; e < exponent; ++e)
+        n *= 10;
+    for (int e = exponent; e < -3; ++e) {
+        if (n % 10 != 0)
+            return std::nullopt;
+        n /= 10;
+    }
+    return n;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+Milli number(std::string_view digits)
+{
+    Milli n = 0;
+    for (char c : digits)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
+template <std::size_t N> const Letter* find(const Letter (&letters)[N], char c)
+{
+    const auto* it
+        = std::find_if(std::begin(letters), std::end(letters), [c](const Letter& l) { return l.letter == c; });
+    return it == std::end(letters) ? nullptr : it;
+}
+
+Outcome valued(std::optional<Milli> value, Code code)
+{
+    if (!value || *value < smallestMarked || *value >= markedLimit)
+        return MarkingError::OutOfRange;
+    return Reading{*value, code};
+}
+
+Outcome digitCode(std::string_view s, bool resistor)
+{
+    const int last = s.back() - '0';
+    if (s.size() == 3) {
+        // A capacitor's 8 and 9 are the small multipliers ×0.01 and ×0.1.
+        const int exponent = resistor || last < 8 ? last : last - 10;
+        return valued(scaled(number(s.substr(0, 2)), exponent), Code::ThreeDigit);
+    }
+    if (s.size() == 4 && resistor)
+        return valued(scaled(number(s.substr(0, 3)), last), Code::FourDigit);
+    return std::monostate{};
+}
+
+Outcome letterCode(const std::string& s, bool resistor)
+{
+    const auto point = std::find_if(s.begin(), s.end(), [](char c) { return !isDigit(c); });
+    const Letter* letter = resistor ? find(resistorPoints, *point) : find(capacitorPoints, *point);
+    const std::string digits = std::string(s.begin(), point) + std::string(point + 1, s.end());
+    if (!letter || digits.empty() || digits.size() > 4 || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return std::monostate{};
+    const auto decimals = static_cast<int>(s.end() - point - 1);
+    return valued(scaled(number(digits), letter->exponent - decimals), Code::Letter);
+}
+
+Outcome eia96Code(const std::string& s)
+{
+    const Letter* multiplier = s.size() == 3 ? find(eiaMultipliers, s[2]) : nullptr;
+    if (!multiplier || !isDigit(s[0]) || !isDigit(s[1]))
+        return std::monostate{};
+    const Milli n = number(s.substr(0, 2));
+    if (n < 1 || n > static_cast<Milli>(std::size(e96)))
+        return MarkingError::NoSuchEia96Number;
+    return valued(scaled(e96[n - 1], multiplier->exponent), Code::Eia96);
+}
+
+// Trimmed of spaces, ASCII letters in upper case and the micro sign as U.
+std::string normalised(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::string s;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (text.substr(i, 2) == "\u00B5") {
+            s += 'U';
+            ++i;
+        } else {
+            s += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+std::variant<std::vector<Reading>, MarkingError> readMarking(std::string_view text, bool resistor)
+{
+    std::string s = normalised(text);
+    if (s.empty())
+        return MarkingError::Empty;
+    if (resistor && (s == "0" || s == "00" || s == "000" || s == "0R"))
+        return std::vector<Reading>{{0, Code::ZeroLink}};
+    const ToleranceLetter* tolerance = nullptr;
+    if (!resistor && s.size() > 1) {
+        const auto* it = std::find_if(toleranceLetters.begin(), toleranceLetters.end(),
+            [&s](const ToleranceLetter& t) { return t.letter == s.back(); });
+        if (it != toleranceLetters.end()) {
+            tolerance = it;
+            s.pop_back();
+        }
+    }
+
+    std::vector<Outcome> outcomes;
+    if (std::all_of(s.begin(), s.end(), isDigit))
+        outcomes.push_back(digitCode(s, resistor));
+    else {
+        outcomes.push_back(letterCode(s, resistor));
+        if (resistor)
+            outcomes.push_back(eia96Code(s));
+    }
+    std::vector<Reading> readings;
+    std::optional<MarkingError> error;
+    for (const Outcome& o : outcomes) {
+        if (const auto* r = std::get_if<Reading>(&o)) {
+            readings.push_back(*r);
+            readings.back().tolerance = tolerance;
+        } else if (const auto* e = std::get_if<MarkingError>(&o); e && !error) {
+            error = *e;
+        }
+    }
+    if (!readings.empty())
+        return readings;
+    return error.value_or(MarkingError::NotAMarking);
+}
+
+Markings markingsOf(Milli value, bool resistor)
+{
+    Markings m;
+    if (value <= 0)
+        return m;
+    // value = digits × 10^exponent, digits without trailing zeros.
+    Milli digits = value;
+    int exponent = -3;
+    for (; digits % 10 == 0; digits /= 10)
+        ++exponent;
+    const auto count = static_cast<int>(std::to_string(digits).size());
+    // The digits widened to n places, as the code's text, and the exponent left.
+    auto mantissa = [&](int n, int& e) {
+        e = exponent - (n - count);
+        return count > n ? std::string() : std::to_string(digits) + std::string(std::size_t(n - count), '0');
+    };
+
+    int e = 0;
+    if (const std::string two = mantissa(2, e); !two.empty() && e >= (resistor ? 0 : -2) && e <= 9)
+        m.threeDigit = two + static_cast<char>('0' + (e < 0 ? e + 10 : e));
+    if (const std::string three = mantissa(3, e); resistor && !three.empty()) {
+        if (e >= 0 && e <= 9)
+            m.fourDigit = three + static_cast<char>('0' + e);
+        const auto* at = std::find(std::begin(e96), std::end(e96), std::stoi(three));
+        const auto* letter = std::find_if(
+            std::begin(eiaMultipliers), std::end(eiaMultipliers), [e](const Letter& l) { return l.exponent == e; });
+        if (at != std::end(e96) && letter != std::end(eiaMultipliers)) {
+            const auto n = at - std::begin(e96) + 1;
+            m.eia96 = std::string(n < 10 ? "0" : "") + std::to_string(n) + letter->letter;
+        }
+    }
+
+    // The letter takes the place of the decimal comma of the written value.
+    const Scaled s = scale(value);
+    const std::string whole = s.whole == "0" ? std::string() : s.whole;
+    // Two digits at least: "1K0", "R10".
+    const std::string decimals = whole.size() + s.decimals.size() < 2 ? s.decimals + "0" : s.decimals;
+    if (whole.size() + decimals.size() <= 4) {
+        const std::string point
+            = resistor ? std::string(1, resistorPoints[s.prefix].letter) : writtenCapacitorPoints[s.prefix];
+        m.letter = whole + point + decimals;
+    }
+    return m;
+}
+
+} // namespace kelvane

@@ -1,0 +1,174 @@
+#include <kelvane/marking.h>
+#include <kelvane/series.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+using kelvane::MarkingError;
+using kelvane::Milli;
+using kelvane::Series;
+
+namespace {
+
+std::string written(Milli value, bool resistor)
+{
+    const kelvane::Display d = kelvane::display(value, resistor);
+    return d.value + d.dot + d.dec + d.enhet;
+}
+
+} // namespace
+
+TEST(Series, TablesAscendNestAndCount)
+{
+    const std::size_t counts[] = {6, 12, 24, 48, 96, 192};
+    for (std::size_t i = 0; i < kelvane::seriesTables.size(); ++i) {
+        const auto& t = kelvane::seriesTables[i];
+        SCOPED_TRACE(t.name);
+        EXPECT_EQ(t.count, counts[i]);
+        EXPECT_EQ(t.values[0], t.decade);
+        EXPECT_EQ(std::adjacent_find(t.values, t.values + t.count, std::greater_equal<>()), t.values + t.count);
+        EXPECT_LT(t.values[t.count - 1], t.decade * 10);
+    }
+    // Each series of the same digits holds the coarser one as every other value.
+    for (const auto& [coarse, fine] : {std::pair{0, 1}, {1, 2}, {3, 4}, {4, 5}})
+        for (std::size_t k = 0; k < kelvane::seriesTables[coarse].count; ++k)
+            EXPECT_EQ(kelvane::seriesTables[fine].values[2 * k], kelvane::seriesTables[coarse].values[k]);
+    // EIA-96 numbers the E96 values in order.
+    for (std::size_t n = 1; n <= std::size(kelvane::e96); ++n) {
+        const std::string code = (n < 10 ? "0" : "") + std::to_string(n) + "A";
+        const auto r = kelvane::readMarking(code, true);
+        ASSERT_TRUE(std::holds_alternative<std::vector<kelvane::Reading>>(r)) << code;
+        EXPECT_EQ(std::get<0>(r).at(0).value, kelvane::e96[n - 1] * 1000) << code;
+    }
+}
+
+// Each marking with its readings as "value code tolerance", joined by "; ", or its error.
+TEST(Marking, Reading)
+{
+    const struct {
+        const char* text;
+        bool resistor;
+        const char* read;
+    } rows[] = {
+        {"472", true, "4,7 Kohm 3"},
+        {" 104 ", true, "100 Kohm 3"},
+        {"010", true, "1 ohm 3"},
+        {"4702", true, "47 Kohm 4"},
+        {"4R7", true, "4,7 ohm L"},
+        {"r47", true, "0,47 ohm L"},
+        {"4K7", true, "4,7 Kohm L"},
+        {"4k02", true, "4,02 Kohm L"},
+        {"1M0", true, "1 Mohm L"},
+        {"10R", true, "10 ohm L; 1,24 ohm E"},
+        {"99R", true, "99 ohm L"},
+        {"01Z", true, "0,1 ohm E"},
+        {"68X", true, "49,9 ohm E"},
+        {"68S", true, "49,9 ohm E"},
+        {"96F", true, "97,6 Mohm E"},
+        {"30h", true, "2 Kohm E"},
+        {"0", true, "0 ohm 0"},
+        {"000", true, "0 ohm 0"},
+        {"0r", true, "0 ohm 0"},
+        {"479", false, "4,7 pF 3"},
+        {"478", false, "0,47 pF 3"},
+        {"104k", false, "100 nF 3 \u00B110 %"},
+        {"109C", false, "1 pF 3 \u00B10,25 pF"},
+        {"4p7B", false, "4,7 pF L \u00B10,1 pF"},
+        {" n47J ", false, "470 pF L \u00B15 %"},
+        {"2u2", false, "2,2 \u00B5F L"},
+        {"2\u00B52Z", false, "2,2 \u00B5F L +80/\u221220 %"},
+        {"226M", false, "22 \u00B5F 3 \u00B120 %"},
+        {"", true, "empty"},
+        {"   ", false, "empty"},
+        {"47", true, "not a marking"},
+        {"4702", false, "not a marking"},
+        {"4K7", false, "not a marking"},
+        {"4n7", true, "not a marking"},
+        {"472J", true, "not a marking"},
+        {"4 7 2", true, "not a marking"},
+        {"1K0000", true, "not a marking"},
+        {"0", false, "not a marking"},
+        {"97A", true, "no such EIA-96 number"},
+        {"478", true, "out of range"},
+        {"R01", true, "out of range"},
+        {"R1234", true, "out of range"},
+        {"001", true, "out of range"},
+        {"00R", true, "out of range"},
+        {"000", false, "out of range"},
+    };
+    const char codes[] = {'3', '4', 'L', 'E', '0'};
+    const char* errors[] = {"empty", "not a marking", "no such EIA-96 number", "out of range"};
+    for (const auto& r : rows) {
+        const auto result = kelvane::readMarking(r.text, r.resistor);
+        std::string seen;
+        if (const auto* error = std::get_if<MarkingError>(&result))
+            seen = errors[static_cast<int>(*error)];
+        else
+            for (const kelvane::Reading& reading : std::get<0>(result)) {
+                seen += (seen.empty() ? "" : "; ") + written(reading.value, r.resistor) + ' '
+                    + codes[static_cast<int>(reading.code)];
+                if (reading.tolerance)
+                    seen += std::string(" ") + reading.tolerance->text;
+            }
+        EXPECT_EQ(seen, r.read) << r.text;
+    }
+}
+
+// A value's series, its E24 and E96 neighbours, and its markings, which read back as the value.
+TEST(Marking, SeriesAndWriting)
+{
+    const struct {
+        Milli value;
+        bool resistor;
+        const char* series; // "-": in none
+        const char* e24;    // "below above"
+        const char* e96;
+        const char* codes; // three-digit, four-digit, letter, EIA-96
+    } rows[] = {
+        {4'700'000, true, "E6", "4,7 Kohm 4,7 Kohm", "4,64 Kohm 4,75 Kohm", "472 4701 4K7 -"},
+        {1'000'000'000, true, "E6", "1 Mohm 1 Mohm", "1 Mohm 1 Mohm", "105 1004 1M0 01E"},
+        {100, true, "E6", "0,1 ohm 0,1 ohm", "0,1 ohm 0,1 ohm", "- - R10 01Z"},
+        {10'000, true, "E6", "10 ohm 10 ohm", "10 ohm 10 ohm", "100 - 10R 01X"},
+        {2'700'000, false, "E12", "2,7 nF 2,7 nF", "2,67 nF 2,74 nF", "272 - 2n7 -"},
+        {4'700, false, "E6", "4,7 pF 4,7 pF", "4,64 pF 4,75 pF", "479 - 4p7 -"},
+        {470, false, "E6", "0,47 pF 0,47 pF", "0,464 pF 0,475 pF", "478 - p47 -"},
+        {330'000'000, false, "E6", "330 nF 330 nF", "324 nF 332 nF", "334 - 330n -"},
+        {3'000'000, true, "E24", "3 Kohm 3 Kohm", "2,94 Kohm 3,01 Kohm", "302 3001 3K0 -"},
+        {49'900, true, "E96", "47 ohm 51 ohm", "49,9 ohm 49,9 ohm", "- - 49R9 68X"},
+        {1'010'000'000, true, "E192", "1 Mohm 1,1 Mohm", "1 Mohm 1,02 Mohm", "- 1014 1M01 -"},
+        {920'000, true, "E192", "910 ohm 1 Kohm", "909 ohm 931 ohm", "921 9200 920R -"},
+        {4'600'000, true, "-", "4,3 Kohm 4,7 Kohm", "4,53 Kohm 4,64 Kohm", "462 4601 4K6 -"},
+        {4'020'000, true, "E48", "3,9 Kohm 4,3 Kohm", "4,02 Kohm 4,02 Kohm", "- 4021 4K02 59B"},
+        {999'000'000'000, true, "-", "910 Mohm 1000 Mohm", "976 Mohm 1000 Mohm", "- 9996 999M -"},
+        {1'234'000, true, "-", "1,2 Kohm 1,3 Kohm", "1,21 Kohm 1,24 Kohm", "- - 1K234 -"},
+        {12'345'000, true, "-", "12 Kohm 13 Kohm", "12,1 Kohm 12,4 Kohm", "- - - -"},
+    };
+    const auto series = [](Milli v) {
+        const auto s = kelvane::coarsestSeries(v);
+        return s ? std::string(kelvane::tableOf(*s).name) : std::string("-");
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(written(r.value, r.resistor));
+        EXPECT_EQ(series(r.value), r.series);
+        for (const auto& [s, expected] : {std::pair{Series::E24, r.e24}, std::pair{Series::E96, r.e96}}) {
+            const auto n = kelvane::neighbours(s, r.value);
+            EXPECT_EQ(written(n.below, r.resistor) + ' ' + written(n.above, r.resistor), expected);
+        }
+        const kelvane::Markings m = kelvane::markingsOf(r.value, r.resistor);
+        std::string codes;
+        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96}) {
+            codes += (codes.empty() ? "" : " ") + (code->empty() ? "-" : *code);
+            if (code->empty())
+                continue;
+            const auto back = kelvane::readMarking(*code, r.resistor);
+            ASSERT_TRUE(std::holds_alternative<std::vector<kelvane::Reading>>(back)) << *code;
+            const auto& readings = std::get<0>(back);
+            EXPECT_TRUE(std::any_of(readings.begin(), readings.end(), [&r](const kelvane::Reading& x) {
+                return x.value == r.value;
+            })) << *code;
+        }
+        EXPECT_EQ(codes, r.codes);
+    }
+}

@@ -1,0 +1,136 @@
+// The markings window: opened by its shortcut or the menu, a typed code read
+// as it is typed, the main window's value followed, and the ways it is left.
+// What a screen reader hears of it, atspi_test.py checks on the real bus.
+#include "windowtest.h"
+
+#include "Markings.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <functional>
+
+class MarkingsTest : public WindowTest {
+    Q_OBJECT
+
+    // By its shortcut, or by the pointer through Component > Markings....
+    TMarkings* open(bool byMouse = false)
+    {
+        if (byMouse) {
+            auto* menu = h.main()->findChild<QMenu*>(QStringLiteral("Options1"));
+            QMenuBar* bar = h.main()->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            if (!QTest::qWaitForWindowExposed(menu))
+                return nullptr;
+            const QRect item = menu->actionGeometry(h.main()->findChild<QAction*>(QStringLiteral("Markings1")));
+            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
+        } else {
+            QTest::keyClick(h.main(), Qt::Key_M, Qt::ControlModifier);
+        }
+        auto* m = h.main()->findChild<TMarkings*>();
+        return m && QTest::qWaitForWindowActive(m) ? m : nullptr;
+    }
+    static QString text(const TMarkings* m, const char* name)
+    {
+        return m->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+private slots:
+    // Codes typed into the entry box as a person types them; the kind follows
+    // the main window's switch.
+    void typedCodes()
+    {
+        TMarkings* m = open();
+        QVERIFY(m);
+        QCOMPARE(text(m, "CodeKind"), QStringLiteral("empty"));
+        auto* code = m->findChild<QLineEdit*>(QStringLiteral("Code"));
+        const struct {
+            const char* code;
+            bool capacitor;
+            const char* value;
+            const char* kind;
+            const char* series;
+        } rows[] = {
+            {"4k7", false, "4,7 Kohm", "letter code", "E6"},
+            {"10R", false, "10 ohm or 1,24 ohm", "letter code or EIA-96 code, 1 %", "E6 or E96"},
+            {"462", false, "4,6 Kohm", "3-digit code", "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm"},
+            {"0R", false, "0 ohm", "zero-ohm link", ""},
+            {"97A", false, "", "no such EIA-96 number", ""},
+            {"4n7k", true, "4,7 nF", "letter code, \u00B110 %", "E6"},
+            {"4K7", true, "", "not a marking", ""},
+        };
+        for (const auto& r : rows) {
+            if (r.capacitor)
+                h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
+            code->clear();
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(r.code));
+            QCOMPARE(code->text(), QLatin1String(r.code));
+            QCOMPARE(text(m, "CodeValue"), QString::fromUtf8(r.value));
+            QCOMPARE(text(m, "CodeKind"), QString::fromUtf8(r.kind));
+            QCOMPARE(text(m, "CodeSeries"), QString::fromUtf8(r.series));
+        }
+    }
+
+    void followsTheMainWindow()
+    {
+        TMarkings* m = open();
+        QVERIFY(m);
+        QCOMPARE(m->objectName(), QStringLiteral("Markings"));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Markings"));
+        QCOMPARE(m->minimumSize(), m->maximumSize());
+        QWidget* main = h.main();
+        auto* entry = h.child<QLineEdit>("Entervalue");
+        const struct {
+            std::function<void()> act;
+            const char* value;
+            const char* series;
+            const char* codes;
+        } steps[] = {
+            {[] {}, "Select colors", "", ""},
+            {[&] { entry->setText(QStringLiteral("4600")), h.calculate(); }, "4,6 Kohm",
+                "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm", "462, 4601, 4K6"},
+            {[main] { QTest::keyClick(main, Qt::Key_C, Qt::ControlModifier); }, "4,6 nF",
+                "not standard; nearest E24: 4,3 nF and 4,7 nF", "462, 4n6"},
+            {[this] { Harness::click(h.child("N5colorrings")); }, "Select colors", "", ""},
+            {[this] { colourBand(4, "brown"); }, "4,62 nF", "not standard; nearest E96: 4,53 nF and 4,64 nF", "4n62"},
+        };
+        for (const auto& s : steps) {
+            s.act();
+            QCOMPARE(text(m, "BandValue"), QLatin1String(s.value));
+            QCOMPARE(text(m, "BandSeries"), QLatin1String(s.series));
+            QCOMPARE(text(m, "BandCodes"), QLatin1String(s.codes));
+        }
+        // Tab reaches every result, so each can be read again.
+        QStringList chain;
+        for (QWidget* w = m->findChild<QWidget*>(QStringLiteral("Code")); chain.size() < 7; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w->objectName();
+        QCOMPARE(chain,
+            QStringList({"Code", "CodeValue", "CodeKind", "CodeSeries", "BandValue", "BandSeries", "BandCodes"}));
+    }
+
+    // Escape and the close box hide it, each running the cycle once; it is
+    // kept, with its entry, for the next opening, by the pointer or the keyboard.
+    void leaving()
+    {
+        TMarkings* first = open(true);
+        QVERIFY(first);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4K7"));
+        const std::function<void()> leave[]
+            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
+        for (std::size_t i = 0; i < std::size(leave); ++i) {
+            const int before = h.activations->count();
+            leave[i]();
+            QVERIFY(!first->isVisible());
+            QCOMPARE(h.activations->count(), before + 1);
+            QTRY_VERIFY(h.main()->isActiveWindow());
+            QCOMPARE(open(i == 0), first);
+            QCOMPARE(text(first, "CodeValue"), QStringLiteral("4,7 Kohm"));
+        }
+    }
+};
+
+QTEST_MAIN(MarkingsTest)
+#include "tst_markings.moc"
