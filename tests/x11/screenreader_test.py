@@ -210,6 +210,7 @@ def main():
             program.terminate()
             program.wait(10)
         orca.stop()
+        print("Orca said:", " | ".join(orca.utterances()))
         print(f"{passed} passed, {failed} failed", flush=True)
 
 
