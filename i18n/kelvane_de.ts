@@ -244,6 +244,10 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>Der Bauteilwert muss eine Zahl zwischen 1 und 990M sein</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

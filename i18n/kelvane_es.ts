@@ -244,6 +244,10 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>El valor del componente debe ser un número entre 1 y 990M</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -244,6 +244,10 @@
         <source>Componentvalue must be a number between 1 and 990M</source>
         <translation>La valeur du composant doit être un nombre entre 1 et 990M</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

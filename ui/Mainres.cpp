@@ -12,11 +12,13 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -120,6 +122,17 @@ QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
     return box;
 }
 
+// A right click on any of the widgets offers the action.
+void offer(QAction* action, std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* widget : widgets) {
+        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+        widget->addAction(action);
+    }
+}
+
+void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
 template <typename W> W* regular(W* widget)
 {
     widget->setFont(layoutFont(false));
@@ -175,6 +188,20 @@ void TMainform::createMenu()
     ShowToolTips1->setCheckable(true);
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
+
+    // Offered in the context menus once there is something to copy; the value
+    // also by Ctrl+Shift+C anywhere in the window (Ctrl+C is the capacitor's).
+    auto copyAction = [this](const char* name, void (TMainform::*handler)()) {
+        auto* action = named(new QAction(tr("&Copy"), this), name);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    CopyValue1 = copyAction("CopyValue1", &TMainform::CopyValue1Click);
+    CopyValue1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    addAction(CopyValue1);
+    CopyEntered1 = copyAction("CopyEntered1", &TMainform::CopyEntered1Click);
+    CopyColors1 = copyAction("CopyColors1", &TMainform::CopyColors1Click);
 
     // Alt+1 to Alt+5 open a band's dialog as a click on the band does.
     for (int band = 1; band <= 5; ++band) {
@@ -253,6 +280,10 @@ void TMainform::createControls()
     actualvalue->setAccessibleDescription(tr("Entered value with multiplier"));
     bevel->setAccessibleName(tr("Entered value with multiplier"));
 
+    offer(CopyValue1, {readout});
+    offer(CopyEntered1, {bevel, actualvalue});
+    offer(CopyColors1, {PB1, ring[0], ring[1], ring[2], ring[3], ring[4]});
+
     // Tab order: the bands take no focus; then the group boxes in the order
     // Color code, Tolerance, Enter value.
     QWidget* chain[] = {N4colorrings, N5colorrings, Tolerance, Entervalue, Mohm, Kohm, ohm, round,
@@ -306,6 +337,8 @@ void TMainform::writeBands()
 
 void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
 {
+    CopyValue1->setEnabled(display.has_value());
+    CopyColors1->setEnabled(display.has_value());
     if (!display) {
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
@@ -439,6 +472,7 @@ void TMainform::CalculateClick()
     }
     actualvalue->setText(QString::fromStdString(encoding->actualvalue));
     actualvalue->setAccessibleName(actualvalue->text());
+    CopyEntered1->setEnabled(true);
     readBands();
     kelvane::applyEncoding(bands_, *encoding);
     writeBands();
@@ -457,6 +491,20 @@ void TMainform::ShowToolTips1Click()
 void TMainform::Exit1Click() { QCoreApplication::quit(); }
 
 void TMainform::About1Click() { presentWindow(about_); }
+
+void TMainform::CopyValue1Click() { copy(readout->phrase()); }
+
+void TMainform::CopyEntered1Click() { copy(actualvalue->text()); }
+
+// The coloured bands in order, named in the program's language.
+void TMainform::CopyColors1Click()
+{
+    QStringList names;
+    for (const BandPanel* band : ring)
+        if (const auto hue = kelvane::hueOf(band->colourValue()); hue && !band->isHidden())
+            names << colourName(*hue);
+    copy(names.join(QStringLiteral(", ")));
+}
 
 void TMainform::closeEvent(QCloseEvent* event)
 {

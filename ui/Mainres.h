@@ -71,6 +71,9 @@ private:
     void ShowToolTips1Click();
     void Exit1Click();
     void About1Click();
+    void CopyValue1Click();
+    void CopyEntered1Click();
+    void CopyColors1Click();
     void PB1Paint(QPainter& p);
 
     kelvane::BandState bands_;
@@ -84,6 +87,10 @@ private:
     QAction* Capasitor1 = nullptr;
     QAction* ShowToolTips1 = nullptr;
     QAction* About1 = nullptr;
+    // The context menus' Copy of the value, the entered value and the band colours.
+    QAction* CopyValue1 = nullptr;
+    QAction* CopyEntered1 = nullptr;
+    QAction* CopyColors1 = nullptr;
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;

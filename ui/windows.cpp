@@ -57,8 +57,9 @@ void installTranslations()
 // dialogs are transient for the main window and go with it.
 void nameDesktopEntry(QWidget* window)
 {
+    // The offscreen platform answers for X11 too, with no connection of its own.
     const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     xcb_connection_t* c = x11->connection();
     const char* names[] = {"UTF8_STRING", "_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE"};
