@@ -405,6 +405,31 @@ private slots:
         QVERIFY(ok->sizeHint().width() <= ok->width());
     }
 
+    // The dialogs' colour buttons keep their colour inside their frame at the
+    // run's scale (QT_SCALE_FACTOR): coming from beside a button, right or
+    // below, the first pixel that is not the dialog's face is the frame's light edge.
+    void colourButtonsAtScale()
+    {
+        for (QWidget* dialog : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform)}) {
+            const QImage image = dialog->grab().toImage();
+            const qreal scale = image.devicePixelRatio();
+            const QColor face = dialog->palette().color(QPalette::Window);
+            for (auto* panel : dialog->findChildren<BandPanel*>()) {
+                if (panel->isHidden())
+                    continue;
+                const QPoint centre = panel->mapTo(dialog, panel->rect().center()) * scale;
+                const QPoint beyond = panel->mapTo(dialog, QPoint(panel->width(), panel->height())) * scale;
+                for (QPoint at : {QPoint(beyond.x() + 1, centre.y()), QPoint(centre.x(), beyond.y() + 1)}) {
+                    const QPoint inward = at.x() > centre.x() ? QPoint(-1, 0) : QPoint(0, -1);
+                    while (image.pixelColor(at) == face)
+                        at += inward;
+                    QVERIFY2(image.pixelColor(at) == panel->palette().color(QPalette::Light),
+                        qPrintable(QStringLiteral("%1 at %2,%3").arg(panel->objectName()).arg(at.x()).arg(at.y())));
+                }
+            }
+        }
+    }
+
     // Alt and a letter are never ambiguous: mnemonics are unique among the
     // menu bar's titles with the window's controls, and within each menu.
     // (That every menu text has one, in every language, the menu rows and the
