@@ -304,6 +304,10 @@
         <source>&amp;Markings...</source>
         <translation>&amp;Markierungen...</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TMarkings</name>

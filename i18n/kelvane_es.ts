@@ -304,6 +304,10 @@
         <source>&amp;Markings...</source>
         <translation>&amp;Marcas...</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
 </context>
 <context>
     <name>TMarkings</name>

@@ -304,6 +304,10 @@
         <source>&amp;Markings...</source>
         <translation>&amp;Marquages...</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
 </context>
 <context>
     <name>TMarkings</name>

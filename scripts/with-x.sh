@@ -4,7 +4,8 @@
 #   --wm       under the openbox window manager
 #   --wayland  in weston, nested in the Xvfb display (WAYLAND_DISPLAY and
 #              QT_QPA_PLATFORM=wayland set; DISPLAY stays for xdotool, which
-#              reaches weston's window through the X server)
+#              reaches weston's window through the X server); weston logs the
+#              requests it receives to WESTON_LOG
 #   --load     with three busy loops competing for the CPU
 set -euo pipefail
 wm=0 wayland=0 load=0
@@ -63,12 +64,12 @@ if [ "$wayland" = 1 ]; then
     # Windows appear at once, so a test finds them on the screen; closing keeps
     # weston's fade, after which it hands activation back.
     printf '[shell]\nanimation=none\nstartup-animation=none\n' >"$tmp/weston.ini"
-    weston --config="$tmp/weston.ini" --backend=x11-backend.so --socket=kelvane-wayland --idle-time=0 \
+    weston --config="$tmp/weston.ini" --logger-scopes=log,proto --backend=x11-backend.so --socket=kelvane-wayland --idle-time=0 \
         --width=1000 --height=740 >"$tmp/weston.log" 2>&1 &
     pids+=($!)
     wait_until '[ -S "$XDG_RUNTIME_DIR/kelvane-wayland" ]' && wait_until "xwininfo -root -tree | grep -q '\"Weston Compositor'" \
         || fail "weston did not start" "$tmp/weston.log"
-    export WAYLAND_DISPLAY=kelvane-wayland QT_QPA_PLATFORM=wayland
+    export WAYLAND_DISPLAY=kelvane-wayland QT_QPA_PLATFORM=wayland WESTON_LOG="$tmp/weston.log"
     # weston follows the X pointer by its moves, from where it entered weston's
     # window: so enter it once from outside. Keys reach it while the pointer is over it.
     xdotool mousemove --sync 1020 760 mousemove --sync 500 370

@@ -14,11 +14,13 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -104,6 +106,17 @@ struct UnitCaptions {
 constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", QT_TRANSLATE_NOOP("TMainform", "Resistance")};
 constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", QT_TRANSLATE_NOOP("TMainform", "Capacitance")};
 
+// A right click on any of the widgets offers the action.
+void offer(QAction* action, std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* widget : widgets) {
+        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+        widget->addAction(action);
+    }
+}
+
+void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
 template <typename W> W* regular(W* widget)
 {
     widget->setFont(layoutFont(false));
@@ -166,6 +179,20 @@ void TMainform::createMenu()
     ShowToolTips1->setCheckable(true);
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
+
+    // Offered in the context menus once there is something to copy; the value
+    // also by Ctrl+Shift+C anywhere in the window (Ctrl+C is the capacitor's).
+    auto copyAction = [this](const char* name, void (TMainform::*handler)()) {
+        auto* action = named(new QAction(tr("&Copy"), this), name);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    CopyValue1 = copyAction("CopyValue1", &TMainform::CopyValue1Click);
+    CopyValue1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    addAction(CopyValue1);
+    CopyEntered1 = copyAction("CopyEntered1", &TMainform::CopyEntered1Click);
+    CopyColors1 = copyAction("CopyColors1", &TMainform::CopyColors1Click);
 
     // Alt+1 to Alt+5 open a band's dialog as a click on the band does.
     for (int band = 1; band <= 5; ++band) {
@@ -246,6 +273,10 @@ void TMainform::createControls()
     // bevel around it is only its frame.
     actualvalue->setAccessibleName(tr("Entered value with multiplier"));
 
+    offer(CopyValue1, {readout});
+    offer(CopyEntered1, {bevel, actualvalue});
+    offer(CopyColors1, {PB1, ring[0], ring[1], ring[2], ring[3], ring[4]});
+
     // Tab order: the bands take no focus; then the group boxes in the order
     // Color code, Tolerance, Enter value.
     QWidget* chain[] = {N4colorrings, N5colorrings, Tolerance, Entervalue, Mohm, Kohm, ohm, round,
@@ -295,6 +326,8 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     display_ = display;
     GroupBox2->setAccessibleDescription(spokenResult());
     readout->setPhrase(spokenResult());
+    CopyValue1->setEnabled(display.has_value());
+    CopyColors1->setEnabled(display.has_value());
     if (!display) {
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
@@ -440,16 +473,13 @@ void TMainform::CalculateClick()
     actualvalue->setText(QString::fromStdString(encoding->actualvalue));
     actualvalue->setAccessibleDescription(tr("Entered value with multiplier"));
     actualvalue->setAccessibleName(actualvalue->text());
+    CopyEntered1->setEnabled(true);
     readBands();
     kelvane::applyEncoding(bands_, *encoding);
     writeBands();
     calcvalue();
     // The value, then the colours that carry it.
-    QStringList colours;
-    for (int band = 1; band <= bands_.bandcount - 1; ++band)
-        if (const auto hue = kelvane::hueOf(bands_.colour(band)))
-            colours << colourName(*hue);
-    readout->announce(QStringLiteral("%1: %2").arg(spokenResult(), colours.join(QStringLiteral(", "))));
+    readout->announce(QStringLiteral("%1: %2").arg(spokenResult(), colourNames(bands_.bandcount - 1)));
 }
 
 void TMainform::ShowToolTips1Click()
@@ -475,6 +505,25 @@ void TMainform::Markings1Click()
         markings_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     presentWindow(markings_);
+}
+
+// As shown, "4,7 Kohm": the readout's phrase is the spoken one.
+void TMainform::CopyValue1Click() { copy(value->text() + dot->text() + dec->text() + enhet->text()); }
+
+void TMainform::CopyEntered1Click() { copy(actualvalue->text()); }
+
+// The coloured bands in order, named in the program's language.
+void TMainform::CopyColors1Click() { copy(colourNames(5)); }
+
+QString TMainform::colourNames(int lastBand) const
+{
+    QStringList names;
+    for (int band = 1; band <= lastBand; ++band) {
+        const BandPanel* panel = ring[static_cast<std::size_t>(band - 1)];
+        if (const auto hue = kelvane::hueOf(panel->colourValue()); hue && !panel->isHidden())
+            names << colourName(*hue);
+    }
+    return names.join(QStringLiteral(", "));
 }
 
 void TMainform::closeEvent(QCloseEvent* event)

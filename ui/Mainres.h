@@ -69,6 +69,8 @@ private:
     // and the result, and always the result when speakAlways.
     void cycle(bool speakAlways);
     QString spokenResult() const;
+    // The coloured bands up to lastBand, in order, by their names: "Yellow, Violet, Red".
+    QString colourNames(int lastBand) const;
 
     void openBand(int band, bool byKeyboard);          // a band's dialog; nothing for a hidden band 4
     void ringClick(int band, bool byKeyboard = false); // bands 1..4: the colour dialog
@@ -84,6 +86,9 @@ private:
     void ShowToolTips1Click();
     void Exit1Click();
     void About1Click();
+    void CopyValue1Click();
+    void CopyEntered1Click();
+    void CopyColors1Click();
     void PB1Paint(QPainter& p);
 
     kelvane::BandState bands_;
@@ -101,6 +106,10 @@ private:
     QAction* Capasitor1 = nullptr;
     QAction* ShowToolTips1 = nullptr;
     QAction* About1 = nullptr;
+    // The context menus' Copy of the value, the entered value and the band colours.
+    QAction* CopyValue1 = nullptr;
+    QAction* CopyEntered1 = nullptr;
+    QAction* CopyColors1 = nullptr;
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;

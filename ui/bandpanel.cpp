@@ -76,22 +76,22 @@ void BandPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, toQColor(colour_));
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
+    // A bevel as nested fills, outermost first: whole pixels at any scale,
+    // where lines along the edges leave a device pixel of the colour outside
+    // them at fractional and double scales.
     auto frame = [&p](const QRect& f, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(f.topLeft(), f.topRight());
-        p.drawLine(f.topLeft(), f.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(f.bottomLeft(), f.bottomRight());
-        p.drawLine(f.topRight(), f.bottomRight());
+        p.fillRect(f, bottomRight);
+        p.fillRect(f.adjusted(0, 0, -1, -1), topLeft);
     };
     if (bevel_ == Bevel::Raised) {
         frame(r, light, dark);
+        p.fillRect(r.adjusted(1, 1, -1, -1), toQColor(colour_));
     } else {
         frame(r, dark, light);
         frame(r.adjusted(1, 1, -1, -1), dark, light);
+        p.fillRect(r.adjusted(2, 2, -2, -2), toQColor(colour_));
     }
     if (!caption_.isEmpty()) {
         p.setPen(textColour_);

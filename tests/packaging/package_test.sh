@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# package_test.sh BUILD-DIR SOURCE-DIR: builds the Debian package, checks its
-# dependencies, translations and desktop files with Debian's validators,
+# package_test.sh BUILD-DIR SOURCE-DIR: builds the Debian package, checks it
+# with lintian, its dependencies, translations and desktop files with
+# Debian's validators,
 # installs it (as root; otherwise unpacks it) and starts the installed program
 # on a private X display, where File > Exit must end it, in English and, by its
 # German menu keys, in German.
@@ -25,8 +26,13 @@ done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
 grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
 
+# Errors and warnings fail; the info tags it may print are listed in the README.
+lintian --display-info --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log"; fail "lintian"; }
+
 dpkg-deb -x "$deb" "$tmp/root"
-desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Kelvane.desktop" || fail "desktop file"
+# Not even a hint.
+desktop=$(desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Kelvane.desktop" 2>&1) &&
+    [ -z "$desktop" ] || fail "desktop file: $desktop"
 appstreamcli validate --no-net --pedantic "$tmp/root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" \
     >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
 for language in de fr es; do

@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -441,6 +443,31 @@ private slots:
                 qPrintable(box->title()));
     }
 
+    // The dialogs' colour buttons keep their colour inside their frame at the
+    // run's scale (QT_SCALE_FACTOR): coming from beside a button, right or
+    // below, the first pixel that is not the dialog's face is the frame's light edge.
+    void colourButtonsAtScale()
+    {
+        for (QWidget* dialog : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform)}) {
+            const QImage image = dialog->grab().toImage();
+            const qreal scale = image.devicePixelRatio();
+            const QColor face = dialog->palette().color(QPalette::Window);
+            for (auto* panel : dialog->findChildren<BandPanel*>()) {
+                if (panel->isHidden())
+                    continue;
+                const QPoint centre = panel->mapTo(dialog, panel->rect().center()) * scale;
+                const QPoint beyond = panel->mapTo(dialog, QPoint(panel->width(), panel->height())) * scale;
+                for (QPoint at : {QPoint(beyond.x() + 1, centre.y()), QPoint(centre.x(), beyond.y() + 1)}) {
+                    const QPoint inward = at.x() > centre.x() ? QPoint(-1, 0) : QPoint(0, -1);
+                    while (image.pixelColor(at) == face)
+                        at += inward;
+                    QVERIFY2(image.pixelColor(at) == panel->palette().color(QPalette::Light),
+                        qPrintable(QStringLiteral("%1 at %2,%3").arg(panel->objectName()).arg(at.x()).arg(at.y())));
+                }
+            }
+        }
+    }
+
     // Alt and a letter are never ambiguous: mnemonics are unique among the
     // menu bar's titles with the window's controls, and within each menu.
     // (That every menu text has one, in every language, the menu rows and the
@@ -470,6 +497,68 @@ private slots:
                 seen.insert(key);
             }
         }
+    }
+
+    // Copy from a widget's context menu by its Alt key, or with Ctrl+Shift+C
+    // from the focused widget; "" when nothing may be copied.
+    void copying_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<bool>("decoded"); // 4700 ohm calculated, 5 % picked
+        QTest::addColumn<QString>("copied");
+        QStringList colours;
+        for (const char* colour : {"Yellow", "Violet", "Red", "Gold"})
+            colours << shownAs("Colour", colour);
+        const QString bands = colours.join(QStringLiteral(", "));
+        QTest::newRow("value, Select colors") << "textfield" << true << false << "";
+        QTest::newRow("value") << "value" << true << true << "4,7 Kohm";
+        QTest::newRow("entered value, none") << "actualvalue" << true << false << "";
+        QTest::newRow("entered value") << "actualvalue" << true << true << "4700";
+        QTest::newRow("drawing, no colours") << "PB1" << true << false << "";
+        QTest::newRow("drawing") << "PB1" << true << true << bands;
+        QTest::newRow("band") << "ring5" << true << true << bands;
+        QTest::newRow("keys, Select colors") << "N4colorrings" << false << false << "";
+        QTest::newRow("keys in the entry box") << "Entervalue" << false << true << "4,7 Kohm";
+        QTest::newRow("keys in the tolerance list") << "Tolerance" << false << true << "4,7 Kohm";
+    }
+    void copying()
+    {
+        QFETCH(QString, at);
+        QFETCH(bool, byMenu);
+        QFETCH(bool, decoded);
+        QFETCH(QString, copied);
+        if (decoded) {
+            h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4700"));
+            QVERIFY(!h.calculate().shown);
+            auto* tolerance = h.child<QComboBox>("Tolerance");
+            tolerance->setCurrentIndex(tolerance->findText(QStringLiteral("5%")));
+        }
+        QWidget* w = h.child(at.toLatin1());
+        const QString untouched = QStringLiteral("untouched");
+        QGuiApplication::clipboard()->setText(untouched);
+        if (byMenu) {
+            QStringList offered;
+            QTimer::singleShot(0, w, [&offered] { // inside the menu's own loop
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!menu)
+                    return;
+                for (QAction* item : menu->actions())
+                    offered << item->text();
+                const QString text = offered.value(0);
+                QTest::keyClick(menu, text.at(text.indexOf(QLatin1Char('&')) + 1).toLower().toLatin1());
+                if (menu->isVisible()) // a greyed item takes no key
+                    QTest::keyClick(menu, Qt::Key_Escape);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, w->rect().center(), w->mapToGlobal(w->rect().center()));
+            QCoreApplication::sendEvent(w, &event);
+            QCOMPARE(offered, QStringList{shownAs("TMainform", "&Copy")});
+        } else {
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? untouched : copied);
+        QVERIFY(h.main()->bandState().resistor); // Ctrl+C is not met on the way
     }
 
     void kindByShortcuts()

@@ -6,12 +6,15 @@
 // a screen reader's press action or a test tool delivers them, are sent as
 // soon as the dialog is shown, whether or not the window system has activated
 // it yet. With KELVANE_SCREENSHOT set, the decoded window, as the server shows
-// it, is saved there: the README's picture.
+// it, is saved there: the README's picture. The window names its desktop
+// entry as the X server (its properties) or weston (its log) sees it.
 #include "../ui/harness.h"
 
 #include "Markings.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -177,11 +180,34 @@ private slots:
         QCOMPARE(h.activations->count(), 1);
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
         QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
-        if (onWayland())
-            return; // no X window of its own to read
+        // The desktop entry's name and the window class it claims.
+        const QString entry = QFileInfo(QStringLiteral(KELVANE_DESKTOP_ENTRY)).completeBaseName();
+        QFile file(QStringLiteral(KELVANE_DESKTOP_ENTRY));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString wmClass
+            = QRegularExpression(QStringLiteral("^StartupWMClass=(.+)$"), QRegularExpression::MultilineOption)
+                  .match(QString::fromUtf8(file.readAll()))
+                  .captured(1);
+        QVERIFY(!wmClass.isEmpty());
+        if (onWayland()) { // the app ids weston received: no X window of its own to read
+            QFile log(qEnvironmentVariable("WESTON_LOG"));
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QStringList ids;
+            auto requests = QRegularExpression(QStringLiteral("xdg_toplevel@\\d+\\.set_app_id\\(\"([^\"]*)\"\\)"))
+                                .globalMatch(QString::fromUtf8(log.readAll()));
+            while (requests.hasNext())
+                ids << requests.next().captured(1);
+            QCOMPARE(ids, QStringList{entry});
+            return;
+        }
         const QString id = QString::number(h.main()->winId());
-        QCOMPARE(run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("WM_NAME")}).trimmed(),
-            QStringLiteral("WM_NAME(STRING) = \"Kelvane v2.11\""));
+        const auto xprop = [&id](const char* property) {
+            return run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QLatin1String(property)}).trimmed();
+        };
+        QCOMPARE(xprop("WM_NAME"), QStringLiteral("WM_NAME(STRING) = \"Kelvane v2.11\""));
+        QVERIFY2(xprop("WM_CLASS").endsWith(QStringLiteral(", \"%1\"").arg(wmClass)), qPrintable(xprop("WM_CLASS")));
+        for (const char* property : {"_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE"})
+            QCOMPARE(xprop(property), QStringLiteral("%1(UTF8_STRING) = \"%2\"").arg(QLatin1String(property), entry));
         QCOMPARE(xwininfo(h.main(), "Width"), 291);
         QCOMPARE(xwininfo(h.main(), "Height"), 245 + h.main()->menuBar()->height());
     }
