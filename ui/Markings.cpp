@@ -7,7 +7,6 @@
 #include <kelvane/marking.h>
 #include <kelvane/series.h>
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -188,16 +187,11 @@ void TMarkings::MainformChange()
     CodeChange();
 }
 
-// The one place a result reaches the labels and a screen reader: the label is
-// named by its caption and value, and a change is announced.
+// The one place a result reaches the labels: each is named by its caption
+// and value, which tells a screen reader of the change.
 void TMarkings::showResult(QLabel* label, const QString& text)
 {
     const auto* caption = label->parentWidget()->findChild<QLabel*>(label->objectName() + QLatin1String("Caption"));
-    const QString name = caption->text() + QLatin1Char(' ') + text;
-    if (label->text() == text && label->accessibleName() == name)
-        return;
     label->setText(text);
-    label->setAccessibleName(name);
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    label->setAccessibleName(caption->text() + QLatin1Char(' ') + text);
 }

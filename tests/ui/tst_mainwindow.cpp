@@ -38,6 +38,16 @@ class MainWindowTest : public WindowTest {
         return need.width() <= label->width() && need.height() <= label->height();
     }
 
+    // Every label and group box title of a window within its box.
+    static void allFit(const QWidget* window)
+    {
+        for (auto* label : window->findChildren<QLabel*>())
+            QVERIFY2(fits(label), qPrintable(label->text()));
+        for (auto* box : window->findChildren<QGroupBox*>())
+            QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 <= box->width(),
+                qPrintable(box->title()));
+    }
+
 private slots:
 
     void startState()
@@ -395,10 +405,7 @@ private slots:
                 h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
             for (auto* button : h.main()->findChildren<QAbstractButton*>())
                 QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-            for (auto* box : h.main()->findChildren<QGroupBox*>()) {
-                const int title = QFontMetrics(box->font()).horizontalAdvance(box->title());
-                QVERIFY2(title + 16 <= box->width(), qPrintable(box->objectName()));
-            }
+            allFit(h.main());
         }
         auto* list = h.child<QComboBox>("Tolerance");
         QVERIFY(list->sizeHint().width() <= list->width());
@@ -407,9 +414,7 @@ private slots:
             for (auto* panel : dialog->findChildren<BandPanel*>())
                 QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->caption()) <= panel->width() - 8,
                     qPrintable(panel->caption()));
-        // The About box's texts, wrapped where the label wraps.
-        for (auto* label : h.w.AboutBox->findChildren<QLabel*>())
-            QVERIFY2(fits(label), qPrintable(label->text()));
+        allFit(h.w.AboutBox);
         auto* ok = h.w.AboutBox->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
         QVERIFY(ok->sizeHint().width() <= ok->width());
     }
@@ -434,13 +439,9 @@ private slots:
         auto* markings = h.main()->findChild<TMarkings*>();
         markings->findChild<QLineEdit*>(QStringLiteral("Code"))->setText(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(!markings->findChild<QLabel*>(QStringLiteral("CodeKind"))->text().isEmpty());
-        for (auto* label : markings->findChildren<QLabel*>()) {
-            QVERIFY2(fits(label), qPrintable(label->text()));
+        allFit(markings);
+        for (auto* label : markings->findChildren<QLabel*>())
             QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans Narrow"));
-        }
-        for (auto* box : markings->findChildren<QGroupBox*>())
-            QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 <= box->width(),
-                qPrintable(box->title()));
     }
 
     // The dialogs' colour buttons keep their colour inside their frame at the

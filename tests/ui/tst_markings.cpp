@@ -1,6 +1,6 @@
 // The markings window: opened by its shortcut or the menu, a typed code read
 // as it is typed, the main window's value followed, and the ways it is left.
-// What a screen reader hears of it, atspi_test.py checks on the real bus.
+// What a screen reader hears of it, screenreader_test.py checks through Orca.
 #include "windowtest.h"
 
 #include "Markings.h"

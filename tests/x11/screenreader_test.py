@@ -90,26 +90,21 @@ class Orca:
         except FileNotFoundError:
             return []
 
-    def said(self, what, want, timeout=15.0):
-        """Waits until Orca says `want` after what it said for the last check."""
-        def spoken():
-            new = self.utterances()[self.heard:]
-            return (self.heard + new.index(want) + 1) if want in new else None
-        at = wait_for(spoken, timeout)
-        if at:
-            self.heard = at
-        check(f"Orca says, {what}", want if at else self.utterances()[self.heard:], want)
+    def said(self, what, *wants, timeout=15.0):
+        """Waits until Orca says each of `wants`, in order, after what it said for the last check."""
+        for want in wants:
+            def spoken():
+                new = self.utterances()[self.heard:]
+                return (self.heard + new.index(want) + 1) if want in new else None
+            at = wait_for(spoken, timeout)
+            if at:
+                self.heard = at
+            check(f"Orca says, {what}", want if at else self.utterances()[self.heard:], want)
 
     def stop(self):
         for p in self.processes:
             p.terminate()
             p.wait(10)
-
-
-def name(o):
-    """The name as the program says it now, not as the bus last cached it."""
-    o.clear_cache()
-    return o.name
 
 
 def key(*keys):
@@ -133,7 +128,7 @@ def main():
     orca = Orca(home)
     program = None
     try:
-        orca.said("when it starts", "Screen reader on.", 60)
+        orca.said("when it starts", "Screen reader on.", timeout=60)
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         program = subprocess.Popen([kelvane], env=env)
         app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
@@ -142,26 +137,26 @@ def main():
             check("Kelvane on the accessibility bus", None, "Kelvane")
             return
         frame = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Kelvane v2.11"))
-        active = lambda: frame.getState().contains(pyatspi.STATE_ACTIVE)
-        orca.said("the main window", "Kelvane v2.11 frame.")
-        orca.said("its group box, named once", "Color code panel.")
-        orca.said("the focused switch", "4 bands.")
+        orca.said("the main window, its group box, the focused switch",
+                  "Kelvane v2.11 frame.", "Color code panel.", "4 bands.")
         readout = find(frame, pyatspi.ROLE_STATUS_BAR)
+
+        def after(keys, what, *wants):
+            wait_for(lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
+            key(*keys)
+            orca.said(what, *wants)
 
         # Keyboard only: Alt+band, then the colour's digit right after it.
         for k, digit, spoken in ((1, "4", "Band 1: Yellow. Select colors."),
                                  (2, "7", "Band 2: Violet. Select colors."),
                                  (3, "2", "Band 3: Red. 4.7 kilohms.")):
-            wait_for(active)
-            key(f"alt+{k}", digit)
-            orca.said(f"after the pick for band {k}", spoken)
-        check("the status line read by Orca's command", name(readout), "4.7 kilohms")
+            after((f"alt+{k}", digit), f"after the pick for band {k}", spoken)
+        readout.clear_cache()  # the name as the program says it now
+        check("the status line read by Orca's command", readout.name, "4.7 kilohms")
         labels = [o.name for o in pyatspi.findAllDescendants(frame, lambda o: o.getRole() == pyatspi.ROLE_LABEL)]
         check("no value fragments read as labels", [n for n in labels if n in ("4", ",", "7", " Kohm")], [])
 
-        wait_for(active)
-        key("alt+5", "g")
-        orca.said("after G in the tolerance dialog", "Tolerance band: Gold. 4.7 kilohms.")
+        after(("alt+5", "g"), "after G in the tolerance dialog", "Tolerance band: Gold. 4.7 kilohms.")
         combo = find(frame, pyatspi.ROLE_COMBO_BOX)
         check("the tolerance list's name", combo.name, "Tolerance")
         entry = find(combo, pyatspi.ROLE_TEXT)
@@ -179,26 +174,18 @@ def main():
 
         # Tab from the switches: the list read once, name then value, and the
         # entry box by its name, with no stray word on the selection between.
-        wait_for(active)
-        key("Tab")
-        orca.said("the tolerance list by its name", "Tolerance editable combo box.")
-        orca.said("then its value", "2%")
-        key("Tab")
-        orca.said("the first Tab into the entry box", "Component value text.")
-        key("4", "7", "0", "0", "Return")
-        orca.said("after Enter in the entry box", "4.7 kilohms: Yellow, Violet, Red.")
+        after(("Tab",), "the tolerance list by its name, then its value", "Tolerance editable combo box.", "2%")
+        after(("Tab",), "the first Tab into the entry box", "Component value text.")
+        after(("4", "7", "0", "0", "Return"), "after Enter in the entry box", "4.7 kilohms: Yellow, Violet, Red.")
         readback = wait_for(lambda: find(frame, pyatspi.ROLE_LABEL, "4700"))
         check("the entered value's readout", readback.name if readback else None, "4700")
 
-        key("shift+Tab", "shift+Tab")
-        orca.said("back at the switches", "4 bands.")
-        key("Down")
-        orca.said("after five bands", "Select colors.")
+        after(("shift+Tab", "shift+Tab"), "back at the switches", "4 bands.")
+        after(("Down",), "after five bands", "Select colors.")
 
         # The markings window by its shortcut, a code typed right after it:
         # its reading spoken, each result read with its caption.
-        key("ctrl+m", "4", "k", "7")
-        orca.said("the typed code's reading", "4.7 kilohms. letter code. E6.")
+        after(("ctrl+m", "4", "k", "7"), "the typed code's reading", "4.7 kilohms. letter code. E6.")
         markings = find(app, pyatspi.ROLE_DIALOG, "Markings")
         value = markings and find(markings, pyatspi.ROLE_LABEL, "Value: 4,7 Kohm")
         check("the code's value read with its caption", value.name if value else None, "Value: 4,7 Kohm")
