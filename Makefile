@@ -5,6 +5,7 @@ DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 clang libclang-rt-14-dev clang-format \
                 dpkg-dev desktop-file-utils appstream lintian libbenchmark-dev libx11-dev libxcb1-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation \
+                fonts-dejavu-core fonts-wqy-microhei fonts-vlgothic \
                 weston qt6-wayland dbus at-spi2-core python3-pyatspi \
                 orca speech-dispatcher speech-dispatcher-espeak-ng \
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -43,7 +43,7 @@ Tselectcolor::Tselectcolor(QWidget* parent)
         const QColor text = hue == kelvane::Hue::Silver ? palette().color(QPalette::WindowText)
             : swatch.lightText                          ? QColor(Qt::white)
                                                         : QColor(Qt::black);
-        panel->setCaption(colourName(hue), text);
+        panel->setCaption(colourCaption(hue), text);
         connect(panel, &BandPanel::clicked, this, [this, hue] { colourClick(hue); });
         panels_[i] = panel;
     }

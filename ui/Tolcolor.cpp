@@ -34,7 +34,7 @@ TTolform::TTolform(QWidget* parent)
         else
             panel->setColor(palette().color(QPalette::Button));
         const bool light = hue && kelvane::palette[static_cast<std::size_t>(*hue)].lightText;
-        panel->setCaption(hue ? colourName(*hue) : tr("None"), light ? Qt::white : Qt::black);
+        panel->setCaption(hue ? colourCaption(*hue) : tr("None"), light ? Qt::white : Qt::black);
         panel->setAccessibleDescription(
             QStringLiteral("\u00B1%1")
                 .arg(QString::fromLatin1(kelvane::toleranceList[static_cast<std::size_t>(p.index)].text)));

@@ -20,10 +20,14 @@ QColor toQColor(kelvane::Colour c)
     return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu), static_cast<int>((c >> 16) & 0xFFu));
 }
 
-QString colourName(kelvane::Hue hue)
+QString colourCaption(kelvane::Hue hue)
 {
     return QCoreApplication::translate("Colour", colourNames[static_cast<std::size_t>(hue)]);
 }
+
+QString colourName(kelvane::Hue hue) { return fullVariant(colourCaption(hue)); }
+
+QString fullVariant(const QString& text) { return text.section(QChar(0x9C), 0, 0); }
 
 BandPanel::BandPanel(const QString& name, Bevel bevel, QWidget* parent)
     : QAbstractButton(parent)
@@ -53,7 +57,7 @@ void BandPanel::setCaption(const QString& text, const QColor& textColour)
 {
     caption_ = text;
     textColour_ = textColour;
-    setAccessibleName(text);
+    setAccessibleName(fullVariant(text));
     update();
 }
 
@@ -96,7 +100,9 @@ void BandPanel::paintEvent(QPaintEvent*)
     if (!caption_.isEmpty()) {
         p.setPen(textColour_);
         p.setFont(font());
-        p.drawText(r, Qt::AlignCenter, caption_);
+        // Clear of the bevel and the focus frame; the first variant that
+        // fits there is drawn.
+        p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignCenter, caption_);
     }
     // The keyboard's place: a dotted frame inside the bevel in the caption's
     // colour, clear of the text, shown once the keyboard is in use.

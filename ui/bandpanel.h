@@ -12,8 +12,13 @@
 
 QColor toQColor(kelvane::Colour c);
 
-// The colour's name in the program's language: "Yellow", "Gelb".
+// The colour's name in the program's language: "Yellow", "Gelb". A
+// translation may follow it with shorter variants for the colour buttons,
+// each after U+009C; drawn, the first that fits is shown (Qt's length
+// variants). The full name is the one spoken and copied.
 QString colourName(kelvane::Hue hue);
+QString colourCaption(kelvane::Hue hue); // with its variants
+QString fullVariant(const QString& text);
 
 class BandPanel : public QAbstractButton {
     Q_OBJECT
@@ -29,7 +34,8 @@ public:
     QColor color() const { return toQColor(colour_); }
     void setColor(const QColor& c);
 
-    // A caption drawn centred, in the given colour; also what a screen reader says.
+    // A caption drawn centred, in the given colour; its full variant is also
+    // what a screen reader says.
     void setCaption(const QString& text, const QColor& textColour);
     QString caption() const { return caption_; }
 

@@ -3,11 +3,35 @@
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QLocale>
 #include <QPainter>
+
+namespace {
+QStringList faces{QStringLiteral("Liberation Sans Narrow")};
+}
+
+void chooseScriptFace(const QLocale& language)
+{
+    // Japanese in a Japanese face: the Chinese one draws kanji in Chinese forms.
+    static constexpr struct {
+        QLocale::Language language;
+        const char* face;
+    } scriptFaces[] = {
+        {QLocale::Japanese, "VL PGothic"},
+        {QLocale::Chinese, "WenQuanYi Micro Hei"},
+        {QLocale::Korean, "WenQuanYi Micro Hei"},
+        {QLocale::Georgian, "DejaVu Sans Condensed"},
+    };
+    faces.resize(1);
+    for (const auto& s : scriptFaces)
+        if (s.language == language.language())
+            faces << QString::fromLatin1(s.face);
+}
 
 QFont layoutFont(bool bold)
 {
-    QFont f(QStringLiteral("Liberation Sans Narrow"));
+    QFont f;
+    f.setFamilies(faces);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     f.setBold(bold);

@@ -9,12 +9,18 @@
 
 class QFont;
 class QGroupBox;
+class QLocale;
 class QPainter;
 
 // The 8-point sans-serif face of the layouts (11 pixels high, as at 96 dpi),
 // Liberation Sans Narrow standing in for "MS Sans Serif": its width keeps
 // every caption inside the boxes the layouts give.
 QFont layoutFont(bool bold);
+
+// Han, kana, Hangul and Georgian are not in the layout's face: for a
+// language written in them, the layout's font draws them in a face that
+// carries them at the same size. Before any window is created.
+void chooseScriptFace(const QLocale& language);
 
 // The About box's face: 13 pixels high, bold.
 QFont systemFont();

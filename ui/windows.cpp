@@ -43,10 +43,10 @@ public:
     }
 };
 
-bool installTranslation(const QLocale& language, const QString& name, const QString& folder)
+bool installTranslation(const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(qApp);
-    if (translator->load(language, name, QStringLiteral("_"), folder))
+    if (translator->load(name, folder))
         return QCoreApplication::installTranslator(translator);
     delete translator;
     return false;
@@ -55,8 +55,8 @@ bool installTranslation(const QLocale& language, const QString& name, const QStr
 // The first of the person's languages (LANGUAGE, then LANG) that is English
 // or that the program is translated into wins; English is the texts as
 // written. Qt's own texts (the message box's buttons, the edit box's menu)
-// follow in the same language. The program's catalogues lie where the
-// package installs them, relative to the program's folder.
+// follow in the same language where Qt has them. The program's catalogues
+// lie where the package installs them, relative to the program's folder.
 void installTranslations()
 {
     const QString own = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KELVANE_QM_FROM_BIN));
@@ -64,8 +64,11 @@ void installTranslations()
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             return;
-        if (installTranslation(language, QStringLiteral("kelvane"), own)) {
-            installTranslation(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        const QString catalogue = catalogueFor(language);
+        if (installTranslation(QStringLiteral("kelvane_") + catalogue, own)) {
+            installTranslation(
+                QStringLiteral("qtbase_") + catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            chooseScriptFace(language);
             return;
         }
     }
@@ -101,6 +104,17 @@ void nameDesktopEntry(QWidget* window)
 }
 
 } // namespace
+
+QString catalogueFor(const QLocale& language)
+{
+    switch (language.language()) {
+    case QLocale::Portuguese: return QStringLiteral("pt_BR");
+    case QLocale::Chinese:
+        return language.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+    default: // "no" is Bokmål to QLocale, "nb"
+        return QLocale::languageToCode(language.language());
+    }
+}
 
 void prepareApplication()
 {

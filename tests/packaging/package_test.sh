@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# package_test.sh BUILD-DIR SOURCE-DIR: builds the Debian package, checks it
+# package_test.sh BUILD-DIR SOURCE-DIR LANGUAGE...: builds the Debian package, checks it
 # with lintian, its dependencies, translations and desktop files with
 # Debian's validators,
 # installs it (as root; otherwise unpacks it) and starts the installed program
@@ -8,6 +8,7 @@
 set -euo pipefail
 build=$1
 source=$2
+shift 2
 tmp=$(mktemp -d)
 installed=""
 cleanup() {
@@ -24,7 +25,11 @@ for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translati
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
-grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
+# The Wayland plugin, and the faces of the scripts the layout's face lacks.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for want in qt6-wayland fonts-wqy-microhei fonts-vlgothic fonts-dejavu-core; do
+    grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
+done
 
 # Errors and warnings fail; the info tags it may print are listed in the README.
 lintian --display-info --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log"; fail "lintian"; }
@@ -35,7 +40,7 @@ desktop=$(desktop-file-validate "$tmp/root/usr/share/applications/org.kelvane.Ke
     [ -z "$desktop" ] || fail "desktop file: $desktop"
 appstreamcli validate --no-net --pedantic "$tmp/root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" \
     >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
-for language in de fr es; do
+for language in "$@"; do
     [ -s "$tmp/root/usr/share/kelvane/translations/kelvane_$language.qm" ] || fail "translation $language"
 done
 for size in 16 32 48 256; do

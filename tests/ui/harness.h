@@ -23,10 +23,10 @@
 #include <memory>
 
 // A text as the program shows it in the language of the run: the English one
-// unless a translation is loaded.
+// unless a translation is loaded; in full, where it has shorter variants.
 inline QString shownAs(const char* context, const char* english)
 {
-    return QCoreApplication::translate(context, english);
+    return fullVariant(QCoreApplication::translate(context, english));
 }
 
 // Whether the run's first language is one the program is translated into,

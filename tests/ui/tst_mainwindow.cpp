@@ -11,17 +11,23 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSet>
+#include <QTextLayout>
 #include <QToolTip>
+#include <QTranslator>
 
 #include <set>
 #include <string>
@@ -38,14 +44,35 @@ class MainWindowTest : public WindowTest {
         return need.width() <= label->width() && need.height() <= label->height();
     }
 
-    // Every label and group box title of a window within its box.
+    // A text drawn whole: no glyph missing in the font's faces or in those
+    // the system falls back to.
+    static void drawnWhole(const QString& text, const QFont& font)
+    {
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(text));
+    }
+
+    // Every label, group box title and button caption (with its indicator)
+    // of a window within its box, and drawn whole.
     static void allFit(const QWidget* window)
     {
-        for (auto* label : window->findChildren<QLabel*>())
+        for (auto* label : window->findChildren<QLabel*>()) {
             QVERIFY2(fits(label), qPrintable(label->text()));
-        for (auto* box : window->findChildren<QGroupBox*>())
+            drawnWhole(label->text(), label->font());
+        }
+        for (auto* box : window->findChildren<QGroupBox*>()) {
             QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 <= box->width(),
                 qPrintable(box->title()));
+            drawnWhole(box->title(), box->font());
+        }
+        for (auto* button : window->findChildren<QAbstractButton*>()) {
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+            drawnWhole(button->text(), button->font());
+        }
     }
 
 private slots:
@@ -73,10 +100,13 @@ private slots:
         // The first activation has run the cycle.
         QCOMPARE(h.activations->count(), 1);
         QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
-        // In a translated run the program's and Qt's catalogues are loaded;
-        // in an English one neither is.
+        // In a translated run the program's catalogue is loaded, and Qt's
+        // where Qt has one (none for Georgian, Swedish, Bokmål); in an English
+        // one neither is.
         QCOMPARE(shownAs("TMainform", "Calculate") != QLatin1String("Calculate"), inTranslation());
-        QCOMPARE(shownAs("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), inTranslation());
+        const bool qtHasOne = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+            + QStringLiteral("/qtbase_%1.qm").arg(catalogueFor(QLocale(QLocale().uiLanguages().value(0)))));
+        QCOMPARE(shownAs("QLineEdit", "&Copy") != QLatin1String("&Copy"), inTranslation() && qtHasOne);
         for (const char* name : {"value", "dot", "dec", "enhet"})
             QVERIFY2(h.child(name)->isHidden(), name);
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
@@ -205,8 +235,11 @@ private slots:
             QCOMPARE(label->text(), caption);
         QCOMPARE(w->font().bold(), bold);
         QCOMPARE(w->font().pixelSize(), 11);
-        // The face is really there, not a substitute.
+        // The faces are really there, not substitutes: the layout's, and the
+        // one that carries the language's script where it lacks it.
         QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans Narrow"));
+        for (const QString& face : w->font().families())
+            QVERIFY2(QFontDatabase::hasFamily(face), qPrintable(face));
     }
 
     // Unchecked radio buttons stand in the chain but Tab skips them: arrows
@@ -399,24 +432,25 @@ private slots:
 
     void captionsFit()
     {
-        // Both kinds' unit captions, and every caption with its indicator.
+        // Both kinds' unit captions.
         for (bool capacitor : {false, true}) {
             if (capacitor)
                 h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
-            for (auto* button : h.main()->findChildren<QAbstractButton*>())
-                QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
             allFit(h.main());
         }
         auto* list = h.child<QComboBox>("Tolerance");
         QVERIFY(list->sizeHint().width() <= list->width());
         // The colours' names inside the dialogs' panels, clear of the focus frame.
         for (QWidget* dialog : {static_cast<QWidget*>(h.w.selectcolor), static_cast<QWidget*>(h.w.Tolform)})
-            for (auto* panel : dialog->findChildren<BandPanel*>())
-                QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->caption()) <= panel->width() - 8,
+            for (auto* panel : dialog->findChildren<BandPanel*>()) {
+                const QRect room = panel->rect().adjusted(4, 0, -4, 0); // the variant drawn
+                QVERIFY2(QFontMetrics(panel->font()).boundingRect(room, Qt::AlignCenter, panel->caption()).width()
+                        <= room.width(),
                     qPrintable(panel->caption()));
+                for (const QString& variant : panel->caption().split(QChar(0x9C)))
+                    drawnWhole(variant, panel->font());
+            }
         allFit(h.w.AboutBox);
-        auto* ok = h.w.AboutBox->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
-        QVERIFY(ok->sizeHint().width() <= ok->width());
     }
 
     // The markings window's captions and results, with the longest texts of
@@ -547,7 +581,10 @@ private slots:
                 for (QAction* item : menu->actions())
                     offered << item->text();
                 const QString text = offered.value(0);
-                QTest::keyClick(menu, text.at(text.indexOf(QLatin1Char('&')) + 1).toLower().toLatin1());
+                // The item's letter in any script: Qt names a letter's key by its capital.
+                const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1);
+                QTest::sendKeyEvent(
+                    QTest::Click, menu, static_cast<Qt::Key>(letter.toUpper().unicode()), letter.toLower(), {});
                 if (menu->isVisible()) // a greyed item takes no key
                     QTest::keyClick(menu, Qt::Key_Escape);
             });
@@ -560,6 +597,31 @@ private slots:
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? untouched : copied);
         QVERIFY(h.main()->bandState().resistor); // Ctrl+C is not met on the way
+    }
+
+    // The catalogue each language finds, and that it is there to be found.
+    void catalogues_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        const struct {
+            const char *locale, *catalogue;
+        } rows[] = {
+            {"de_AT", "de"},
+            {"no", "nb"},
+            {"nn_NO", "nn"},
+            {"pt_PT", "pt_BR"},
+            {"zh_HK", "zh_TW"},
+            {"zh_SG", "zh_CN"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.locale) << QString::fromLatin1(r.catalogue);
+    }
+    void catalogues()
+    {
+        QFETCH(QString, catalogue);
+        QCOMPARE(catalogueFor(QLocale(QString::fromLatin1(QTest::currentDataTag()))), catalogue);
+        QVERIFY(QTranslator().load(QStringLiteral("kelvane_") + catalogue,
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kelvane/translations")));
     }
 
     void kindByShortcuts()

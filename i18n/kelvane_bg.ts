@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>празно</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Черен</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Кафяв</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Червен</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Оранжев</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жълт</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелен</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Син</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation variants="yes">
+            <lengthvariant>Виолетов</lengthvariant>
+            <lengthvariant>Виолет.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сив</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Бял</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Злато</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Сребро</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ом</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ома</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 килоом</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 килоома</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 мегаом</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 мегаома</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 пикофарад</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 пикофарада</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 нанофарад</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 нанофарада</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 микрофарад</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 микрофарада</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Относно</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 за резистори и кондензатори</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Свободно за ползване и споделяне.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Щракнете върху ивица,<byte value="xd"/>за да изберете цвят</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Ивица 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Ивица 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Ивица 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Ивица 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Толеранс</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Маркировка<byte value="xd"/>с 4 ивици</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Маркировка<byte value="xd"/>с 5 ивици</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Показва номинала на компонента</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Избор / показване на<byte value="xd"/>толеранса на компонента</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Въведете номинала на компонента</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Умножаване на въведената<byte value="xd"/>стойност по 1 M (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Умножаване на въведената<byte value="xd"/>стойност по 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Умножаване на въведената<byte value="xd"/>стойност по 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Отметнато: закръгляне до най-близкия<byte value="xd"/>стандартен номинал. Без отметка:<byte value="xd"/>винаги закръгляне нагоре.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Щракнете, за да изчислите<byte value="xd"/>цветния код</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Показва въведената<byte value="xd"/>стойност с множителя</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Съпротивление</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Капацитет</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Изход</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Компонент</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Резистор</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Кондензатор</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Помощ</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Показване на подсказки</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Относно...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Цветен код</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Нарисуван компонент</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Ивица за толеранс</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Ивица %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 ивици</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 ивици</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Изберете цветове</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Въвеждане на номинал</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Номинал на компонента</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>до най-близкия</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Изчисли</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Въведена стойност с множител</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Грешка при преобразуване на номинала</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Номиналът трябва да е число между 1 и 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Маркировки...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копиране</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-цифрен код</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-цифрен код</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>буквен код</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>код EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>нулев резистор</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>празно</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>не е маркировка</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>няма такъв номер EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>извън обхвата</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Маркировки</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Маркировка</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Ивици</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Код:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Номинал:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Вид:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Ред:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Кодове:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>нестандартен; най-близки от %1: %2 и %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 или %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Тол.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Няма</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Избор на цвят</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>множител ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>цифра %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca_ES">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>buida</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Negre</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marró</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermell</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Taronja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Groc</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verd</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohms</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 quiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 quiloohms</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohms</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 picofarads</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarads</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 microfarads</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Quant a</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 per a resistències i condensadors</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Es pot usar i compartir lliurement.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D'acord</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Feu clic en una banda<byte value="xd"/>per triar-ne el color</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Banda 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Banda 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Banda 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Banda 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerància</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Usa 4 bandes<byte value="xd"/>de color</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Usa 5 bandes<byte value="xd"/>de color</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Mostra el valor del component</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Tria / mostra la<byte value="xd"/>tolerància del component</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Introduïu el valor del component</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Multiplica el valor introduït<byte value="xd"/>per 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Multiplica el valor introduït<byte value="xd"/>per 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Multiplica el valor<byte value="xd"/>introduït per 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Marcat: arrodoneix al valor normalitzat<byte value="xd"/>més proper. Desmarcat: arrodoneix<byte value="xd"/>sempre cap amunt.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Feu clic per calcular<byte value="xd"/>el codi de colors</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Mostra el valor introduït<byte value="xd"/>amb el seu multiplicador</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistència</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capacitat</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fitxer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Surt</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Component</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistència</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Condensador</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Mostra els indicadors de funció</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Quant a...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Codi de colors</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Component dibuixat</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Banda de tolerància</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Banda %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 bandes</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 bandes</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Trieu els colors</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Introduïu el valor</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Valor del component</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>al més proper</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcula</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Valor introduït amb multiplicador</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Error en convertir el valor</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>El valor del component ha de ser un nombre entre 1 i 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marcatges...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>codi de 3 xifres</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>codi de 4 xifres</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>codi de lletra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>codi EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>pont de zero ohms</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>buit</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>no és un marcatge</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>número EIA-96 inexistent</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora de rang</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marcatges</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marcatge</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bandes</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Codi:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tipus:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Sèrie:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codis:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>no normalitzat; %1 més propers: %2 i %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Cap</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Trieu el color</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>multiplicador ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>xifra %1</translation>
+    </message>
+</context>
+</TS>

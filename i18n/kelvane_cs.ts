@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>prázdný</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Černá</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Hnědá</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červená</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation variants="yes">
+            <lengthvariant>Oranžová</lengthvariant>
+            <lengthvariant>Oranž.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Žlutá</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelená</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrá</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Fialová</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Šedá</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bílá</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Zlatá</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Stříbrná</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohmů</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohmů</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohmů</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofaradů</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofaradů</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofaradů</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 pro rezistory a kondenzátory</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Volně k používání a šíření.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Klikněte na proužek<byte value="xd"/>a vyberte barvu</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Proužek 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Proužek 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Proužek 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Proužek 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Nastaví počet barevných<byte value="xd"/>proužků na 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Nastaví počet barevných<byte value="xd"/>proužků na 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Zobrazuje hodnotu součástky</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Volba / zobrazení<byte value="xd"/>tolerance součástky</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Zadejte hodnotu součástky</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Vynásobí zadanou hodnotu<byte value="xd"/>číslem 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Vynásobí zadanou hodnotu<byte value="xd"/>číslem 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Vynásobí zadanou<byte value="xd"/>hodnotu číslem 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Zaškrtnuto: zaokrouhlí na nejbližší<byte value="xd"/>hodnotu řady. Nezaškrtnuto:<byte value="xd"/>vždy zaokrouhlí nahoru.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Kliknutím vypočítáte<byte value="xd"/>barevný kód</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Zobrazuje zadanou hodnotu<byte value="xd"/>s příslušným násobitelem</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Odpor</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>Součás&amp;tka</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Rezistor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondenzátor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Zobrazovat tipy</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O programu...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Barevný kód</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Nakreslená součástka</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Proužek tolerance</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Proužek %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 proužky</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 proužků</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Vyberte barvy</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Zadejte hodnotu</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Hodnota součástky</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>zaokr. na nejbližší</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Vypočítat</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Zadaná hodnota s násobitelem</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Chyba při převodu hodnoty součástky</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Hodnota součástky musí být číslo od 1 do 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Značení...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3místný kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4místný kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>písmenný kód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kód EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulový rezistor</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prázdné</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>není značení</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>takové číslo EIA-96 není</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>mimo rozsah</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Značení</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Značení</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Proužky</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kód:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Hodnota:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Druh:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Řada:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kódy:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>mimo řadu; nejbližší v %1: %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 nebo %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádná</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Vyberte barvu</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>násobitel ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>číslice %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,423 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi_FI">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>tyhjä</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Musta</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Ruskea</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation variants="yes">
+            <lengthvariant>Punainen</lengthvariant>
+            <lengthvariant>Puna</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Oranssi</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Keltainen</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vihreä</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Sininen</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violetti</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Harmaa</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation variants="yes">
+            <lengthvariant>Valkoinen</lengthvariant>
+            <lengthvariant>Valkea</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Kulta</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Hopea</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohmi</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohmia</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kilo-ohmi</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kilo-ohmia</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohmi</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohmia</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofaradi</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofaradia</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofaradi</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofaradia</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofaradi</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofaradia</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Tietoja</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 vastuksille ja kondensaattoreille</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Vapaasti käytettävissä ja jaettavissa.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Valitse väri<byte value="xd"/>napsauttamalla raitaa</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Raita 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Raita 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Raita 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Raita 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranssi</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Aseta väriraitojen<byte value="xd"/>määräksi 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Aseta väriraitojen<byte value="xd"/>määräksi 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Näyttää komponentin arvon</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Valitse / näytä<byte value="xd"/>komponentin toleranssi</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Syötä komponentin arvo</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 M (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Valittuna: pyöristä lähimpään<byte value="xd"/>normiarvoon. Ei valittuna:<byte value="xd"/>pyöristä aina ylöspäin.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Laske värikoodi<byte value="xd"/>napsauttamalla</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Näyttää syötetyn arvon<byte value="xd"/>kertoimineen</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistanssi</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapasitanssi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Tiedosto</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Komponentti</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Vastus</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondensaattori</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ohje</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Näytä työkaluvihjeet</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Tietoja...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Värikoodi</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Piirretty komponentti</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Toleranssiraita</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Raita %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 raitaa</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 raitaa</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Valitse värit</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Syötä arvo</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Komponentin arvo</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>lähin normiarvo</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Laske</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Syötetty arvo kertoimineen</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Virhe komponentin arvon muunnossa</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Komponentin arvon on oltava luku väliltä 1–990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Merkinnät...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopioi</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-numeroinen koodi</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-numeroinen koodi</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>kirjainkoodi</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-koodi, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nollaohmivastus</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tyhjä</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>ei ole merkintä</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>tuntematon EIA-96-numero</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Merkinnät</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Merkintä</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Raidat</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Koodi:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Arvo:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tyyppi:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Sarja:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Koodit:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>ei standardiarvo; lähimmät %1: %2 ja %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 tai %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ei mitään</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Valitse väri</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>kerroin ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>numero %1</translation>
+    </message>
+</context>
+</TS>

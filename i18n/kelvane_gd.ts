@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="gd_GB">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>falamh</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Dubh</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Donn</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Dearg</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orains</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Buidhe</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Uaine</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Gorm</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Purpaidh</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Liath</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Geal</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Òr</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Airgead</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 cile-ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 cile-ohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 meaga-ohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 meaga-ohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 piceo-farad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 piceo-farad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nano-farad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nano-farad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 micreo-farad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 micreo-farad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Mu dhèidhinn</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 airson resistor is capacitor</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Saor ri chleachdadh is ri cho-roinneadh.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ceart ma-thà</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Briog air stiall gus<byte value="xd"/>dath a thaghadh</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Stiall 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Stiall 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Stiall 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Stiall 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Lamhas</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Cleachd 4 stiallan<byte value="xd"/>dhathan</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Cleachd 5 stiallan<byte value="xd"/>dhathan</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Seallaidh seo luach na co-phàirte</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Tagh / seall lamhas<byte value="xd"/>na co-phàirte</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Cuir a-steach luach na co-phàirte</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Iomadaich an luach a chuir thu a-steach<byte value="xd"/>le 1 M (1,000,000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Iomadaich an luach a chuir thu a-steach<byte value="xd"/>le 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Iomadaich an luach a chuir<byte value="xd"/>thu a-steach le 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Le cromag: cuairtich chun an luach<byte value="xd"/>stannardach as fhaisge. Gun chromag:<byte value="xd"/>cuairtich suas an-còmhnaidh.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Briog gus còd nan<byte value="xd"/>dathan obrachadh a-mach</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Seallaidh seo an luach a chuir thu a-steach<byte value="xd"/>leis an iomadaiche cheart</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Strì</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Toillteas</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Faidhle</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Fàg an-seo</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Co-phàirt</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Capacitor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Cob&amp;hair</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Seall gliocasan-sgrìn</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Mu dhèidhinn...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Còd nan dathan</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Co-phàirt air a tarraing</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Stiall an lamhais</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Stiall %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 stiallan</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 stiallan</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Tagh na dathan</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Cuir a-steach luach</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Luach na co-phàirte</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>luach as fhaisge</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Àireamhaich</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>An luach a chaidh a chur a-steach leis an iomadaiche</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Mearachd le iompachadh luach na co-phàirte</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Feumaidh luach na co-phàirte a bhith ’na àireamh eadar 1 is 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>Co&amp;mharraidhean...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Dèan lethbhrea&amp;c</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>còd le 3 àireamhan</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>còd le 4 àireamhan</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>còd litreach</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>còd EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ceangal neoni-ohm</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>falamh</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>chan e comharradh a th’ ann</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>chan eil an àireamh EIA-96 seo ann</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Comharraidhean</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Comharradh</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Stiallan</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Còd:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Luach:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Seòrsa:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Sreath:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Còdan:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>neo-stannardach; as fhaisge ann an %1: %2 is %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 no %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Lamhas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Gun stiall</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Tagh dath</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>iomadaiche ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>figear %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu_HU">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>üres</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Fekete</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Barna</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Piros</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Narancs</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Sárga</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zöld</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Kék</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Ibolya</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Szürke</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Fehér</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Arany</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Ezüst</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 ellenállásokhoz és kondenzátorokhoz</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Szabadon használható és terjeszthető.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Kattintson egy gyűrűre<byte value="xd"/>a szín kiválasztásához</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>1. gyűrű</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>2. gyűrű</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>3. gyűrű</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>4. gyűrű</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tűrés</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>A színgyűrűk számát<byte value="xd"/>4-re állítja</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>A színgyűrűk számát<byte value="xd"/>5-re állítja</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Az alkatrész értékét mutatja</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Az alkatrész tűrésének<byte value="xd"/>kiválasztása / kijelzése</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Adja meg az alkatrész értékét</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>A megadott érték szorzása<byte value="xd"/>1 M (1 000 000) értékkel</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>A megadott érték szorzása<byte value="xd"/>1 K (1000) értékkel</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>A megadott érték<byte value="xd"/>szorzása 1-gyel</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Bejelölve: a legközelebbi szabványos<byte value="xd"/>értékre kerekít. Nem bejelölve:<byte value="xd"/>mindig felfelé kerekít.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Kattintson a színkód<byte value="xd"/>kiszámításához</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>A megadott értéket mutatja<byte value="xd"/>a szorzóval</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Ellenállás</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapacitás</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fájl</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Kilépés</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Alkatrész</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Ellenállás</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondenzátor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Súgó</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Elemleírások megjelenítése</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Névjegy...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Színkód</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Rajzolt alkatrész</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Tűrésgyűrű</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>%1. gyűrű</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 gyűrű</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 gyűrű</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Válasszon színeket</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Érték megadása</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Alkatrészérték</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>normál kerekítés</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Számítás</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Megadott érték a szorzóval</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Hiba az alkatrészérték átalakításakor</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Az alkatrészértéknek 1 és 990M közötti számnak kell lennie</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Jelölések...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Másolás</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 jegyű kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 jegyű kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>betűkód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kód, 1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>0 ohmos átkötő</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>üres</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nem jelölés</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nincs ilyen EIA-96 szám</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>tartományon kívül</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Jelölések</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Jelölés</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Gyűrűk</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kód:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Érték:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Típus:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Sorozat:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kódok:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nem szabványos; legközelebbi %1: %2 és %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 vagy %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tűrés</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Szín kiválasztása</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>szorzó ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>számjegy %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrone</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Arancio</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 per resistori e condensatori</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Uso e condivisione liberi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Fare clic su una fascia<byte value="xd"/>per sceglierne il colore</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Fascia 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Fascia 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Fascia 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Fascia 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Usa 4 fasce<byte value="xd"/>colorate</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Usa 5 fasce<byte value="xd"/>colorate</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Mostra il valore del componente</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Scegli / mostra la<byte value="xd"/>tolleranza del componente</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Inserisci il valore del componente</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Moltiplica il valore inserito<byte value="xd"/>per 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Moltiplica il valore inserito<byte value="xd"/>per 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Moltiplica il valore<byte value="xd"/>inserito per 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Selezionato: arrotonda al valore normalizzato<byte value="xd"/>più vicino. Non selezionato: arrotonda<byte value="xd"/>sempre per eccesso.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Fare clic per calcolare<byte value="xd"/>il codice colori</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Mostra il valore inserito<byte value="xd"/>con il suo moltiplicatore</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistenza</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capacità</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Componente</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistore</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Condensatore</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Mostra suggerimenti</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Codice colori</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Componente disegnato</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Fascia di tolleranza</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Fascia %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 fasce</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 fasce</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Scegli i colori</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Inserisci valore</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Valore del componente</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>arrot. al più vicino</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Valore inserito con moltiplicatore</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Errore nella conversione del valore</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Il valore del componente deve essere un numero tra 1 e 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marcature...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>codice a 3 cifre</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>codice a 4 cifre</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>codice a lettera</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>codice EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ponticello da zero ohm</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>non è una marcatura</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>numero EIA-96 inesistente</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fuori intervallo</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marcature</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marcatura</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Fasce</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Codice:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valore:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codici:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>non normalizzato; %1 più vicini: %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Toll.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Scegli il colore</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>moltiplicatore ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>cifra %1</translation>
+    </message>
+</context>
+</TS>

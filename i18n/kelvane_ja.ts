@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>未設定</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>茶</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>銀</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1オーム</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1オーム</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1キロオーム</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1キロオーム</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1メガオーム</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1メガオーム</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1ピコファラド</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1ピコファラド</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1ナノファラド</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1ナノファラド</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1マイクロファラド</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1マイクロファラド</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>抵抗器・コンデンサ用 Kelvane v%1</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>自由に使用・配布できます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>色帯をクリックして<byte value="xd"/>色を選択</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>第1帯</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>第2帯</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>第3帯</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>第4帯</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>許容差</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>色帯の本数を<byte value="xd"/>4本にする</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>色帯の本数を<byte value="xd"/>5本にする</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>部品の値を表示</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>部品の許容差を<byte value="xd"/>選択 / 表示</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>部品の値を入力</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>入力値に<byte value="xd"/>1 M (1,000,000) を掛ける</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>入力値に<byte value="xd"/>1 K (1000) を掛ける</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>入力値に<byte value="xd"/>1 を掛ける</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>オン: 最も近い標準値に丸める。<byte value="xd"/>オフ: 常に切り上げる。</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>クリックして<byte value="xd"/>カラーコードを計算</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>入力値を<byte value="xd"/>乗数付きで表示</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>抵抗値</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>静電容量</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>部品(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>抵抗器(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>コンデンサ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>ツールチップを表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>カラーコード</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>部品の図</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>許容差帯</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>第%1帯</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4本帯</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5本帯</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>色を選択してください</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>値を入力</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>部品の値</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>四捨五入</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>乗数を掛けた入力値</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>部品の値の変換エラー</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>部品の値には 1 から 990M までの数値を入力してください</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>マーキング(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3桁コード</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4桁コード</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>文字記号</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96コード、1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ゼロオーム抵抗</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>未入力</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>マーキングではない</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>該当するEIA-96番号なし</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>範囲外</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>マーキング</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>マーキング</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>色帯</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>コード(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>値:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>系列:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>コード:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>標準値外。近い%1値: %2 と %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>許容差</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>色の選択</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>乗数 ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>数字 %1</translation>
+    </message>
+</context>
+</TS>

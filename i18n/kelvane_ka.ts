@@ -1,0 +1,441 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ka_GE">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>ცარიელი</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>შავი</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation variants="yes">
+            <lengthvariant>ყავისფერი</lengthvariant>
+            <lengthvariant>ყავის.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation variants="yes">
+            <lengthvariant>წითელი</lengthvariant>
+            <lengthvariant>წით.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation variants="yes">
+            <lengthvariant>ნარინჯისფერი</lengthvariant>
+            <lengthvariant>ნარინ.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation variants="yes">
+            <lengthvariant>ყვითელი</lengthvariant>
+            <lengthvariant>ყვით.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>მწვანე</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation variants="yes">
+            <lengthvariant>ლურჯი</lengthvariant>
+            <lengthvariant>ლურჯ.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation variants="yes">
+            <lengthvariant>იისფერი</lengthvariant>
+            <lengthvariant>იისფ.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>რუხი</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation variants="yes">
+            <lengthvariant>თეთრი</lengthvariant>
+            <lengthvariant>თეთრ.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>ოქრო</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation variants="yes">
+            <lengthvariant>ვერცხლისფერი</lengthvariant>
+            <lengthvariant>ვერცხ.</lengthvariant>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ომი</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ომი</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 კილოომი</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 კილოომი</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 მეგაომი</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 მეგაომი</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 პიკოფარადი</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 პიკოფარადი</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 ნანოფარადი</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 ნანოფარადი</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 მიკროფარადი</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 მიკროფარადი</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>პროგრამის შესახებ</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 რეზისტორებისა და კონდენსატორებისთვის</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>თავისუფალი გამოყენება და გაზიარება.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>დააწკაპუნეთ ზოლზე<byte value="xd"/>ფერის ასარჩევად</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>ზოლი 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>ზოლი 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>ზოლი 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>ზოლი 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>დაშვება</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>4 ფერადი ზოლის<byte value="xd"/>არჩევა</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>5 ფერადი ზოლის<byte value="xd"/>არჩევა</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>კომპონენტის ნომინალის ჩვენება</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>კომპონენტის დაშვების<byte value="xd"/>არჩევა / ჩვენება</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>შეიყვანეთ კომპონენტის ნომინალი</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>შეყვანილი მნიშვნელობის<byte value="xd"/>გამრავლება 1 M-ზე (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>შეყვანილი მნიშვნელობის<byte value="xd"/>გამრავლება 1 K-ზე (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>შეყვანილი მნიშვნელობის<byte value="xd"/>გამრავლება 1-ზე</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>მონიშნული: დამრგვალება უახლოეს<byte value="xd"/>სტანდარტულ ნომინალამდე. მოუნიშნავი:<byte value="xd"/>ყოველთვის ზემოთ დამრგვალება.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>დააწკაპუნეთ ფერადი<byte value="xd"/>კოდის გამოსათვლელად</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>შეყვანილი მნიშვნელობის<byte value="xd"/>ჩვენება მამრავლით</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>წინაღობა</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>ტევადობა</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ფაილი</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;გასვლა</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;კომპონენტი</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;რეზისტორი</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;კონდენსატორი</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;დახმარება</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;მინიშნებების ჩვენება</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>პროგრამის &amp;შესახებ...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>ფერადი კოდი</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>დახატული კომპონენტი</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>დაშვების ზოლი</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>ზოლი %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 ზოლი</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 ზოლი</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>აირჩიეთ ფერები</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>ნომინალის შეყვანა</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>კომპონენტის ნომინალი</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>უახლოესზე</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>გამოთვლა</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>შეყვანილი მნიშვნელობა მამრავლით</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>ნომინალის გარდაქმნის შეცდომა</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>ნომინალი უნდა იყოს რიცხვი 1-დან 990M-მდე</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;მარკირება...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;კოპირება</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-ნიშნა კოდი</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-ნიშნა კოდი</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>ასოითი კოდი</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 კოდი, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ნულოვანი რეზისტორი</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>ცარიელი</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>არ არის მარკირება</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>ასეთი EIA-96 ნომერი არ არის</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>დიაპაზონს გარეთ</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>მარკირება</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>მარკირება</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>ზოლები</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;კოდი:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>სიდიდე:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>ტიპი:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>რიგი:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>კოდები:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>არასტანდარტული; უახლოესი %1: %2 და %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ან %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>დაშვ.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>არა</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>ფერის არჩევა</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>მამრავლი ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>ციფრი %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>비어 있음</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>흑색</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>갈색</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>적색</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>등색</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>황색</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>녹색</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>청색</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>자색</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>회색</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>백색</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>금색</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>은색</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 옴</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 옴</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 킬로옴</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 킬로옴</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 메가옴</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 메가옴</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 피코패럿</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 피코패럿</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 나노패럿</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 나노패럿</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 마이크로패럿</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 마이크로패럿</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>저항·커패시터용 Kelvane v%1</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>자유롭게 사용하고 공유할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>띠를 클릭하여<byte value="xd"/>색 선택</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>1번 띠</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>2번 띠</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>3번 띠</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>4번 띠</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>허용 오차</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>색띠 개수를<byte value="xd"/>4개로 설정</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>색띠 개수를<byte value="xd"/>5개로 설정</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>부품 값 표시</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>부품 허용 오차<byte value="xd"/>선택 / 표시</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>부품 값 입력</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>입력값에 1 M<byte value="xd"/>(1,000,000)을 곱합니다</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>입력값에 1 K<byte value="xd"/>(1000)을 곱합니다</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>입력값에<byte value="xd"/>1을 곱합니다</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>선택: 가장 가까운 표준값으로<byte value="xd"/>반올림. 해제: 항상<byte value="xd"/>올림.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>클릭하여<byte value="xd"/>색 코드 계산</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>입력값을<byte value="xd"/>승수와 함께 표시</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>저항값</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>정전 용량</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>부품(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>저항(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>커패시터(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>도구 설명 표시(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>정보(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>색 코드</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>부품 그림</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>허용 오차 띠</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>%1번 띠</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4색띠</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5색띠</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>색을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>값 입력</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>부품 값</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>반올림</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>계산</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>승수를 곱한 입력값</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>부품 값 변환 오류</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>부품 값은 1에서 990M 사이의 숫자여야 합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>표기(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3자리 코드</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4자리 코드</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>문자 기호</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 코드, 1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>0옴 저항</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>입력 없음</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>유효한 표기 아님</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>해당 EIA-96 번호 없음</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>범위 밖</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>표기</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>표기</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>색띠</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>코드(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>값:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>종류:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>계열:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>코드:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>표준값 아님; 가까운 %1 값: %2 및 %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 또는 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>오차</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>색 선택</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>승수 ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>숫자 %1</translation>
+    </message>
+</context>
+</TS>

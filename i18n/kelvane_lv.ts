@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="lv_LV">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>tukša</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Melna</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brūna</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Sarkana</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Oranža</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Dzeltena</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zaļa</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Zila</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Pelēka</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Balta</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Zelta</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Sudraba</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 oms</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 omi</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kilooms</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloomi</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaoms</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaomi</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarads</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofaradi</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarads</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofaradi</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarads</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofaradi</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Par programmu</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 rezistoriem un kondensatoriem</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Brīvi lietojama un izplatāma.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Noklikšķiniet uz joslas,<byte value="xd"/>lai izvēlētos krāsu</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Josla 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Josla 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Josla 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Josla 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Pielaide</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Iestata 4 krāsu<byte value="xd"/>joslas</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Iestata 5 krāsu<byte value="xd"/>joslas</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Rāda komponenta vērtību</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Izvēlas / rāda<byte value="xd"/>komponenta pielaidi</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Ievadiet komponenta vērtību</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Reizina ievadīto vērtību<byte value="xd"/>ar 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Reizina ievadīto vērtību<byte value="xd"/>ar 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Reizina ievadīto<byte value="xd"/>vērtību ar 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Atzīmēts: noapaļo līdz tuvākajai<byte value="xd"/>rindas vērtībai. Neatzīmēts:<byte value="xd"/>vienmēr noapaļo uz augšu.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Noklikšķiniet, lai<byte value="xd"/>aprēķinātu krāsu kodu</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Rāda ievadīto vērtību<byte value="xd"/>ar atbilstošo reizinātāju</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Pretestība</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapacitāte</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fails</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Iziet</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Komponents</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Rezistors</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondensators</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Palīdzība</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Rādīt padomus</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Par programmu...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Krāsu kods</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Uzzīmētais komponents</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Pielaides josla</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Josla %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 joslas</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 joslas</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Izvēlieties krāsas</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Ievadiet vērtību</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Komponenta vērtība</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>noapaļ. uz tuvāko</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Aprēķināt</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Ievadītā vērtība ar reizinātāju</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Kļūda, pārvēršot komponenta vērtību</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Komponenta vērtībai jābūt skaitlim no 1 līdz 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marķējums...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 ciparu kods</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 ciparu kods</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>burtu kods</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kods, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulles omu rezistors</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tukšs</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nav marķējums</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nav tāda EIA-96 numura</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marķējums</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marķējums</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Joslas</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kods:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Vērtība:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Veids:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Rinda:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kodi:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nav rindā; tuvākās %1: %2 un %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 vai %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Pielaide</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nav</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Izvēlieties krāsu</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>reizinātājs ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>cipars %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Bruin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Oranje</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grijs</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Goud</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Zilver</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kilo-ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kilo-ohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 voor weerstanden en condensatoren</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Vrij te gebruiken en te delen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Klik op een ring om<byte value="xd"/>de kleur te kiezen</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Ring 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Ring 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Ring 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Ring 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerantie</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Aantal kleurringen<byte value="xd"/>op 4 zetten</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Aantal kleurringen<byte value="xd"/>op 5 zetten</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Toont de componentwaarde</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Tolerantie van de component<byte value="xd"/>kiezen / tonen</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Componentwaarde invoeren</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Ingevoerde waarde met<byte value="xd"/>1 M (1.000.000) vermenigvuldigen</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Ingevoerde waarde met<byte value="xd"/>1 K (1000) vermenigvuldigen</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Ingevoerde waarde<byte value="xd"/>met 1 vermenigvuldigen</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Aangevinkt: afronden op de dichtstbijzijnde<byte value="xd"/>standaardwaarde. Niet aangevinkt:<byte value="xd"/>altijd naar boven afronden.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Klik om de<byte value="xd"/>kleurcode te berekenen</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Toont de ingevoerde waarde<byte value="xd"/>met de vermenigvuldiger</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Weerstand</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capaciteit</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Component</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Weerstand</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Condensator</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Tooltips tonen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Kleurcode</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Getekende component</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Tolerantiering</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Ring %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 ringen</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 ringen</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Kies kleuren</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Waarde invoeren</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Componentwaarde</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>dichtstbijzijnde</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berekenen</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Ingevoerde waarde met vermenigvuldiger</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Fout bij het omrekenen van de componentwaarde</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>De componentwaarde moet een getal tussen 1 en 990M zijn</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Markeringen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-cijferige code</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-cijferige code</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>lettercode</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-code, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nul-ohmbrug</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>geen markering</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>geen geldig EIA-96-nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>buiten bereik</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Markeringen</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Ringen</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Waarde:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Soort:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Reeks:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codes:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>niet genormeerd; dichtstbijzijnde %1: %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Kies een kleur</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>vermenigvuldiger ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>cijfer %1</translation>
+    </message>
+</context>
+</TS>

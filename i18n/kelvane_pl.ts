@@ -1,0 +1,426 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>pusty</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brązowy</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation variants="yes">
+            <lengthvariant>Czerwony</lengthvariant>
+            <lengthvariant>Czerw.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation variants="yes">
+            <lengthvariant>Pomarańczowy</lengthvariant>
+            <lengthvariant>Pomar.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation variants="yes">
+            <lengthvariant>Fioletowy</lengthvariant>
+            <lengthvariant>Fiolet.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Szary</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Złoty</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Srebrny</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 om</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 omów</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloom</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloomów</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaom</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaomów</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofaradów</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofaradów</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofaradów</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 do rezystorów i kondensatorów</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Można swobodnie używać i udostępniać.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Kliknij pasek,<byte value="xd"/>aby wybrać kolor</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Pasek 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Pasek 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Pasek 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Pasek 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancja</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Ustaw liczbę pasków<byte value="xd"/>barwnych na 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Ustaw liczbę pasków<byte value="xd"/>barwnych na 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Pokazuje wartość elementu</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Wybór / wyświetlenie<byte value="xd"/>tolerancji elementu</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Wpisz wartość elementu</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Mnoży wpisaną wartość<byte value="xd"/>przez 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Mnoży wpisaną wartość<byte value="xd"/>przez 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Mnoży wpisaną<byte value="xd"/>wartość przez 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Zaznaczone: zaokrągla do najbliższej<byte value="xd"/>wartości z szeregu. Niezaznaczone:<byte value="xd"/>zawsze zaokrągla w górę.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Kliknij, aby obliczyć<byte value="xd"/>kod barwny</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Pokazuje wpisaną wartość<byte value="xd"/>z właściwym mnożnikiem</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Rezystancja</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Pojemność</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Element</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Rezystor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondensator</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Pokazuj podpowiedzi</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O programie...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Kod barwny</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Narysowany element</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Pasek tolerancji</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Pasek %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 paski</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 pasków</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Wybierz kolory</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Wpisz wartość</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Wartość elementu</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>zaokr. do najbl.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Wpisana wartość z mnożnikiem</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Błąd przeliczania wartości elementu</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Wartość elementu musi być liczbą od 1 do 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Oznaczenia...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>kod 3-cyfrowy</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>kod 4-cyfrowy</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>kod literowy</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kod EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>rezystor zerowy</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>to nie oznaczenie</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nie ma takiego numeru EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>poza zakresem</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Oznaczenia</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Oznaczenie</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Paski</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kod:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Wartość:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Rodzaj:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Szereg:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kody:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>spoza szeregu; najbliższe w %1: %2 i %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 lub %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Wybierz kolor</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>mnożnik ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>cyfra %1</translation>
+    </message>
+</context>
+</TS>

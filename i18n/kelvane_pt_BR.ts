@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrom</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation variants="yes">
+            <lengthvariant>Vermelho</lengthvariant>
+            <lengthvariant>Verm.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Dourado</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Prateado</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohms</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 quilo-ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 quilo-ohms</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohms</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 picofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 picofarads</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarads</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 microfarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 microfarads</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 para resistores e capacitores</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Livre para usar e compartilhar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Clique em uma faixa<byte value="xd"/>para escolher a cor</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Faixa 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Faixa 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Faixa 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Faixa 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerância</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Usar 4 faixas<byte value="xd"/>de cor</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Usar 5 faixas<byte value="xd"/>de cor</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Mostra o valor do componente</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Escolher / mostrar a<byte value="xd"/>tolerância do componente</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Digite o valor do componente</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Multiplicar o valor digitado<byte value="xd"/>por 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Multiplicar o valor digitado<byte value="xd"/>por 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Multiplicar o valor<byte value="xd"/>digitado por 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Marcado: arredonda para o valor padrão<byte value="xd"/>mais próximo. Desmarcado: arredonda<byte value="xd"/>sempre para cima.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Clique para calcular<byte value="xd"/>o código de cores</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Mostra o valor digitado<byte value="xd"/>com seu multiplicador</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistência</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Capacitância</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Componente</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Capacitor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Mostrar dicas</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Código de cores</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Componente desenhado</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Faixa de tolerância</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Faixa %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 faixas</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 faixas</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Escolha as cores</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Digite o valor</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Valor do componente</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>ao mais próximo</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Valor digitado com multiplicador</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Erro ao converter o valor</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>O valor do componente deve ser um número entre 1 e 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Marcações...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 dígitos</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 dígitos</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>código de letra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>código EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>jumper de zero ohm</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>não é uma marcação</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>número EIA-96 inexistente</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Marcações</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Marcação</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Faixas</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Série:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Códigos:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>fora do padrão; %1 mais próximos: %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Escolher cor</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>multiplicador ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>dígito %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,423 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk_SK">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>prázdny</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Čierna</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Hnedá</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červená</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation variants="yes">
+            <lengthvariant>Oranžová</lengthvariant>
+            <lengthvariant>Oranž.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Žltá</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelená</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrá</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Fialová</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Sivá</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biela</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Zlatá</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation variants="yes">
+            <lengthvariant>Strieborná</lengthvariant>
+            <lengthvariant>Striebor.</lengthvariant>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohmov</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohmov</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohmov</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofaradov</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofaradov</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofaradov</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>O programe</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 pre rezistory a kondenzátory</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Voľne na používanie a šírenie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Kliknite na prúžok<byte value="xd"/>a vyberte farbu</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Prúžok 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Prúžok 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Prúžok 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Prúžok 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Nastaví počet farebných<byte value="xd"/>prúžkov na 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Nastaví počet farebných<byte value="xd"/>prúžkov na 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Zobrazuje hodnotu súčiastky</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Výber / zobrazenie<byte value="xd"/>tolerancie súčiastky</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Zadajte hodnotu súčiastky</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Vynásobí zadanú hodnotu<byte value="xd"/>číslom 1 M (1.000.000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Vynásobí zadanú hodnotu<byte value="xd"/>číslom 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Vynásobí zadanú<byte value="xd"/>hodnotu číslom 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Zaškrtnuté: zaokrúhli na najbližšiu<byte value="xd"/>hodnotu radu. Nezaškrtnuté:<byte value="xd"/>vždy zaokrúhli nahor.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Kliknutím vypočítate<byte value="xd"/>farebný kód</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Zobrazuje zadanú hodnotu<byte value="xd"/>s príslušným násobiteľom</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Odpor</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Súbor</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>Súčias&amp;tka</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Rezistor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondenzátor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomocník</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Zobrazovať tipy</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O programe...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Farebný kód</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Nakreslená súčiastka</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Prúžok tolerancie</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Prúžok %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 prúžky</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 prúžkov</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Vyberte farby</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Zadajte hodnotu</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Hodnota súčiastky</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>zaokr. na najbl.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Vypočítať</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Zadaná hodnota s násobiteľom</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Chyba pri prevode hodnoty súčiastky</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Hodnota súčiastky musí byť číslo od 1 do 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Značenie...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovať</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-miestny kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-miestny kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>písmenový kód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kód EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulový rezistor</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prázdne</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nie je značenie</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>také číslo EIA-96 nie je</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Značenie</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Značenie</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Prúžky</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kód:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Hodnota:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Druh:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Rad:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kódy:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>mimo radu; najbližšie v %1: %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 alebo %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žiadna</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Vyberte farbu</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>násobiteľ ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>číslica %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SE">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>tom</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Svart</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brun</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Röd</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grön</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blå</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grå</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Vit</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Guld</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silver</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 för resistorer och kondensatorer</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Fri att använda och dela.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Klicka på en ring för<byte value="xd"/>att välja färg</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Ring 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Ring 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Ring 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Ring 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Sätt antalet färgringar<byte value="xd"/>till 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Sätt antalet färgringar<byte value="xd"/>till 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Visar komponentvärdet</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Välj / visa<byte value="xd"/>komponentens tolerans</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Ange komponentvärde</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Multiplicera angivet värde<byte value="xd"/>med 1 M (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Multiplicera angivet värde<byte value="xd"/>med 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Multiplicera angivet värde<byte value="xd"/>med 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Ikryssad: avrunda till närmaste<byte value="xd"/>standardvärde. Ej ikryssad:<byte value="xd"/>avrunda alltid uppåt.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Klicka för att beräkna<byte value="xd"/>färgkoden</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Visar angivet värde<byte value="xd"/>med multiplikator</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistans</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapacitans</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Komponent</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Resistor</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondensator</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Visa verktygstips</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Om...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Färgkod</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Ritad komponent</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Toleransring</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Ring %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 ringar</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 ringar</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Välj färger</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Ange värde</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Komponentvärde</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>avrunda till närm.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Beräkna</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Angivet värde med multiplikator</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Fel vid omvandling av komponentvärdet</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Komponentvärdet måste vara ett tal mellan 1 och 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Märkningar...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiera</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-siffrig kod</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-siffrig kod</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>bokstavskod</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-kod, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nollohmsbygel</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tom</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>ingen märkning</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>okänt EIA-96-nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>utanför området</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Märkningar</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Märkning</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Ringar</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kod:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Värde:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Koder:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>ej standard; närmaste %1: %2 och %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 eller %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Välj färg</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>multiplikator ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>siffra %1</translation>
+    </message>
+</context>
+</TS>

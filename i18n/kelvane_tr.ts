@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Siyah</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation variants="yes">
+            <lengthvariant>Kahverengi</lengthvariant>
+            <lengthvariant>Kahve</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Kırmızı</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Turuncu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Sarı</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Yeşil</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Mavi</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Mor</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gri</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Beyaz</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Altın</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Gümüş</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 kiloohm</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 megaohm</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 pikofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 nanofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 mikrofarad</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Dirençler ve kondansatörler için Kelvane v%1</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Kullanımı ve paylaşımı serbesttir.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Rengini seçmek için<byte value="xd"/>bir banda tıklayın</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Bant 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Bant 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Bant 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Bant 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Renk bandı sayısını<byte value="xd"/>4 yap</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Renk bandı sayısını<byte value="xd"/>5 yap</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Bileşen değerini gösterir</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Bileşenin toleransını<byte value="xd"/>seç / göster</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Bileşen değerini girin</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Girilen değeri<byte value="xd"/>1 M (1.000.000) ile çarp</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Girilen değeri<byte value="xd"/>1 K (1000) ile çarp</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Girilen değeri<byte value="xd"/>1 ile çarp</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Seçili: en yakın standart değere<byte value="xd"/>yuvarla. Seçili değil: her zaman<byte value="xd"/>yukarı yuvarla.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Renk kodunu hesaplamak<byte value="xd"/>için tıklayın</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Girilen değeri<byte value="xd"/>çarpanıyla gösterir</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Direnç</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapasite</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Bileşen</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Direnç</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Kondansatör</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>İpuçlarını &amp;göster</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Hakkında...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Renk kodu</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Çizilen bileşen</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Tolerans bandı</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Bant %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 bant</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 bant</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Renkleri seçin</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Değer girin</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Bileşen değeri</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>en yakına yuvarla</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Hesapla</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Çarpanıyla girilen değer</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Bileşen değeri dönüştürülemedi</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Bileşen değeri 1 ile 990M arasında bir sayı olmalıdır</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>İşaret&amp;ler...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 haneli kod</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 haneli kod</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>harfli kod</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kodu, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>sıfır ohm köprü</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>işaret değil</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>böyle bir EIA-96 numarası yok</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>aralık dışı</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>İşaretler</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>İşaret</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Bantlar</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kod:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Değer:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Tür:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Seri:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Kodlar:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>standart değil; en yakın %1: %2 ve %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 veya %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Tol.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Renk seç</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>çarpan ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>rakam %1</translation>
+    </message>
+</context>
+</TS>

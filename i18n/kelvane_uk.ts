@@ -1,0 +1,429 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>порожньо</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>Чорний</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation variants="yes">
+            <lengthvariant>Коричневий</lengthvariant>
+            <lengthvariant>Коричн.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation variants="yes">
+            <lengthvariant>Червоний</lengthvariant>
+            <lengthvariant>Червон.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation variants="yes">
+            <lengthvariant>Оранжевий</lengthvariant>
+            <lengthvariant>Оранж.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жовтий</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелений</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation variants="yes">
+            <lengthvariant>Фіолетовий</lengthvariant>
+            <lengthvariant>Фіолет.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сірий</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Білий</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Золотий</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Срібний</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ом</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1 омів</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1 кілоом</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1 кілоомів</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1 мегаом</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1 мегаомів</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1 пікофарад</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1 пікофарад</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1 нанофарад</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1 нанофарад</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1 мікрофарад</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1 мікрофарад</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>Kelvane v%1 для резисторів і конденсаторів</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>Вільне використання та поширення.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>Клацніть на смугу,<byte value="xd"/>щоб вибрати колір</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>Смуга 1</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>Смуга 2</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>Смуга 3</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>Смуга 4</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>Маркування<byte value="xd"/>з 4 смуг</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>Маркування<byte value="xd"/>з 5 смуг</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>Показує номінал компонента</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>Вибір / показ<byte value="xd"/>допуску компонента</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>Введіть номінал компонента</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>Помножити введене значення<byte value="xd"/>на 1 M (1 000 000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>Помножити введене значення<byte value="xd"/>на 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>Помножити введене<byte value="xd"/>значення на 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>Увімкнено: округлювати до найближчого<byte value="xd"/>стандартного номіналу. Вимкнено:<byte value="xd"/>завжди округлювати вгору.</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>Натисніть, щоб розрахувати<byte value="xd"/>кольорове маркування</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>Показує введене<byte value="xd"/>значення з множником</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Опір</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Ємність</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Вихід</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>&amp;Компонент</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>&amp;Резистор</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>&amp;Конденсатор</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>&amp;Відображати підказки</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Про програму...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>Кольорове маркування</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>Намальований компонент</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>Смуга допуску</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Смуга %1</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4 смуги</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5 смуг</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>Виберіть кольори</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>Введення номіналу</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>Номінал компонента</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>округл. до найбл.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Розрахувати</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>Введене значення з множником</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>Помилка перетворення номіналу</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>Номінал має бути числом від 1 до 990M</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>&amp;Маркування...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-значний код</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-значний код</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>літерний код</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>код EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>перемичка 0 Ом</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>порожньо</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>не маркування</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>немає такого номера EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>поза діапазоном</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>Маркування</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>Маркування</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Код:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Номінал:</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Ряд:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Коди:</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>нестандартний; найближчі з %1: %2 і %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 або %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>Доп.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>Вибір кольору</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>множник ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>цифра %1</translation>
+    </message>
+</context>
+</TS>

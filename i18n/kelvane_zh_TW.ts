@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>BandPanel</name>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>Black</source>
+        <translation>黑</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>棕</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黃</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>銀</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1歐姆</translation>
+    </message>
+    <message>
+        <source>%1 ohms</source>
+        <translation>%1歐姆</translation>
+    </message>
+    <message>
+        <source>%1 kilohm</source>
+        <translation>%1千歐姆</translation>
+    </message>
+    <message>
+        <source>%1 kilohms</source>
+        <translation>%1千歐姆</translation>
+    </message>
+    <message>
+        <source>%1 megohm</source>
+        <translation>%1百萬歐姆</translation>
+    </message>
+    <message>
+        <source>%1 megohms</source>
+        <translation>%1百萬歐姆</translation>
+    </message>
+    <message>
+        <source>%1 picofarad</source>
+        <translation>%1皮法拉</translation>
+    </message>
+    <message>
+        <source>%1 picofarads</source>
+        <translation>%1皮法拉</translation>
+    </message>
+    <message>
+        <source>%1 nanofarad</source>
+        <translation>%1奈法拉</translation>
+    </message>
+    <message>
+        <source>%1 nanofarads</source>
+        <translation>%1奈法拉</translation>
+    </message>
+    <message>
+        <source>%1 microfarad</source>
+        <translation>%1微法拉</translation>
+    </message>
+    <message>
+        <source>%1 microfarads</source>
+        <translation>%1微法拉</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>decimal point</comment>
+        <translation>%1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Resistor and capacitor Kelvane v%1</source>
+        <translation>適用於電阻與電容的 Kelvane v%1</translation>
+    </message>
+    <message>
+        <source>Free to use and share.</source>
+        <translation>可自由使用與分享。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>TMainform</name>
+    <message>
+        <source>Click on band to <byte value="xd"/>select color</source>
+        <translation>點選色環<byte value="xd"/>以選擇顏色</translation>
+    </message>
+    <message>
+        <source>Band 1</source>
+        <translation>第1環</translation>
+    </message>
+    <message>
+        <source>Band 2</source>
+        <translation>第2環</translation>
+    </message>
+    <message>
+        <source>Band 3</source>
+        <translation>第3環</translation>
+    </message>
+    <message>
+        <source>Band 4</source>
+        <translation>第4環</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 4</source>
+        <translation>將色環數<byte value="xd"/>設為 4</translation>
+    </message>
+    <message>
+        <source>Set number of<byte value="xd"/>colorbands to 5</source>
+        <translation>將色環數<byte value="xd"/>設為 5</translation>
+    </message>
+    <message>
+        <source>Display component value</source>
+        <translation>顯示元件值</translation>
+    </message>
+    <message>
+        <source>Select / display<byte value="xd"/> component tolerance</source>
+        <translation>選擇 / 顯示<byte value="xd"/>元件誤差</translation>
+    </message>
+    <message>
+        <source>Enter component value</source>
+        <translation>輸入元件值</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
+        <translation>將輸入值<byte value="xd"/>乘以 1 M (1,000,000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
+        <translation>將輸入值<byte value="xd"/>乘以 1 K (1000)</translation>
+    </message>
+    <message>
+        <source>Select to multiply entered<byte value="xd"/> value with 1</source>
+        <translation>將輸入值<byte value="xd"/>乘以 1</translation>
+    </message>
+    <message>
+        <source>Select to round componentvalue<byte value="xd"/>to nearest standard value. De select<byte value="xd"/>to always round up.</source>
+        <translation>勾選：取最接近的標稱值；<byte value="xd"/>不勾選：一律向上取標稱值。</translation>
+    </message>
+    <message>
+        <source>Click to calculate <byte value="xd"/>colorcode</source>
+        <translation>按一下以計算<byte value="xd"/>色碼</translation>
+    </message>
+    <message>
+        <source>Display entered value<byte value="xd"/>with right multiplier</source>
+        <translation>顯示乘上倍率後的<byte value="xd"/>輸入值</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>電阻值</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>電容值</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Component</source>
+        <translation>元件(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation>電阻(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Capasitor</source>
+        <translation>電容(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Show ToolTips</source>
+        <translation>顯示工具提示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>關於(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Color code</source>
+        <translation>色碼</translation>
+    </message>
+    <message>
+        <source>Drawn component</source>
+        <translation>元件圖示</translation>
+    </message>
+    <message>
+        <source>Tolerance band</source>
+        <translation>誤差環</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>第%1環</translation>
+    </message>
+    <message>
+        <source>4 bands</source>
+        <translation>4色環</translation>
+    </message>
+    <message>
+        <source>5 bands</source>
+        <translation>5色環</translation>
+    </message>
+    <message>
+        <source>Select colors</source>
+        <translation>請選擇顏色</translation>
+    </message>
+    <message>
+        <source>Enter value</source>
+        <translation>輸入數值</translation>
+    </message>
+    <message>
+        <source>Component value</source>
+        <translation>元件值</translation>
+    </message>
+    <message>
+        <source>round to nearest</source>
+        <translation>四捨五入</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Entered value with multiplier</source>
+        <translation>乘上倍率後的輸入值</translation>
+    </message>
+    <message>
+        <source>Error converting componentvalue</source>
+        <translation>元件值轉換錯誤</translation>
+    </message>
+    <message>
+        <source>Componentvalue must be a number between 1 and 990M</source>
+        <translation>元件值必須是 1 到 990M 之間的數字</translation>
+    </message>
+    <message>
+        <source>&amp;Markings...</source>
+        <translation>標示(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>TMarkings</name>
+    <message>
+        <source>3-digit code</source>
+        <translation>3位數碼</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4位數碼</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>文字符號</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 代碼，1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>零歐姆電阻</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>未輸入</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>不是有效標示</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>無此 EIA-96 編號</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>超出範圍</translation>
+    </message>
+    <message>
+        <source>Markings</source>
+        <translation>標示</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>標示</translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation>色環</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>代碼(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>數值：</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>系列：</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>代碼：</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>非標稱值；最接近的%1值：%2 和 %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 或 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTolform</name>
+    <message>
+        <source>Tol.</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+</context>
+<context>
+    <name>Tselectcolor</name>
+    <message>
+        <source>Select color</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>multiplier ×%1</source>
+        <translation>倍率 ×%1</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>有效數字 %1</translation>
+    </message>
+</context>
+</TS>
