@@ -27,7 +27,6 @@
 #include <QSet>
 #include <QTextLayout>
 #include <QToolTip>
-#include <QTranslator>
 
 #include <set>
 #include <string>
@@ -599,7 +598,7 @@ private slots:
         QVERIFY(h.main()->bandState().resistor); // Ctrl+C is not met on the way
     }
 
-    // The catalogue each language finds, and that it is there to be found.
+    // The catalogue each language finds (the package test sees that each is there).
     void catalogues_data()
     {
         QTest::addColumn<QString>("catalogue");
@@ -620,8 +619,6 @@ private slots:
     {
         QFETCH(QString, catalogue);
         QCOMPARE(catalogueFor(QLocale(QString::fromLatin1(QTest::currentDataTag()))), catalogue);
-        QVERIFY(QTranslator().load(QStringLiteral("kelvane_") + catalogue,
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kelvane/translations")));
     }
 
     void kindByShortcuts()
