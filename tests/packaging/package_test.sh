@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# package_test.sh BUILD-DIR SOURCE-DIR LANGUAGE...: builds the Debian package, checks it
-# with lintian, its dependencies, translations and desktop files with
-# Debian's validators,
-# installs it (as root; otherwise unpacks it) and starts the installed program
-# on a private X display, where File > Exit must end it, in English and, by its
-# German menu keys, in German.
+# package_test.sh BUILD-DIR SOURCE-DIR LANGUAGE...: builds the Debian package,
+# checks it with lintian, its dependencies, each language's translation and
+# its desktop files with Debian's validators, installs it (as root; otherwise
+# unpacks it) and starts the installed program on a private X display, where
+# File > Exit must end it, in English and, by its German menu keys, in German.
 set -euo pipefail
 build=$1
 source=$2

@@ -53,13 +53,11 @@ private slots:
             const char* kind;
             const char* series;
         } rows[] = {
-            {"4k7", false, "4,7 Kohm", "letter code", "E6"},
             {"10R", false, "10 ohm or 1,24 ohm", "letter code or EIA-96 code, 1 %", "E6 or E96"},
             {"462", false, "4,6 Kohm", "3-digit code", "not standard; nearest E24: 4,3 Kohm and 4,7 Kohm"},
             {"0R", false, "0 ohm", "zero-ohm link", ""},
             {"97A", false, "", "no such EIA-96 number", ""},
             {"4n7k", true, "4,7 nF", "letter code, \u00B110 %", "E6"},
-            {"4K7", true, "", "not a marking", ""},
         };
         for (const auto& r : rows) {
             if (r.capacitor)

@@ -73,6 +73,18 @@ QImage screenOfTheServer()
     return QImage(file).convertToFormat(QImage::Format_RGB32);
 }
 
+// A window as the server shows it once its last repaint has arrived, saved
+// as a README picture where KELVANE_SCREENSHOT names one ("" when that fails).
+QImage shotOf(const QWidget* window, QPoint at, const QString& suffix = QString())
+{
+    QTest::qWait(100);
+    const QImage shot = screenOfTheServer().copy(QRect(at, window->size()));
+    const QString path = qEnvironmentVariable("KELVANE_SCREENSHOT");
+    return path.isEmpty() || shot.save(QString(path).replace(QLatin1String(".png"), suffix + QLatin1String(".png")))
+        ? shot
+        : QImage();
+}
+
 // Where the window's own rendering stands in the picture: most of a few of its
 // rows found whole, so that a widget lit up under the pointer doesn't hide it.
 std::optional<QPoint> find(const QImage& screen, const QImage& window)
@@ -238,8 +250,8 @@ private slots:
     // What the server shows of the decoded window: each band in its colour.
     void screenshotOfTheDecodedWindow()
     {
-        QTest::qWait(100); // the last repaint reaches the server
-        const QImage shot = screenOfTheServer().copy(QRect(mainOrigin_, h.main()->size()));
+        const QImage shot = shotOf(h.main(), mainOrigin_);
+        QVERIFY(!shot.isNull());
         const struct {
             int band;
             kelvane::Hue hue;
@@ -249,9 +261,6 @@ private slots:
             const QPoint at = h.ring(b.band)->mapTo(h.main(), h.ring(b.band)->rect().center());
             QCOMPARE(shot.pixelColor(at), toQColor(kelvane::colourOf(b.hue)));
         }
-        const QString path = qEnvironmentVariable("KELVANE_SCREENSHOT");
-        if (!path.isEmpty())
-            QVERIFY(shot.save(path, "PNG"));
     }
 
     // Every way a dialog or the About box is left runs the cycle exactly once,
@@ -402,12 +411,7 @@ private slots:
         const QPoint at = origin(markings);
         if (!onWayland()) // beside the main window, where Wayland leaves it to the compositor
             QVERIFY(at.x() >= mainOrigin_.x() + h.main()->width());
-        QTest::qWait(100); // the last repaint reaches the server
-        const QString path = qEnvironmentVariable("KELVANE_SCREENSHOT");
-        if (!path.isEmpty())
-            QVERIFY(screenOfTheServer()
-                        .copy(QRect(at, markings->size()))
-                        .save(QString(path).replace(QLatin1String(".png"), QLatin1String("_markings.png")), "PNG"));
+        QVERIFY(!shotOf(markings, at, QStringLiteral("_markings")).isNull());
         const int before = h.activations->count();
         xdotool(QStringLiteral("key Escape"));
         backInMain(markings, before, 1);
