@@ -23,11 +23,11 @@ def text(element):
 
 faults = []
 with tempfile.TemporaryDirectory() as tmp:
-    for ts in map(Path, ts_files):
-        copy = Path(tmp) / ts.name
-        shutil.copy(ts, copy)
-        subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines", str(Path(source) / "ui"),
-                        "-ts", str(copy)], check=True)
+    copies = [shutil.copy(ts, Path(tmp) / Path(ts).name) for ts in ts_files]
+    # One pass over the sources brings every copy up to date.
+    subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines", str(Path(source) / "ui"),
+                    "-ts", *copies], check=True)
+    for ts, copy in zip(map(Path, ts_files), copies):
         messages = 0
         for context in ET.parse(copy).getroot().iter("context"):
             name = context.findtext("name")

@@ -20,11 +20,7 @@ protected:
     }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        h.start();
-        QVERIFY(QTest::qWaitForWindowActive(h.main()));
-    }
-    void cleanup() { h.stop(); }
+    void initTestCase();
+    void init();
+    void cleanup();
 };
