@@ -1,5 +1,5 @@
 // xshot FILE [WINDOW-ID]: saves the X display's root window, or one window,
-// as a PNG.
+// in the format its name ends in (.png, or .bmp where speed matters more than size).
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -16,5 +16,5 @@ int main(int argc, char* argv[])
     }
     const WId id = argc > 2 ? QByteArray(argv[2]).toULongLong(nullptr, 0) : 0;
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(id);
-    return shot.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

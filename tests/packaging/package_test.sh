@@ -10,7 +10,9 @@ source=$2
 shift 2
 tmp=$(mktemp -d)
 installed=""
+lintian=""
 cleanup() {
+    [ -n "$lintian" ] && kill "$lintian" 2>/dev/null || true
     [ -n "$installed" ] && dpkg -r kelvane >/dev/null 2>&1 || true
     rm -rf "$tmp"
 }
@@ -31,7 +33,9 @@ for want in qt6-wayland fonts-wqy-microhei fonts-vlgothic fonts-dejavu-core; do
 done
 
 # Errors and warnings fail; the info tags it may print are listed in the README.
-lintian --display-info --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log"; fail "lintian"; }
+# It reads the package while the rest is checked, and is waited for at the end.
+lintian --display-info --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 &
+lintian=$!
 
 dpkg-deb -x "$deb" "$tmp/root"
 # Not even a hint.
@@ -56,4 +60,5 @@ fi
     { cat "$tmp/run.log"; fail "the installed program"; }
 LANG=de_DE.UTF-8 EXIT_KEYS="alt+d b" "$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" \
     >"$tmp/run_de.log" 2>&1 || { cat "$tmp/run_de.log"; fail "the installed program in German"; }
+wait "$lintian" || { cat "$tmp/lintian.log"; fail "lintian"; }
 echo "1 passed, 0 failed"

@@ -64,11 +64,12 @@ int xwininfo(QWidget* window, const char* key)
         .toInt();
 }
 
-// The X server's whole screen, through tools/xshot.
+// The X server's whole screen, through tools/xshot; uncompressed, as it is
+// taken again and again while a window is looked for.
 QImage screenOfTheServer()
 {
     static QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("screen.png"));
+    const QString file = dir.filePath(QStringLiteral("screen.bmp"));
     run(qEnvironmentVariable("KELVANE_XSHOT"), {file});
     return QImage(file).convertToFormat(QImage::Format_RGB32);
 }
