@@ -60,6 +60,7 @@ TMarkings::TMarkings(QWidget* parent)
     connect(Code, &QLineEdit::textChanged, this, &TMarkings::CodeChange);
     MainformChange(bands_);
 }
+
 void TMarkings::createControls()
 {
     auto* codeBox = groupBox("CodeBox", tr("Marking"), this);
