@@ -263,13 +263,14 @@ Markings markingsOf(Milli value, bool resistor)
         }
     }
 
+    if (!resistor && value % 1000 == 0 && value < 100'000)
+        m.picofarads = std::to_string(value / 1000);
+
     // The letter takes the place of the decimal comma of the written value.
     const Scaled s = scale(value);
     const std::string whole = s.whole == "0" ? std::string() : s.whole;
     // Two digits at least: "1K0", "R10".
     const std::string decimals = whole.size() + s.decimals.size() < 2 ? s.decimals + "0" : s.decimals;
-    if (!resistor && value % 1000 == 0 && value < 100'000)
-        m.picofarads = std::to_string(value / 1000);
     if (whole.size() + decimals.size() <= 4) {
         const std::string point
             = resistor ? std::string(1, resistorPoints[s.prefix].letter) : writtenCapacitorPoints[s.prefix];
