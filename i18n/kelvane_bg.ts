@@ -390,6 +390,43 @@
         <source>%1 or %2</source>
         <translation>%1 или %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Обхват:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Обратно:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номинал в pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартен</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>няма номинал</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; в тази посока е стандартен</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; в тази посока е нестандартен</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>D'acord</translation>
+        <translation>D&apos;acord</translation>
     </message>
 </context>
 <context>
@@ -386,6 +386,43 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Invertit:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor en pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>no normalitzat</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>cap valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; en aquest sentit, normalitzat</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; en aquest sentit, no normalitzat</translation>
     </message>
 </context>
 <context>

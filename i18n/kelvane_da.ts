@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 eller %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Område:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Omvendt:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>værdi i pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>ikke standard</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ingen værdi</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; denne vej er standard</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; denne vej er ikke standard</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

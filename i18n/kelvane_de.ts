@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Bereich:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Umgekehrt:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>Wert in pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nicht genormt</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; so herum genormt</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; so herum nicht genormt</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Rango:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Invertido:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor en pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>no normalizado</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ningún valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; en este sentido, normalizado</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; en este sentido, no normalizado</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
-        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 M (1 000 000)</translation>
+        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 M (1&#xa0;000&#xa0;000)</translation>
     </message>
     <message>
         <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
@@ -392,6 +392,43 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 tai %2</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Väli:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Toisinpäin:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>arvo pF:inä</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>ei standardiarvo</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ja %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ei arvoa</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; tähän suuntaan standardiarvo</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; tähän suuntaan ei standardiarvo</translation>
     </message>
 </context>
 <context>

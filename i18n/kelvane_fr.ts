@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Plage :</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Inversé :</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valeur en pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>non normalisée</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1 ; dans ce sens, normalisée</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1 ; dans ce sens, non normalisée</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 no %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Raon:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Air ais:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>luach ann am pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>neo-stannardach</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 gu %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>gun luach</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; stannardach an taobh seo</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; neo-stannardach an taobh seo</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

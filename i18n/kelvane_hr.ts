@@ -393,6 +393,43 @@
         <source>%1 or %2</source>
         <translation>%1 ili %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Raspon:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Obrnuto:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>vrijednost u pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nije iz niza</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nema vrijednosti</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; ovim smjerom iz niza</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; ovim smjerom nije iz niza</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 vagy %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Tartomány:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Fordítva:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>érték pF-ban</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nem szabványos</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 és %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nincs érték</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; így olvasva szabványos</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; így olvasva nem szabványos</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Intervallo:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Invertito:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valore in pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>non normalizzato</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; in questo verso normalizzato</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; in questo verso non normalizzato</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 または %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>範囲:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>逆向き:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF 単位の値</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>標準値外</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 から %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 および %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1。この向きでは標準値</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1。この向きでは標準値外</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

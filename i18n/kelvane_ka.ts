@@ -286,11 +286,11 @@
     </message>
     <message>
         <source>4 bands</source>
-        <translation>4 ზოლი</translation>
+        <translation>4&#x2009;ზოლი</translation>
     </message>
     <message>
         <source>5 bands</source>
-        <translation>5 ზოლი</translation>
+        <translation>5&#x2009;ზოლი</translation>
     </message>
     <message>
         <source>Select colors</source>
@@ -410,6 +410,43 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 ან %2</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>ზღვრები:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>უკუღმა:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>სიდიდე pF-ში</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>არასტანდარტული</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1-დან %2-მდე</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 და %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>სიდიდე არ არის</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; ამ მიმართულებით სტანდარტულია</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; ამ მიმართულებით არასტანდარტულია</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 또는 %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>범위:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>역방향:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF 단위 값</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>표준값 아님</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1에서 %2까지</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>값 없음</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; 이 방향은 표준값</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; 이 방향은 표준값 아님</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 vai %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Diapazons:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Otrādi:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>vērtība pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nav rindā</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>no %1 līdz %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 un %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nav vērtības</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; šajā virzienā ir rindā</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; šajā virzienā nav rindā</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
-        <translation>Gang den innskrevne verdien<byte value="xd"/>med 1 M (1 000 000)</translation>
+        <translation>Gang den innskrevne verdien<byte value="xd"/>med 1 M (1&#xa0;000&#xa0;000)</translation>
     </message>
     <message>
         <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>
@@ -386,6 +386,43 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 eller %2</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Område:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Omvendt:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>verdi i pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>ikke standard</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ingen verdi</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; denne veien er standard</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; denne veien er ikke standard</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 of %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Bereik:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Omgekeerd:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>waarde in pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>niet genormeerd</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>geen waarde</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; zo gelezen genormeerd</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; zo gelezen niet genormeerd</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

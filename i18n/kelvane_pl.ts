@@ -396,6 +396,43 @@
         <source>%1 or %2</source>
         <translation>%1 lub %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Zakres:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Odwrotnie:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>wartość w pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>spoza szeregu</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; w tym kierunku z szeregu</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; w tym kierunku spoza szeregu</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -390,6 +390,43 @@
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Faixa:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Invertido:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor em pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>fora do padrão</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nenhum valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; neste sentido, padrão</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; neste sentido, fora do padrão</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

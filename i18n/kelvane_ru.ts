@@ -399,6 +399,43 @@
         <source>%1 or %2</source>
         <translation>%1 или %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Диапазон:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Обратно:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номинал в pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартный</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>нет номинала</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; в этом направлении стандартный</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; в этом направлении нестандартный</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -393,6 +393,43 @@
         <source>%1 or %2</source>
         <translation>%1 alebo %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Rozsah:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Obrátene:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>hodnota v pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>mimo radu</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 až %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>žiadna hodnota</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; takto v rade</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; takto mimo radu</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -390,6 +390,43 @@
         <source>%1 or %2</source>
         <translation>%1 veya %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Aralık:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Ters:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF cinsinden değer</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>standart değil</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ve %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>değer yok</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; bu yönde standart</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; bu yönde standart değil</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

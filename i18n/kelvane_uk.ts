@@ -399,6 +399,43 @@
         <source>%1 or %2</source>
         <translation>%1 або %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>Діапазон:</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>Навпаки:</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номінал у pF</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартний</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>від %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 і %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>немає номіналу</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; у цьому напрямку стандартний</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; у цьому напрямку нестандартний</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

@@ -387,6 +387,43 @@
         <source>%1 or %2</source>
         <translation>%1 或 %2</translation>
     </message>
+    <message>
+        <source>Range:</source>
+        <translation>範圍：</translation>
+    </message>
+    <message>
+        <source>Reversed:</source>
+        <comment>the bands read from the other end</comment>
+        <translation>反向：</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>以 pF 為單位的數值</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>非標稱值</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>無值</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1；此方向為標稱值</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1；此方向非標稱值</translation>
+    </message>
 </context>
 <context>
     <name>TTolform</name>

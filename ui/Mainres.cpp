@@ -332,7 +332,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
-        emit displayChanged();
+        emit bandsChanged(bandState());
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -343,7 +343,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     textfield->hide();
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
-    emit displayChanged();
+    emit bandsChanged(bandState());
 }
 
 // Read as one phrase in words, "4.7 kilohms", not as the four labels.
@@ -500,10 +500,12 @@ void TMainform::Markings1Click()
     if (!markings_) {
         markings_ = new TMarkings(this);
         activation_->track(markings_);
-        connect(this, &TMainform::displayChanged, markings_, &TMarkings::MainformChange);
-        // Beside the main window; Wayland leaves the place to the compositor.
-        markings_->move(frameGeometry().topRight() + QPoint(8, 0));
+        connect(this, &TMainform::bandsChanged, markings_, &TMarkings::MainformChange);
+        markings_->MainformChange(bandState());
     }
+    // Beside this window each time it opens; Wayland leaves the place to the compositor.
+    if (!markings_->isVisible())
+        placeBeside(markings_, this);
     presentWindow(markings_);
 }
 

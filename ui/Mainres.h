@@ -50,8 +50,8 @@ public:
     void calcvalue();
 
 signals:
-    // The shown value, or the component kind, may have changed.
-    void displayChanged();
+    // The bands, the shown value or the component kind may have changed.
+    void bandsChanged(const kelvane::BandState& bands);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,11 +1,10 @@
 #include "Markings.h"
 
-#include "Mainres.h"
 #include "accessible.h"
 #include "look.h"
+#include "markingtext.h"
 
 #include <kelvane/marking.h>
-#include <kelvane/series.h>
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -19,11 +18,11 @@
 namespace {
 
 constexpr int clientWidth = 320;
-constexpr int clientHeight = 212;
+constexpr int clientHeight = 286;
 
 // Positions relative to the parent group box (or the window).
 constexpr Place places[] = {
-    {"CodeBox", 5, 4, 310, 112},
+    {"CodeBox", 5, 4, 310, 140},
     {"CodeCaption", 16, 22, 56, 21},
     {"Code", 76, 22, 97, 21},
     {"CodeValueCaption", 16, 48, 56, 13},
@@ -32,42 +31,25 @@ constexpr Place places[] = {
     {"CodeKind", 76, 64, 226, 13},
     {"CodeSeriesCaption", 16, 80, 56, 13},
     {"CodeSeries", 76, 80, 226, 26},
-    {"BandBox", 5, 120, 310, 87},
+    {"CodeRangeCaption", 16, 108, 56, 13},
+    {"CodeRange", 76, 108, 226, 26},
+    {"BandBox", 5, 148, 310, 133},
     {"BandValueCaption", 16, 22, 56, 13},
     {"BandValue", 76, 22, 226, 13},
     {"BandSeriesCaption", 16, 38, 56, 13},
     {"BandSeries", 76, 38, 226, 26},
     {"BandCodesCaption", 16, 66, 56, 13},
     {"BandCodes", 76, 66, 226, 13},
+    {"BandRangeCaption", 16, 82, 56, 13},
+    {"BandRange", 76, 82, 226, 13},
+    {"BandReversedCaption", 16, 98, 56, 13},
+    {"BandReversed", 76, 98, 226, 26},
 };
-
-// Indexed by kelvane::Code.
-constexpr const char* codeNames[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "3-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "4-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "letter code"),
-    QT_TRANSLATE_NOOP("TMarkings", "EIA-96 code, 1 %"),
-    QT_TRANSLATE_NOOP("TMarkings", "zero-ohm link"),
-};
-
-// Indexed by kelvane::MarkingError.
-constexpr const char* errorTexts[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "empty"),
-    QT_TRANSLATE_NOOP("TMarkings", "not a marking"),
-    QT_TRANSLATE_NOOP("TMarkings", "no such EIA-96 number"),
-    QT_TRANSLATE_NOOP("TMarkings", "out of range"),
-};
-
-template <typename Enum> const char* textOf(const char* const* texts, Enum e)
-{
-    return texts[static_cast<std::size_t>(e)];
-}
 
 } // namespace
 
-TMarkings::TMarkings(TMainform* mainform)
-    : QDialog(mainform, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , mainform_(mainform)
+TMarkings::TMarkings(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Markings"));
     setWindowTitle(tr("Markings"));
@@ -76,7 +58,7 @@ TMarkings::TMarkings(TMainform* mainform)
     createControls();
     placeControls(this, places);
     connect(Code, &QLineEdit::textChanged, this, &TMarkings::CodeChange);
-    MainformChange();
+    MainformChange(bands_);
 }
 
 void TMarkings::createControls()
@@ -105,83 +87,76 @@ void TMarkings::createControls()
     CodeValue = result("CodeValue", tr("Value:"), codeBox);
     CodeKind = result("CodeKind", tr("Kind:"), codeBox);
     CodeSeries = result("CodeSeries", tr("Series:"), codeBox);
+    CodeRange = result("CodeRange", tr("Range:"), codeBox);
     BandValue = result("BandValue", tr("Value:"), bandBox);
     BandSeries = result("BandSeries", tr("Series:"), bandBox);
     BandCodes = result("BandCodes", tr("Codes:"), bandBox);
+    BandRange = result("BandRange", tr("Range:"), bandBox);
+    BandReversed = result("BandReversed", tr("Reversed:", "the bands read from the other end"), bandBox);
     // The typed code's reading as a status line in words, spoken as it changes.
     spoken_ = named(new ValueReadout(this), "CodeSpoken");
     spoken_->setGeometry(0, 0, 0, 0);
-    QWidget* chain[] = {Code, CodeValue, CodeKind, CodeSeries, BandValue, BandSeries, BandCodes};
+    QWidget* chain[]
+        = {Code, CodeValue, CodeKind, CodeSeries, CodeRange, BandValue, BandSeries, BandCodes, BandRange, BandReversed};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     Code->setFocus();
 }
 
-bool TMarkings::resistor() const { return mainform_->bandState().resistor; }
-
-QString TMarkings::written(kelvane::Milli value) const
-{
-    const kelvane::Display d = kelvane::display(value, resistor());
-    return QString::fromStdString(d.value + d.dot + d.dec + d.enhet);
-}
-
-QString TMarkings::seriesText(kelvane::Milli value) const
-{
-    if (value == 0)
-        return {};
-    if (const auto series = kelvane::coarsestSeries(value))
-        return QString::fromLatin1(kelvane::tableOf(*series).name);
-    const kelvane::Series nearest = kelvane::neighbourSeries(value);
-    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
-    return tr("not standard; nearest %1: %2 and %3")
-        .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), written(n.below), written(n.above));
-}
-
 void TMarkings::CodeChange()
 {
-    const auto result = kelvane::readMarking(Code->text().toStdString(), resistor());
-    QString value, kind, series, said;
+    const auto result = kelvane::readMarking(Code->text().toStdString(), bands_.resistor);
+    ReadingText all;
     if (const auto* error = std::get_if<kelvane::MarkingError>(&result)) {
-        kind = tr(textOf(errorTexts, *error));
+        all.kind = markingErrorText(*error);
     } else {
         // Two readings ("10R") are given as one text each: "10 ohm or 1,24 ohm".
-        auto add
-            = [this](QString& to, const QString& text) { to = to.isEmpty() ? text : tr("%1 or %2").arg(to, text); };
+        auto add = [](QString& to, const QString& text) {
+            if (!text.isEmpty())
+                to = to.isEmpty() ? text : tr("%1 or %2").arg(to, text);
+        };
         for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
-            add(value, written(r.value));
-            add(said, spokenValue(kelvane::display(r.value, resistor())));
-            const QString name = tr(textOf(codeNames, r.code));
-            add(kind, r.tolerance ? QStringLiteral("%1, %2").arg(name, QString::fromUtf8(r.tolerance->text)) : name);
-            add(series, seriesText(r.value));
+            const ReadingText t = readingText(r, bands_.resistor);
+            add(all.value, t.value);
+            add(all.said, t.said);
+            add(all.kind, t.kind);
+            add(all.series, t.series);
+            add(all.range, t.range);
+            add(all.saidRange, t.saidRange);
         }
     }
-    showResult(CodeValue, value);
-    showResult(CodeKind, kind);
-    showResult(CodeSeries, series);
-    QStringList phrase{said, kind, series};
+    showResult(CodeValue, all.value);
+    showResult(CodeKind, all.kind);
+    showResult(CodeSeries, all.series);
+    showResult(CodeRange, all.range);
+    QStringList phrase{all.said, all.kind, all.series, all.saidRange};
     phrase.removeAll(QString());
     spoken_->setPhrase(phrase.join(QStringLiteral(". ")));
     if (isVisible())
         spoken_->announce(spoken_->phrase());
 }
 
-void TMarkings::MainformChange()
+void TMarkings::MainformChange(const kelvane::BandState& bands)
 {
-    kelvane::BandState s = mainform_->bandState();
+    bands_ = bands;
+    kelvane::BandState s = bands;
     if (!kelvane::complete(s)) {
         showResult(BandValue, QCoreApplication::translate("TMainform", "Select colors")); // as the main window says
-        showResult(BandSeries, {});
-        showResult(BandCodes, {});
+        for (QLabel* l : {BandSeries, BandCodes, BandRange, BandReversed})
+            showResult(l, {});
     } else {
         const kelvane::Milli value = kelvane::bandValue(s);
         const kelvane::Markings m = kelvane::markingsOf(value, s.resistor);
         QStringList codes;
-        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96})
+        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads})
             if (!code->empty())
                 codes << QString::fromStdString(*code);
-        showResult(BandValue, written(value));
-        showResult(BandSeries, seriesText(value));
+        const auto tolerance = kelvane::bandTolerance(s.colour(5));
+        showResult(BandValue, writtenValue(value, s.resistor));
+        showResult(BandSeries, seriesText(value, s.resistor));
         showResult(BandCodes, codes.join(QStringLiteral(", ")));
+        showResult(BandRange, tolerance ? rangeText(value, *tolerance, s.resistor) : QString());
+        showResult(BandReversed, reversedText(s));
     }
     // The kind decides how a code reads.
     CodeChange();

@@ -1,42 +1,44 @@
 // The markings window: a typed SMD or capacitor code, and the main window's
-// current value, each with its value, its standard series and its codes. It
-// keeps no state of its own: every change reads the entry box and the main
-// window's band state, runs them through the engine and writes the labels.
+// bands, each with its value, its standard series and the range its
+// tolerance gives; the bands also with their codes and their reading from
+// the other end. The main window hands over its band state with every
+// change; each change of either runs them through the engine and writes the
+// labels.
 #pragma once
 
-#include <kelvane/decode.h>
+#include <kelvane/bands.h>
 
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
-class TMainform;
 class ValueReadout;
 
 class TMarkings : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TMarkings(TMainform* mainform);
+    explicit TMarkings(QWidget* parent);
 
-    // The main window's value or component kind changed.
-    void MainformChange();
+    // The main window's bands, after any change of them, of its value or of
+    // the component kind.
+    void MainformChange(const kelvane::BandState& bands);
 
 private:
     void createControls();
     void CodeChange();
-    bool resistor() const;
-    QString written(kelvane::Milli value) const;
-    QString seriesText(kelvane::Milli value) const;
     void showResult(QLabel* label, const QString& text);
 
-    TMainform* mainform_;
+    kelvane::BandState bands_;
     QLineEdit* Code = nullptr;
     QLabel* CodeValue = nullptr;
     QLabel* CodeKind = nullptr;
     QLabel* CodeSeries = nullptr;
+    QLabel* CodeRange = nullptr;
     QLabel* BandValue = nullptr;
     QLabel* BandSeries = nullptr;
     QLabel* BandCodes = nullptr;
+    QLabel* BandRange = nullptr;
+    QLabel* BandReversed = nullptr;
     ValueReadout* spoken_ = nullptr;
 };

@@ -5,6 +5,9 @@
 #include <QGroupBox>
 #include <QLocale>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 QStringList faces{QStringLiteral("Liberation Sans Narrow")};
@@ -50,6 +53,35 @@ void presentWindow(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void placeBeside(QWidget* window, const QWidget* anchor)
+{
+    constexpr int gap = 8;
+    const QRect main = anchor->frameGeometry();
+    const QRect client = anchor->geometry();
+    const QSize frame = window->size() + main.size() - client.size();
+    const QRect screen = anchor->screen()->availableGeometry();
+    // Onto the screen along x or y, then whether it is wholly there and clear of anchor.
+    const auto slid = [&screen](QRect r, bool alongY) {
+        if (alongY)
+            r.moveTop(std::max(screen.top(), std::min(r.top(), screen.bottom() + 1 - r.height())));
+        else
+            r.moveLeft(std::max(screen.left(), std::min(r.left(), screen.right() + 1 - r.width())));
+        return r;
+    };
+    const QRect sides[] = {
+        slid(QRect(QPoint(main.right() + 1 + gap, main.top()), frame), true),
+        slid(QRect(QPoint(main.left() - gap - frame.width(), main.top()), frame), true),
+        slid(QRect(QPoint(main.left(), main.bottom() + 1 + gap), frame), false),
+        slid(QRect(QPoint(main.left(), main.top() - gap - frame.height()), frame), false),
+    };
+    for (const QRect& r : sides)
+        if (screen.contains(r) && !r.intersects(main)) {
+            window->move(r.topLeft());
+            return;
+        }
+    window->move(slid(sides[0], false).topLeft());
 }
 
 bool NoToolTip::eventFilter(QObject*, QEvent* event) { return event->type() == QEvent::ToolTip; }

@@ -52,6 +52,13 @@ QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent);
 // Shows a modeless window, or brings it to the front when it is shown.
 void presentWindow(QWidget* window);
 
+// Moves a window that is not shown beside anchor's frame, wholly on anchor's
+// screen: to its right, else its left, below or above it, slid along that
+// side as far as the screen asks; where no side has room, as near to the
+// right as the screen allows. Its frame is taken to be anchor's, the same
+// window manager's.
+void placeBeside(QWidget* window, const QWidget* anchor);
+
 // Swallows tooltip requests, so a widget never shows its parent's tooltip.
 class NoToolTip : public QObject {
     Q_OBJECT

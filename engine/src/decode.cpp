@@ -21,11 +21,12 @@ std::int64_t pow10(std::uint8_t k)
 
 } // namespace
 
-Scaled scale(Milli value)
+Scaled scale(std::int64_t value, int decimals)
 {
-    // Thousandths per unit of the written integer part, and its decimals.
-    Milli per = 1000;
-    int decimals = 3;
+    // Units of the value per unit of the written integer part.
+    std::int64_t per = 1;
+    for (int i = 0; i < decimals; ++i)
+        per *= 10;
     Scaled s;
     const std::size_t length = std::to_string(value / per).size();
     for (std::size_t limit : {std::size_t{3}, std::size_t{6}})
@@ -41,10 +42,10 @@ Scaled scale(Milli value)
     return s;
 }
 
-Display display(Milli value, bool resistor)
+Display display(std::int64_t value, bool resistor, int decimals)
 {
     static constexpr const char* units[2][3] = {{" pF", " nF", " \u00B5F"}, {" ohm", " Kohm", " Mohm"}};
-    const Scaled s = scale(value);
+    const Scaled s = scale(value, decimals);
     return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, units[resistor ? 1 : 0][s.prefix]};
 }
 

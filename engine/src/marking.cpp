@@ -57,27 +57,29 @@ template <std::size_t N> const Letter* find(const Letter (&letters)[N], char c)
     return it == std::end(letters) ? nullptr : it;
 }
 
-Outcome valued(std::optional<Milli> value, Code code)
+Outcome valued(std::optional<Milli> value, Code code, bool resistor)
 {
-    if (!value || *value < smallestMarked || *value >= markedLimit)
+    if (!value || *value < smallestMarked(resistor) || *value >= markedLimit)
         return MarkingError::OutOfRange;
-    return Reading{*value, code};
+    return Reading{*value, code, nullptr, std::nullopt};
 }
 
 Outcome digitCode(std::string_view s, bool resistor)
 {
     const int last = s.back() - '0';
+    if (s.size() <= 2 && !resistor)
+        return valued(scaled(number(s), 0), Code::Picofarads, resistor);
     if (s.size() == 3) {
         // A capacitor's 8 and 9 are the small multipliers ×0.01 and ×0.1.
         const int exponent = resistor || last < 8 ? last : last - 10;
-        return valued(scaled(number(s.substr(0, 2)), exponent), Code::ThreeDigit);
+        return valued(scaled(number(s.substr(0, 2)), exponent), Code::ThreeDigit, resistor);
     }
     if (s.size() == 4 && resistor)
-        return valued(scaled(number(s.substr(0, 3)), last), Code::FourDigit);
+        return valued(scaled(number(s.substr(0, 3)), last), Code::FourDigit, resistor);
     return std::monostate{};
 }
 
-Outcome letterCode(const std::string& s, bool resistor)
+Outcome letterCode(std::string_view s, bool resistor)
 {
     const auto point = std::find_if(s.begin(), s.end(), [](char c) { return !isDigit(c); });
     const Letter* letter = resistor ? find(resistorPoints, *point) : find(capacitorPoints, *point);
@@ -85,10 +87,10 @@ Outcome letterCode(const std::string& s, bool resistor)
     if (!letter || digits.empty() || digits.size() > 4 || !std::all_of(digits.begin(), digits.end(), isDigit))
         return std::monostate{};
     const auto decimals = static_cast<int>(s.end() - point - 1);
-    return valued(scaled(number(digits), letter->exponent - decimals), Code::Letter);
+    return valued(scaled(number(digits), letter->exponent - decimals), Code::Letter, resistor);
 }
 
-Outcome eia96Code(const std::string& s)
+Outcome eia96Code(std::string_view s)
 {
     const Letter* multiplier = s.size() == 3 ? find(eiaMultipliers, s[2]) : nullptr;
     if (!multiplier || !isDigit(s[0]) || !isDigit(s[1]))
@@ -96,10 +98,27 @@ Outcome eia96Code(const std::string& s)
     const Milli n = number(s.substr(0, 2));
     if (n < 1 || n > static_cast<Milli>(std::size(e96)))
         return MarkingError::NoSuchEia96Number;
-    return valued(scaled(e96[n - 1], multiplier->exponent), Code::Eia96);
+    return valued(scaled(e96[n - 1], multiplier->exponent), Code::Eia96, true);
 }
 
-// Trimmed of spaces, ASCII letters in upper case and the micro sign as U.
+// Each code the text can be, with the tolerance its letter gave.
+void readCodes(std::string_view s, bool resistor, const ToleranceLetter* tolerance, std::vector<Outcome>& outcomes)
+{
+    const std::size_t first = outcomes.size();
+    if (std::all_of(s.begin(), s.end(), isDigit)) {
+        outcomes.push_back(digitCode(s, resistor));
+    } else {
+        outcomes.push_back(letterCode(s, resistor));
+        if (resistor)
+            outcomes.push_back(eia96Code(s));
+    }
+    for (std::size_t i = first; i < outcomes.size(); ++i)
+        if (auto* r = std::get_if<Reading>(&outcomes[i]))
+            r->tolerance = tolerance;
+}
+
+// Trimmed of spaces, ASCII letters in upper case, and the micro sign and
+// the Greek mu a keyboard gives for it as U.
 std::string normalised(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -109,7 +128,7 @@ std::string normalised(std::string_view text)
     std::string s;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (text.substr(i, 2) == "\u00B5") {
+        if (text.substr(i, 2) == "\u00B5" || text.substr(i, 2) == "\u03BC") {
             s += 'U';
             ++i;
         } else {
@@ -119,39 +138,45 @@ std::string normalised(std::string_view text)
     return s;
 }
 
+const ToleranceLetter* toleranceLetter(char c, bool resistor)
+{
+    const auto of = [c](const auto& letters) {
+        const auto* it
+            = std::find_if(letters.begin(), letters.end(), [c](const ToleranceLetter& t) { return t.letter == c; });
+        return it == letters.end() ? nullptr : &*it;
+    };
+    return resistor ? of(resistorToleranceLetters) : of(toleranceLetters);
+}
+
 } // namespace
 
 std::variant<std::vector<Reading>, MarkingError> readMarking(std::string_view text, bool resistor)
 {
-    std::string s = normalised(text);
+    const std::string s = normalised(text);
     if (s.empty())
         return MarkingError::Empty;
     if (resistor && (s == "0" || s == "00" || s == "000" || s == "0R"))
-        return std::vector<Reading>{{0, Code::ZeroLink}};
-    const ToleranceLetter* tolerance = nullptr;
-    if (!resistor && s.size() > 1) {
-        const auto* it = std::find_if(toleranceLetters.begin(), toleranceLetters.end(),
-            [&s](const ToleranceLetter& t) { return t.letter == s.back(); });
-        if (it != toleranceLetters.end()) {
-            tolerance = it;
-            s.pop_back();
-        }
-    }
+        return std::vector<Reading>{{0, Code::ZeroLink, nullptr, std::nullopt}};
 
+    // A capacitor's letters for a tolerance are none of its codes' own; a
+    // resistor's K, M and B to F are, so there the text is read both ways.
     std::vector<Outcome> outcomes;
-    if (std::all_of(s.begin(), s.end(), isDigit))
-        outcomes.push_back(digitCode(s, resistor));
-    else {
-        outcomes.push_back(letterCode(s, resistor));
-        if (resistor)
-            outcomes.push_back(eia96Code(s));
-    }
+    const ToleranceLetter* tolerance = s.size() > 1 ? toleranceLetter(s.back(), resistor) : nullptr;
+    if (resistor || !tolerance)
+        readCodes(s, resistor, nullptr, outcomes);
+    if (tolerance)
+        readCodes(std::string_view(s).substr(0, s.size() - 1), resistor, tolerance, outcomes);
+
     std::vector<Reading> readings;
     std::optional<MarkingError> error;
     for (const Outcome& o : outcomes) {
         if (const auto* r = std::get_if<Reading>(&o)) {
-            readings.push_back(*r);
-            readings.back().tolerance = tolerance;
+            const auto same = std::find_if(readings.begin(), readings.end(),
+                [r](const Reading& x) { return x.value == r->value && x.tolerance == r->tolerance; });
+            if (same == readings.end())
+                readings.push_back(*r);
+            else if (!same->alsoAs)
+                same->alsoAs = r->code;
         } else if (const auto* e = std::get_if<MarkingError>(&o); e && !error) {
             error = *e;
         }
@@ -159,6 +184,51 @@ std::variant<std::vector<Reading>, MarkingError> readMarking(std::string_view te
     if (!readings.empty())
         return readings;
     return error.value_or(MarkingError::NotAMarking);
+}
+
+Range rangeOf(Milli value, const Tolerance& t)
+{
+    constexpr Fine perMilli = 100'000; // thousandths of a per cent in a whole, and Fine in a thousandth
+    if (t.absolute)
+        return {std::max<Fine>(0, (value - t.below) * perMilli), (value + t.above) * perMilli};
+    return {std::max<Fine>(0, value * (perMilli - t.below)), value * (perMilli + t.above)};
+}
+
+std::optional<Tolerance> bandTolerance(Colour ring5)
+{
+    const auto* item = std::find_if(
+        toleranceList.begin(), toleranceList.end(), [ring5](const ToleranceItem& i) { return i.colour == ring5; });
+    if (item == toleranceList.end())
+        return std::nullopt;
+    return Tolerance{item->spread, item->spread};
+}
+
+std::optional<Milli> reversedValue(const BandState& s)
+{
+    // The bands on the part from the other end; without a tolerance band
+    // the last of them, band 1, is the multiplier.
+    const bool tolerance = isSet(s.colour(5));
+    std::vector<Colour> bands;
+    if (tolerance)
+        bands.push_back(s.colour(5));
+    for (int band = s.bandcount - 1; band >= (tolerance ? 2 : 1); --band)
+        bands.push_back(s.colour(band));
+    std::vector<Hue> hues;
+    for (Colour c : bands)
+        if (const auto hue = hueOf(c))
+            hues.push_back(*hue);
+    if (hues.size() != bands.size() || hues.front() == Hue::Black)
+        return std::nullopt;
+    Milli significant = 0;
+    for (std::size_t i = 0; i + 1 < hues.size(); ++i) {
+        if (hues[i] > Hue::White)
+            return std::nullopt;
+        significant = significant * 10 + static_cast<Milli>(hues[i]);
+    }
+    const auto value = scaled(significant, exponentOf(hues.back()));
+    if (!value || *value >= markedLimit)
+        return std::nullopt;
+    return value;
 }
 
 Markings markingsOf(Milli value, bool resistor)
@@ -192,6 +262,9 @@ Markings markingsOf(Milli value, bool resistor)
             m.eia96 = std::string(n < 10 ? "0" : "") + std::to_string(n) + letter->letter;
         }
     }
+
+    if (!resistor && value % 1000 == 0 && value < 100'000)
+        m.picofarads = std::to_string(value / 1000);
 
     // The letter takes the place of the decimal comma of the written value.
     const Scaled s = scale(value);

@@ -1,6 +1,8 @@
 #include <kelvane/marking.h>
 #include <kelvane/series.h>
 
+#include "testbands.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,9 +14,9 @@ using kelvane::Series;
 
 namespace {
 
-std::string written(Milli value, bool resistor)
+std::string written(std::int64_t value, bool resistor, int decimals = 3)
 {
-    const kelvane::Display d = kelvane::display(value, resistor);
+    const kelvane::Display d = kelvane::display(value, resistor, decimals);
     return d.value + d.dot + d.dec + d.enhet;
 }
 
@@ -73,32 +75,48 @@ TEST(Marking, Reading)
         {"0r", true, "0 ohm 0"},
         {"479", false, "4,7 pF 3"},
         {"478", false, "0,47 pF 3"},
-        {"104k", false, "100 nF 3 \u00B110 %"},
-        {"109C", false, "1 pF 3 \u00B10,25 pF"},
-        {"4p7B", false, "4,7 pF L \u00B10,1 pF"},
-        {" n47J ", false, "470 pF L \u00B15 %"},
+        {"104k", false, "100 nF 3 \u00B110 % 90 nF-110 nF"},
+        {"109C", false, "1 pF 3 \u00B10,25 pF 0,75 pF-1,25 pF"},
+        {"4p7B", false, "4,7 pF L \u00B10,1 pF 4,6 pF-4,8 pF"},
+        {" n47J ", false, "470 pF L \u00B15 % 446,5 pF-493,5 pF"},
         {"2u2", false, "2,2 \u00B5F L"},
-        {"2\u00B52Z", false, "2,2 \u00B5F L +80/\u221220 %"},
-        {"226M", false, "22 \u00B5F 3 \u00B120 %"},
+        {"2\u03BC2", false, "2,2 \u00B5F L"},
+        {"2\u00B52Z", false, "2,2 \u00B5F L +80/\u221220 % 1,76 \u00B5F-3,96 \u00B5F"},
+        {"226M", false, "22 \u00B5F 3 \u00B120 % 17,6 \u00B5F-26,4 \u00B5F"},
+        {"47", false, "47 pF P"},
+        {"1g", false, "1 pF P \u00B12 % 0,98 pF-1,02 pF"},
+        {"p1D", false, "0,1 pF L \u00B10,5 pF 0 pF-0,6 pF"},
+        {"R010", true, "0,01 ohm L"},
+        {"R005", true, "0,005 ohm L"},
+        {"0r01", true, "0,01 ohm L"},
+        {"01R", true, "1 ohm L+E"},
+        {"4K7J", true, "4,7 Kohm L \u00B15 % 4,465 Kohm-4,935 Kohm"},
+        {"1001F", true, "1 Kohm 4 \u00B11 % 990 ohm-1,01 Kohm"},
+        {"R47C", true, "0,47 ohm L \u00B10,25 % 0,468825 ohm-0,471175 ohm"},
+        {"470K", true, "470 Kohm L; 47 ohm 3 \u00B110 % 42,3 ohm-51,7 ohm"},
+        {"10RF", true, "10 ohm L \u00B11 % 9,9 ohm-10,1 ohm; 1,24 ohm E \u00B11 % 1,2276 ohm-1,2524 ohm"},
+        {"R001M", true, "0,001 ohm L \u00B120 % 0,0008 ohm-0,0012 ohm"},
+        {"01C", true, "10 Kohm E"},
         {"", true, "empty"},
         {"   ", false, "empty"},
         {"47", true, "not a marking"},
         {"4702", false, "not a marking"},
         {"4K7", false, "not a marking"},
         {"4n7", true, "not a marking"},
-        {"472J", true, "not a marking"},
+        {"472B", true, "4,7 Kohm 3 \u00B10,1 % 4,6953 Kohm-4,7047 Kohm"},
         {"4 7 2", true, "not a marking"},
         {"1K0000", true, "not a marking"},
-        {"0", false, "not a marking"},
+        {"0", false, "out of range"},
+        {"478J", true, "out of range"},
         {"97A", true, "no such EIA-96 number"},
         {"478", true, "out of range"},
-        {"R01", true, "out of range"},
+        {"R0005", true, "out of range"},
         {"R1234", true, "out of range"},
         {"001", true, "out of range"},
         {"00R", true, "out of range"},
         {"000", false, "out of range"},
     };
-    const char codes[] = {'3', '4', 'L', 'E', '0'};
+    const char codes[] = {'3', '4', 'L', 'E', '0', 'P'};
     const char* errors[] = {"empty", "not a marking", "no such EIA-96 number", "out of range"};
     for (const auto& r : rows) {
         const auto result = kelvane::readMarking(r.text, r.resistor);
@@ -109,8 +127,13 @@ TEST(Marking, Reading)
             for (const kelvane::Reading& reading : std::get<0>(result)) {
                 seen += (seen.empty() ? "" : "; ") + written(reading.value, r.resistor) + ' '
                     + codes[static_cast<int>(reading.code)];
-                if (reading.tolerance)
-                    seen += std::string(" ") + reading.tolerance->text;
+                if (reading.alsoAs)
+                    seen += std::string("+") + codes[static_cast<int>(*reading.alsoAs)];
+                if (reading.tolerance) {
+                    const auto range = kelvane::rangeOf(reading.value, reading.tolerance->tolerance);
+                    seen += std::string(" ") + reading.tolerance->text + ' ' + written(range.low, r.resistor, 8) + '-'
+                        + written(range.high, r.resistor, 8);
+                }
             }
         EXPECT_EQ(seen, r.read) << r.text;
     }
@@ -125,25 +148,28 @@ TEST(Marking, SeriesAndWriting)
         const char* series; // "-": in none
         const char* e24;    // "below above"
         const char* e96;
-        const char* codes; // three-digit, four-digit, letter, EIA-96
+        const char* codes; // three-digit, four-digit, letter, EIA-96, picofarads
     } rows[] = {
-        {4'700'000, true, "E6", "4,7 Kohm 4,7 Kohm", "4,64 Kohm 4,75 Kohm", "472 4701 4K7 -"},
-        {1'000'000'000, true, "E6", "1 Mohm 1 Mohm", "1 Mohm 1 Mohm", "105 1004 1M0 01E"},
-        {100, true, "E6", "0,1 ohm 0,1 ohm", "0,1 ohm 0,1 ohm", "- - R10 01Z"},
-        {10'000, true, "E6", "10 ohm 10 ohm", "10 ohm 10 ohm", "100 - 10R 01X"},
-        {2'700'000, false, "E12", "2,7 nF 2,7 nF", "2,67 nF 2,74 nF", "272 - 2n7 -"},
-        {4'700, false, "E6", "4,7 pF 4,7 pF", "4,64 pF 4,75 pF", "479 - 4p7 -"},
-        {470, false, "E6", "0,47 pF 0,47 pF", "0,464 pF 0,475 pF", "478 - p47 -"},
-        {330'000'000, false, "E6", "330 nF 330 nF", "324 nF 332 nF", "334 - 330n -"},
-        {3'000'000, true, "E24", "3 Kohm 3 Kohm", "2,94 Kohm 3,01 Kohm", "302 3001 3K0 -"},
-        {49'900, true, "E96", "47 ohm 51 ohm", "49,9 ohm 49,9 ohm", "- - 49R9 68X"},
-        {1'010'000'000, true, "E192", "1 Mohm 1,1 Mohm", "1 Mohm 1,02 Mohm", "- 1014 1M01 -"},
-        {920'000, true, "E192", "910 ohm 1 Kohm", "909 ohm 931 ohm", "921 9200 920R -"},
-        {4'600'000, true, "-", "4,3 Kohm 4,7 Kohm", "4,53 Kohm 4,64 Kohm", "462 4601 4K6 -"},
-        {4'020'000, true, "E48", "3,9 Kohm 4,3 Kohm", "4,02 Kohm 4,02 Kohm", "- 4021 4K02 59B"},
-        {999'000'000'000, true, "-", "910 Mohm 1000 Mohm", "976 Mohm 1000 Mohm", "- 9996 999M -"},
-        {1'234'000, true, "-", "1,2 Kohm 1,3 Kohm", "1,21 Kohm 1,24 Kohm", "- - 1K234 -"},
-        {12'345'000, true, "-", "12 Kohm 13 Kohm", "12,1 Kohm 12,4 Kohm", "- - - -"},
+        {4'700'000, true, "E6", "4,7 Kohm 4,7 Kohm", "4,64 Kohm 4,75 Kohm", "472 4701 4K7 - -"},
+        {1'000'000'000, true, "E6", "1 Mohm 1 Mohm", "1 Mohm 1 Mohm", "105 1004 1M0 01E -"},
+        {100, true, "E6", "0,1 ohm 0,1 ohm", "0,1 ohm 0,1 ohm", "- - R10 01Z -"},
+        {10'000, true, "E6", "10 ohm 10 ohm", "10 ohm 10 ohm", "100 - 10R 01X -"},
+        {2'700'000, false, "E12", "2,7 nF 2,7 nF", "2,67 nF 2,74 nF", "272 - 2n7 - -"},
+        {4'700, false, "E6", "4,7 pF 4,7 pF", "4,64 pF 4,75 pF", "479 - 4p7 - -"},
+        {470, false, "E6", "0,47 pF 0,47 pF", "0,464 pF 0,475 pF", "478 - p47 - -"},
+        {330'000'000, false, "E6", "330 nF 330 nF", "324 nF 332 nF", "334 - 330n - -"},
+        {3'000'000, true, "E24", "3 Kohm 3 Kohm", "2,94 Kohm 3,01 Kohm", "302 3001 3K0 - -"},
+        {49'900, true, "E96", "47 ohm 51 ohm", "49,9 ohm 49,9 ohm", "- - 49R9 68X -"},
+        {1'010'000'000, true, "E192", "1 Mohm 1,1 Mohm", "1 Mohm 1,02 Mohm", "- 1014 1M01 - -"},
+        {920'000, true, "E192", "910 ohm 1 Kohm", "909 ohm 931 ohm", "921 9200 920R - -"},
+        {4'600'000, true, "-", "4,3 Kohm 4,7 Kohm", "4,53 Kohm 4,64 Kohm", "462 4601 4K6 - -"},
+        {4'020'000, true, "E48", "3,9 Kohm 4,3 Kohm", "4,02 Kohm 4,02 Kohm", "- 4021 4K02 59B -"},
+        {999'000'000'000, true, "-", "910 Mohm 1000 Mohm", "976 Mohm 1000 Mohm", "- 9996 999M - -"},
+        {1'234'000, true, "-", "1,2 Kohm 1,3 Kohm", "1,21 Kohm 1,24 Kohm", "- - 1K234 - -"},
+        {12'345'000, true, "-", "12 Kohm 13 Kohm", "12,1 Kohm 12,4 Kohm", "- - - - -"},
+        {47'000, false, "E6", "47 pF 47 pF", "46,4 pF 47,5 pF", "470 - 47p - 47"},
+        {17, true, "-", "0,016 ohm 0,018 ohm", "", "- - R017 - -"},
+        {5, true, "-", "", "", "- - R005 - -"},
     };
     const auto series = [](Milli v) {
         const auto s = kelvane::coarsestSeries(v);
@@ -153,12 +179,14 @@ TEST(Marking, SeriesAndWriting)
         SCOPED_TRACE(written(r.value, r.resistor));
         EXPECT_EQ(series(r.value), r.series);
         for (const auto& [s, expected] : {std::pair{Series::E24, r.e24}, std::pair{Series::E96, r.e96}}) {
+            if (*expected == '\0') // below the series' values in whole thousandths
+                continue;
             const auto n = kelvane::neighbours(s, r.value);
             EXPECT_EQ(written(n.below, r.resistor) + ' ' + written(n.above, r.resistor), expected);
         }
         const kelvane::Markings m = kelvane::markingsOf(r.value, r.resistor);
         std::string codes;
-        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96}) {
+        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads}) {
             codes += (codes.empty() ? "" : " ") + (code->empty() ? "-" : *code);
             if (code->empty())
                 continue;
@@ -170,5 +198,40 @@ TEST(Marking, SeriesAndWriting)
             })) << *code;
         }
         EXPECT_EQ(codes, r.codes);
+    }
+}
+
+// The main window's bands: the range their tolerance band gives, and what
+// they read from the other end ("-": no value).
+TEST(Marking, Bands)
+{
+    using testbands::Hue;
+    const struct {
+        std::initializer_list<Hue> bands; // digits and multiplier
+        std::optional<Hue> tolerance;
+        bool resistor;
+        const char* range;
+        const char* reversed;
+    } rows[] = {
+        {{Hue::Yellow, Hue::Violet, Hue::Red}, Hue::Gold, true, "4,465 Kohm-4,935 Kohm", "-"},
+        {{Hue::Red, Hue::Brown, Hue::Red}, Hue::Brown, true, "2,079 Kohm-2,121 Kohm", "120 ohm"},
+        {{Hue::Red, Hue::Violet, Hue::Orange}, std::nullopt, true, "21,6 Kohm-32,4 Kohm", "3,7 Kohm"},
+        {{Hue::Brown, Hue::Black, Hue::Silver}, Hue::Green, false, "0,0995 pF-0,1005 pF", "-"},
+        {{Hue::Brown, Hue::Gray, Hue::Gold}, Hue::Red, true, "1,764 ohm-1,836 ohm", "-"},
+        {{Hue::Orange, Hue::Black, Hue::Black, Hue::Black}, Hue::Brown, true, "297 ohm-303 ohm", "100 ohm"},
+        {{Hue::Brown, Hue::Black, Hue::Black, Hue::Red}, Hue::Brown, false, "9,9 nF-10,1 nF", "120 pF"},
+        {{Hue::Brown, Hue::White, Hue::White, Hue::Blue}, std::nullopt, true, "159,2 Mohm-238,8 Mohm", "6,99 Kohm"},
+        {{Hue::Brown, Hue::Black, Hue::Black, Hue::Black}, std::nullopt, true, "80 ohm-120 ohm", "-"},
+    };
+    for (const auto& r : rows) {
+        kelvane::BandState s = testbands::bands(r.bands, r.resistor);
+        if (r.tolerance)
+            s.colour(5) = kelvane::colourOf(*r.tolerance);
+        const auto bounds = kelvane::rangeOf(kelvane::bandValue(s), kelvane::bandTolerance(s.colour(5)).value());
+        const std::string range = written(bounds.low, r.resistor, 8) + '-' + written(bounds.high, r.resistor, 8);
+        const auto reversed = kelvane::reversedValue(s);
+        EXPECT_EQ(range, r.range) << testbands::text(kelvane::calcvalue(s));
+        EXPECT_EQ(reversed ? written(*reversed, r.resistor) : "-", r.reversed)
+            << testbands::text(kelvane::calcvalue(s));
     }
 }

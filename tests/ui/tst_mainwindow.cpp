@@ -454,25 +454,32 @@ private slots:
     }
 
     // The markings window's captions and results, with the longest texts of
-    // each kind of result: two readings, a tolerance, an error, the
-    // neighbours of a value in no series.
+    // each kind of result: two readings, a tolerance and its range, an
+    // error, the neighbours of a value in no series; the bands 111 ohm ±0,5 %,
+    // from the other end 5,01 Kohm, standard this way only.
     void markingsFit_data()
     {
         QTest::addColumn<bool>("capacitor");
-        for (const char* code : {"49R", "10R", "01Z", "9996", "4K7X", "97A", "0R", "R01"})
+        for (const char* code :
+            {"49R", "10R", "01Z", "9996", "4K7X", "97A", "0R", "R01", "10RF", "R47C", "470K", "01R"})
             QTest::newRow(code) << false;
-        for (const char* code : {"4n7Z", "109C", "2u2", "463K"})
+        for (const char* code : {"4n7Z", "109C", "2u2", "463K", "47J"})
             QTest::newRow(code) << true;
     }
     void markingsFit()
     {
         QFETCH(bool, capacitor);
+        Harness::click(h.child("N5colorrings"));
+        h.child<QComboBox>("Tolerance")->setCurrentIndex(5);
+        h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("111"));
+        h.calculate();
         if (capacitor)
             h.main()->findChild<QAction*>(QStringLiteral("Capasitor1"))->trigger();
         h.main()->findChild<QAction*>(QStringLiteral("Markings1"))->trigger();
         auto* markings = h.main()->findChild<TMarkings*>();
         markings->findChild<QLineEdit*>(QStringLiteral("Code"))->setText(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(!markings->findChild<QLabel*>(QStringLiteral("CodeKind"))->text().isEmpty());
+        for (const char* result : {"CodeKind", "BandRange", "BandReversed"})
+            QVERIFY(!markings->findChild<QLabel*>(QString::fromLatin1(result))->text().isEmpty());
         allFit(markings);
     }
 

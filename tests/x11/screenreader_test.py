@@ -189,6 +189,11 @@ def main():
         markings = find(app, pyatspi.ROLE_DIALOG, "Markings")
         value = markings and find(markings, pyatspi.ROLE_LABEL, "Value: 4,7 Kohm")
         check("the code's value read with its caption", value.name if value else None, "Value: 4,7 Kohm")
+        key("j")
+        orca.said("with a tolerance letter, the range in words",
+                  "4.7 kilohms. letter code, \u00b15 %. E6. 4.465 kilohms to 4.935 kilohms.")
+        value = markings and wait_for(lambda: find(markings, pyatspi.ROLE_LABEL, "Range: 4,465 Kohm to 4,935 Kohm"))
+        check("the range read with its caption", value.name if value else None, "Range: 4,465 Kohm to 4,935 Kohm")
         said = orca.utterances()
         check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
         check("no group named twice", [u for u in said if u == "Color code."], [])

@@ -32,10 +32,12 @@ struct Scaled {
     std::uint8_t prefix = 0;
 };
 
-Scaled scale(Milli value);
+// value is in units of 10^-decimals ohm or pF: thousandths unless a finer
+// share is asked for (a tolerance's bounds).
+Scaled scale(std::int64_t value, int decimals = 3);
 
 // The value as the display writes it: "4" "," "7" " Kohm". value >= 0.
-Display display(Milli value, bool resistor);
+Display display(std::int64_t value, bool resistor, int decimals = 3);
 
 // The value the bands stand for, after the corrections of a Black band: a
 // Black multiplier holds 1, and with 5 bands a Black third band holds 0.

@@ -1,15 +1,18 @@
 // Markings printed instead of colour bands: the text is trimmed and brought to
-// upper case, a capacitor's tolerance letter is taken off its end, and what
-// remains is tried against each code it can be (digits; a letter for the
-// decimal point; an EIA-96 number and multiplier), each giving an exact value
-// or the reason it is none. Writing goes the other way: a value's significant
-// digits and power of ten decide which codes can carry it.
+// upper case, and is tried against each code it can be (digits; a letter for
+// the decimal point; an EIA-96 number and multiplier), as it stands and
+// without a tolerance letter at its end, each giving an exact value or the
+// reason it is none; readings of the same value are then one. Writing goes
+// the other way: a value's significant digits and power of ten decide which
+// codes can carry it. A known tolerance gives the range the part's value
+// lies in, exact to a finer share than the thousandth.
 #pragma once
 
 #include "kelvane/decode.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -23,47 +26,95 @@ enum class Code : std::uint8_t {
     Letter,     // "4K7", "R47", "4n7": a letter standing for the decimal point
     Eia96,      // "01C": the number of an E96 value and a multiplier letter (resistors)
     ZeroLink,   // "0", "00", "000", "0R" (resistors)
+    Picofarads, // "47": one or two digits, the value in pF (capacitors)
 };
 
 enum class MarkingError : std::uint8_t {
     Empty,
     NotAMarking,
     NoSuchEia96Number, // of the EIA-96 form, but not numbered 01 to 96
-    OutOfRange,        // below 0,1 or from 1000 Mohm (µF) up, finer than a thousandth, or zero
+    OutOfRange,        // below the smallest or from 1000 Mohm (µF) up, finer than a thousandth, or zero
 };
 
-// The values a marking may stand for: those of the bands and the entry box.
-inline constexpr Milli smallestMarked = 100;            // 0,1 ohm or pF
-inline constexpr Milli markedLimit = 1'000'000'000'000; // 1000 Mohm or µF
+// The values a marking may stand for: those of the bands and the entry box,
+// and on resistors the milliohms of current-sense shunts ("R005").
+constexpr Milli smallestMarked(bool resistor) { return resistor ? 1 : 100; } // 0,001 ohm; 0,1 pF
+inline constexpr Milli markedLimit = 1'000'000'000'000;                      // 1000 Mohm or µF
+
+// How far a part's value may lie below and above the marked one, in
+// thousandths of a per cent, or where absolute of a picofarad.
+struct Tolerance {
+    std::int32_t below;
+    std::int32_t above;
+    bool absolute = false;
+};
 
 struct ToleranceLetter {
     char letter;
     const char* text; // UTF-8
+    Tolerance tolerance;
 };
 
 // A capacitor's tolerance, as a letter after its code ("104K").
 inline constexpr std::array<ToleranceLetter, 9> toleranceLetters{{
-    {'B', "\u00B10,1 pF"},
-    {'C', "\u00B10,25 pF"},
-    {'D', "\u00B10,5 pF"},
-    {'F', "\u00B11 %"},
-    {'G', "\u00B12 %"},
-    {'J', "\u00B15 %"},
-    {'K', "\u00B110 %"},
-    {'M', "\u00B120 %"},
-    {'Z', "+80/\u221220 %"},
+    {'B', "\u00B10,1 pF", {100, 100, true}},
+    {'C', "\u00B10,25 pF", {250, 250, true}},
+    {'D', "\u00B10,5 pF", {500, 500, true}},
+    {'F', "\u00B11 %", {1'000, 1'000}},
+    {'G', "\u00B12 %", {2'000, 2'000}},
+    {'J', "\u00B15 %", {5'000, 5'000}},
+    {'K', "\u00B110 %", {10'000, 10'000}},
+    {'M', "\u00B120 %", {20'000, 20'000}},
+    {'Z', "+80/\u221220 %", {20'000, 80'000}},
+}};
+
+// A resistor's, after its code ("4K7J", "1001F").
+inline constexpr std::array<ToleranceLetter, 8> resistorToleranceLetters{{
+    {'B', "\u00B10,1 %", {100, 100}},
+    {'C', "\u00B10,25 %", {250, 250}},
+    {'D', "\u00B10,5 %", {500, 500}},
+    {'F', "\u00B11 %", {1'000, 1'000}},
+    {'G', "\u00B12 %", {2'000, 2'000}},
+    {'J', "\u00B15 %", {5'000, 5'000}},
+    {'K', "\u00B110 %", {10'000, 10'000}},
+    {'M', "\u00B120 %", {20'000, 20'000}},
 }};
 
 struct Reading {
     Milli value = 0;
     Code code = Code::ThreeDigit;
-    const ToleranceLetter* tolerance = nullptr; // into toleranceLetters; none when null
+    const ToleranceLetter* tolerance = nullptr; // into one of the letter tables; none when null
+    std::optional<Code> alsoAs;                 // the same value and tolerance read as this kind too ("01R")
 };
 
-// One reading, or two where the text is a letter code and an EIA-96 code at
-// once ("10R": 10 ohm, or 1,24 ohm): the letter code first. Upper or lower
-// case; spaces around the text are ignored.
+// One reading, or more where the text is a letter code and an EIA-96 code at
+// once ("10R": 10 ohm, or 1,24 ohm; the letter code first), or a resistor's
+// code both as it stands and before a tolerance letter ("470K": 470 Kohm, or
+// 47 ohm ±10 %; as it stands first). Upper or lower case, µ or Greek mu for
+// u; spaces around the text are ignored.
 std::variant<std::vector<Reading>, MarkingError> readMarking(std::string_view text, bool resistor);
+
+// Hundred-millionths of an ohm or picofarad: every bound of a tolerance on a
+// marked value is a whole number of them. display(bound, resistor, fineDecimals) writes one.
+using Fine = std::int64_t;
+inline constexpr int fineDecimals = 8;
+
+struct Range {
+    Fine low;
+    Fine high;
+};
+
+// The values a part of this value and tolerance may have; never below 0.
+Range rangeOf(Milli value, const Tolerance& tolerance);
+
+// The tolerance of the main window's band 5 colour; nullopt for a colour of none.
+std::optional<Tolerance> bandTolerance(Colour ring5);
+
+// What the bands read from the other end, in the same band count: the
+// tolerance band, where there is one, leads and band 1 is then the
+// tolerance. nullopt where that is no value: a band empty, Gold, Silver or
+// Black leading, Gold or Silver as a digit, or 1000 Mohm (µF) and more.
+std::optional<Milli> reversedValue(const BandState& s);
 
 // A value's codes, each an empty text where the value has none of that kind.
 struct Markings {
@@ -71,6 +122,7 @@ struct Markings {
     std::string fourDigit;
     std::string letter;
     std::string eia96;
+    std::string picofarads; // capacitors of 1 to 99 whole pF
 };
 
 Markings markingsOf(Milli value, bool resistor);

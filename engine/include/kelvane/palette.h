@@ -74,16 +74,17 @@ constexpr std::optional<Hue> hueOf(Colour c)
 struct ToleranceItem {
     const char* text;
     Colour colour;
+    std::int32_t spread; // either way, in thousandths of a per cent
 };
 
 // The list index is the tolerance code; index 0 means "no tolerance band".
 inline constexpr std::array<ToleranceItem, 6> toleranceList{{
-    {"20%", BodyColor},
-    {"10%", colourOf(Hue::Silver)},
-    {"5%", colourOf(Hue::Gold)},
-    {"2%", colourOf(Hue::Red)},
-    {"1%", colourOf(Hue::Brown)},
-    {"0.5%", colourOf(Hue::Green)},
+    {"20%", BodyColor, 20'000},
+    {"10%", colourOf(Hue::Silver), 10'000},
+    {"5%", colourOf(Hue::Gold), 5'000},
+    {"2%", colourOf(Hue::Red), 2'000},
+    {"1%", colourOf(Hue::Brown), 1'000},
+    {"0.5%", colourOf(Hue::Green), 500},
 }};
 
 } // namespace kelvane

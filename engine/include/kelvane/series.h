@@ -71,8 +71,9 @@ struct Neighbours {
 };
 
 // The series' nearest values at or below and at or above the value, in this
-// decade or the next. From 0,1 up (value >= 100), where both are whole
-// thousandths, as for every value of the bands and the markings.
+// decade or the next. From the series' first value in thousandths up (value
+// >= tableOf(s).decade: 0,01 for E6 to E24, 0,1 for E48 to E192), where
+// both are whole thousandths; below, as for a few milliohms, there are none.
 Neighbours neighbours(Series s, Milli value);
 
 } // namespace kelvane

@@ -1,0 +1,110 @@
+#include "markingtext.h"
+
+#include "accessible.h"
+
+#include <kelvane/series.h>
+
+#include <QCoreApplication>
+
+#include <cstddef>
+
+namespace {
+
+// Indexed by kelvane::Code.
+constexpr const char* codeNames[] = {
+    QT_TRANSLATE_NOOP("TMarkings", "3-digit code"),
+    QT_TRANSLATE_NOOP("TMarkings", "4-digit code"),
+    QT_TRANSLATE_NOOP("TMarkings", "letter code"),
+    QT_TRANSLATE_NOOP("TMarkings", "EIA-96 code, 1 %"),
+    QT_TRANSLATE_NOOP("TMarkings", "zero-ohm link"),
+    QT_TRANSLATE_NOOP("TMarkings", "value in pF"),
+};
+
+// Indexed by kelvane::MarkingError.
+constexpr const char* errorTexts[] = {
+    QT_TRANSLATE_NOOP("TMarkings", "empty"),
+    QT_TRANSLATE_NOOP("TMarkings", "not a marking"),
+    QT_TRANSLATE_NOOP("TMarkings", "no such EIA-96 number"),
+    QT_TRANSLATE_NOOP("TMarkings", "out of range"),
+};
+
+template <typename Enum> QString textOf(const char* const* texts, Enum e)
+{
+    return QCoreApplication::translate("TMarkings", texts[static_cast<std::size_t>(e)]);
+}
+
+QString notStandard() { return QCoreApplication::translate("TMarkings", "not standard"); }
+
+QString saidValue(std::int64_t value, bool resistor, int decimals = 3)
+{
+    return spokenValue(kelvane::display(value, resistor, decimals));
+}
+
+} // namespace
+
+QString writtenValue(std::int64_t value, bool resistor, int decimals)
+{
+    const kelvane::Display d = kelvane::display(value, resistor, decimals);
+    return QString::fromStdString(d.value + d.dot + d.dec + d.enhet);
+}
+
+QString seriesName(kelvane::Milli value)
+{
+    const auto series = kelvane::coarsestSeries(value);
+    return series ? QString::fromLatin1(kelvane::tableOf(*series).name) : notStandard();
+}
+
+QString seriesText(kelvane::Milli value, bool resistor)
+{
+    if (value == 0)
+        return {};
+    const kelvane::Series nearest = kelvane::neighbourSeries(value);
+    if (kelvane::coarsestSeries(value) || value < kelvane::tableOf(nearest).decade)
+        return seriesName(value);
+    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
+    return QCoreApplication::translate("TMarkings", "not standard; nearest %1: %2 and %3")
+        .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), writtenValue(n.below, resistor),
+            writtenValue(n.above, resistor));
+}
+
+QString rangeText(kelvane::Milli value, const kelvane::Tolerance& tolerance, bool resistor, bool spoken)
+{
+    const kelvane::Range r = kelvane::rangeOf(value, tolerance);
+    const auto text = spoken ? saidValue : writtenValue;
+    return QCoreApplication::translate("TMarkings", "%1 to %2")
+        .arg(text(r.low, resistor, kelvane::fineDecimals), text(r.high, resistor, kelvane::fineDecimals));
+}
+
+ReadingText readingText(const kelvane::Reading& reading, bool resistor)
+{
+    ReadingText t;
+    t.value = writtenValue(reading.value, resistor);
+    t.kind = textOf(codeNames, reading.code);
+    if (reading.alsoAs)
+        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2").arg(t.kind, textOf(codeNames, *reading.alsoAs));
+    t.series = seriesText(reading.value, resistor);
+    t.said = saidValue(reading.value, resistor);
+    if (reading.tolerance) {
+        t.kind = QStringLiteral("%1, %2").arg(t.kind, QString::fromUtf8(reading.tolerance->text));
+        t.range = rangeText(reading.value, reading.tolerance->tolerance, resistor);
+        t.saidRange = rangeText(reading.value, reading.tolerance->tolerance, resistor, true);
+    }
+    return t;
+}
+
+QString markingErrorText(kelvane::MarkingError error) { return textOf(errorTexts, error); }
+
+QString reversedText(const kelvane::BandState& bands)
+{
+    const auto reversed = kelvane::reversedValue(bands);
+    if (!reversed)
+        return QCoreApplication::translate("TMarkings", "no value");
+    const QString text = QStringLiteral("%1, %2").arg(writtenValue(*reversed, bands.resistor), seriesName(*reversed));
+    kelvane::BandState forward = bands;
+    const bool standard = kelvane::coarsestSeries(kelvane::bandValue(forward)).has_value();
+    // Standard one way only: the usual sign of bands read from the wrong end.
+    if (standard == kelvane::coarsestSeries(*reversed).has_value())
+        return text;
+    return standard ? QCoreApplication::translate("TMarkings", "%1; this way is standard").arg(text)
+                    : QCoreApplication::translate("TMarkings", "%1; this way is not standard").arg(text);
+}
