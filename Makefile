@@ -31,23 +31,24 @@ run: build
 	scripts/run.sh build
 
 # The suite as built for use, the sanitizer run (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and a short run of each fuzz harness, side by
-# side: most window tests wait on windows rather than compute, and the other
-# builds take the time they leave. Each part's output is shown whole.
+# UndefinedBehaviorSanitizer) and a short run of each fuzz harness. The three
+# builds come first, one after the other, each using every core; then the three
+# runs go side by side, since most window tests wait on windows rather than
+# compute. Each run's output is shown whole.
 test: build
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	cmake --preset fuzz -DKELVANE_FUZZ_SECONDS=5 >/dev/null
+	cmake --build --preset fuzz
 	$(MAKE) --no-print-directory -j3 --output-sync=target suite sanitized fuzzed
 
 suite:
 	ctest --preset default
 
 sanitized:
-	cmake --preset asan >/dev/null
-	cmake --build --preset asan
 	ctest --preset asan
 
 fuzzed:
-	cmake --preset fuzz -DKELVANE_FUZZ_SECONDS=5 >/dev/null
-	cmake --build --preset fuzz
 	ctest --preset fuzz
 
 # The loop after each edit: the engine and the offscreen window tests in
