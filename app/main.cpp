@@ -245,7 +245,6 @@ int decode(const Args& a)
             return fail(
                 arg(tr(wording::commandContext, wording::bandCannotBe), {std::to_string(band), colourName(*hue)}));
     }
-    kelvane::applyBandRules(s);
     const Milli value = kelvane::bandValue(s);
     const std::string text = written(value, s.resistor);
     if (a.json())
