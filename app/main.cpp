@@ -141,12 +141,6 @@ std::optional<kelvane::Hue> hueNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string written(Milli value, bool resistor)
-{
-    const kelvane::Display d = kelvane::display(value, resistor);
-    return d.value + d.dot + d.dec + d.enhet;
-}
-
 std::string json(std::string_view text)
 {
     std::string s = "\"";
@@ -203,12 +197,12 @@ std::string seriesText(Milli value, bool resistor)
 {
     if (value == 0)
         return {};
-    if (const auto series = kelvane::coarsestSeries(value))
-        return kelvane::tableOf(*series).name;
-    const kelvane::Series nearest = kelvane::neighbourSeries(value);
-    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
+    const kelvane::Standing s = kelvane::standing(value);
+    if (s.series)
+        return kelvane::tableOf(*s.series).name;
     return arg(tr(wording::markingsContext, wording::notStandard),
-        {kelvane::tableOf(nearest).name, written(n.below, resistor), written(n.above, resistor)});
+        {kelvane::tableOf(s.nearest).name, kelvane::written(s.around.below, resistor),
+            kelvane::written(s.around.above, resistor)});
 }
 
 int decode(const Args& a)
@@ -246,7 +240,7 @@ int decode(const Args& a)
                 arg(tr(wording::commandContext, wording::bandCannotBe), {std::to_string(band), colourName(*hue)}));
     }
     const Milli value = kelvane::bandValue(s);
-    const std::string text = written(value, s.resistor);
+    const std::string text = kelvane::written(value, s.resistor);
     if (a.json())
         print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text)
             + ", \"tolerance\": " + jsonOr(tolerance ? std::optional(json(tolerance->text)) : std::nullopt) + "}");
@@ -295,7 +289,7 @@ int encode(const Args& a)
         names += (band > 1 ? ", " : "") + colourName(h);
         english += (band > 1 ? ", " : "") + json(wording::textOf(wording::colourNames, h));
     }
-    const std::string text = written(value, resistor);
+    const std::string text = kelvane::written(value, resistor);
     if (a.json())
         print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text) + ", \"colours\": [" + english + "]}");
     else
@@ -316,7 +310,7 @@ int read(const Args& a)
     constexpr const char* codeKeys[] = {"3-digit", "4-digit", "letter", "EIA-96", "zero-ohm"};
     std::string all;
     for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
-        const std::string text = written(r.value, resistor);
+        const std::string text = kelvane::written(r.value, resistor);
         const auto series = kelvane::coarsestSeries(r.value);
         if (a.json()) {
             all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonNumber(r.value)
@@ -357,15 +351,14 @@ int series(const Args& a)
         print(seriesText(*value, resistor));
         return 0;
     }
-    const auto s = kelvane::coarsestSeries(*value);
+    const kelvane::Standing s = kelvane::standing(*value);
     std::optional<std::string> below, above;
-    if (!s) {
-        const kelvane::Neighbours n = kelvane::neighbours(kelvane::neighbourSeries(*value), *value);
-        below = jsonNumber(n.below);
-        above = jsonNumber(n.above);
+    if (!s.series) {
+        below = jsonNumber(s.around.below);
+        above = jsonNumber(s.around.above);
     }
     print("{\"value\": " + jsonNumber(*value)
-        + ", \"series\": " + jsonOr(s ? std::optional(json(kelvane::tableOf(*s).name)) : std::nullopt)
+        + ", \"series\": " + jsonOr(s.series ? std::optional(json(kelvane::tableOf(*s.series).name)) : std::nullopt)
         + ", \"below\": " + jsonOr(below) + ", \"above\": " + jsonOr(above) + "}");
     return 0;
 }
