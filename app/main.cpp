@@ -462,6 +462,9 @@ int main(int argc, char* argv[])
             const int status = run(c, argc, argv);
             if (status == usageError)
                 usage(stderr, &c);
+            // An answer that could not be written is no answer.
+            if (std::fflush(stdout) != 0)
+                return fail(std::strerror(errno));
             return status;
         }
     usage(stderr, nullptr);
