@@ -176,11 +176,12 @@ struct Args {
     std::vector<std::pair<std::string_view, std::string_view>> options;
 
     bool has(std::string_view name) const { return value(name).has_value(); }
+    // The last one given.
     std::optional<std::string_view> value(std::string_view name) const
     {
-        for (const auto& [n, v] : options)
-            if (n == name)
-                return v;
+        for (auto o = options.rbegin(); o != options.rend(); ++o)
+            if (o->first == name)
+                return o->second;
         return std::nullopt;
     }
     bool resistor() const { return !has("--capacitor"); }
