@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ei ole väri</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ei ole arvo</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>raita %1 ei voi olla %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

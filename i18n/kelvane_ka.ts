@@ -84,6 +84,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>არ არის ფერი</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>არ არის მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ზოლი %1 ვერ იქნება %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "Markings.h"
+#include "language.h"
 
 #include <kelvane/decode.h>
 
