@@ -172,7 +172,10 @@ struct PartIndex::Sorted {
         if (v > values.back())
             return values.size();
         const std::size_t b = (bits(v) >> shift) - firstKey;
-        return std::lower_bound(values.begin() + starts[b], values.begin() + starts[b + 1], v) - values.begin();
+        std::size_t i = starts[b];
+        while (values[i] < v)
+            ++i;
+        return i;
     }
 };
 
@@ -260,7 +263,12 @@ public:
     // monotonic, so each side's deviation only grows.
     template <class Value, class Offer> void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
     {
-        const auto within = [&](double y) { return std::abs(value(y) / target_ - 1) <= best_.bound(); };
+        // The bound only narrows as networks enter, so the one taken here lets through a few more at most.
+        const double bound = best_.bound(), least = target_ * (1 - bound), most = target_ * (1 + bound);
+        const auto within = [&](double y) {
+            const double v = value(y);
+            return v >= least && v <= most;
+        };
         for (std::size_t i = p; i < s.values.size() && within(s.values[i]); ++i)
             offer(s.ids[i]);
         for (std::size_t i = p; i-- > 0 && within(s.values[i]);)
