@@ -1,15 +1,477 @@
-// Program entry: the application title, the windows in their start-up order,
-// then the message loop until File > Exit or the main window's close box.
-#include "Mainres.h"
-#include "windows.h"
+// `kelvane`: with a subcommand, the answer from the engine alone, as text in
+// the program's language or as JSON; with no arguments, or with Qt's own
+// one-dash options (-platform ...), the window program, which this process
+// becomes by exec. A subcommand reads its words and options (Args), runs the
+// engine's rule and prints the result; its texts are the windows' own
+// (wording.h), used as written in English and otherwise looked up in the
+// windows' catalogues through a small Qt module loaded only then, so that
+// an English subcommand never loads Qt or the window system.
+#include "wording.h"
 
-#include <QApplication>
+#include <kelvane/bands.h>
+#include <kelvane/decode.h>
+#include <kelvane/encode.h>
+#include <kelvane/marking.h>
+#include <kelvane/series.h>
+#include <kelvane/value.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using kelvane::Milli;
+
+constexpr int failure = 1;
+constexpr int usageError = 2;
+
+// The folder of this program, where the window program, the translation
+// module and the catalogues are found, in the build tree as when installed.
+std::string programFolder()
+{
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    std::string p(path, n > 0 ? static_cast<std::size_t>(n) : 0);
+    return p.substr(0, p.rfind('/') + 1);
+}
+
+struct Texts {
+    const char* (*translate)(const char*, const char*) = nullptr;
+    const char* (*fold)(const char*) = nullptr;
+} texts;
+
+// The person's first language as the windows read it: LANGUAGE, else the
+// locale of the messages; English and C need no catalogue.
+bool firstLanguageIsEnglish()
+{
+    std::string first;
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* v = std::getenv(name); v && *v) {
+            first = std::string(v).substr(0, std::string(v).find(':'));
+            break;
+        }
+    const std::string language = first.substr(0, first.find_first_of("_.@"));
+    return language.empty() || language == "en" || language == "C" || language == "POSIX";
+}
+
+void loadTranslations()
+{
+    if (firstLanguageIsEnglish())
+        return;
+    const std::string folder = programFolder();
+    void* module = dlopen((folder + KELVANE_TEXTS_FROM_BIN).c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module)
+        return;
+    auto load = reinterpret_cast<bool (*)(const char*)>(dlsym(module, "kelvane_load_language"));
+    texts.translate = reinterpret_cast<const char* (*)(const char*, const char*)>(dlsym(module, "kelvane_translate"));
+    texts.fold = reinterpret_cast<const char* (*)(const char*)>(dlsym(module, "kelvane_fold"));
+    if (!load || !texts.translate || !texts.fold || !load((folder + KELVANE_QM_FROM_BIN).c_str()))
+        texts = {};
+}
+
+std::string tr(const char* context, const char* english)
+{
+    return texts.translate ? texts.translate(context, english) : english;
+}
+
+// "%1" ... in a text replaced by the arguments.
+std::string arg(std::string text, std::initializer_list<std::string> args)
+{
+    int n = 1;
+    for (const std::string& a : args) {
+        const std::string mark = "%" + std::to_string(n++);
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), a);
+    }
+    return text;
+}
+
+std::string fold(std::string_view text)
+{
+    std::string s(text);
+    if (texts.fold)
+        return texts.fold(s.c_str());
+    for (char& c : s)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return s;
+}
+
+// A translated name's full text and its shorter variants.
+std::vector<std::string> variants(const std::string& text)
+{
+    std::vector<std::string> all;
+    const std::string_view separator = wording::variantSeparator;
+    for (std::size_t from = 0;;) {
+        const auto to = text.find(separator, from);
+        all.push_back(text.substr(from, to - from));
+        if (to == std::string::npos)
+            return all;
+        from = to + separator.size();
+    }
+}
+
+std::string colourName(kelvane::Hue h)
+{
+    return variants(tr(wording::colourContext, wording::textOf(wording::colourNames, h))).front();
+}
+
+// A colour by its English name ("grey" too) or its name in the program's language, any case.
+std::optional<kelvane::Hue> hueNamed(std::string_view name)
+{
+    const std::string wanted = fold(name);
+    for (std::size_t i = 0; i < kelvane::hueCount; ++i) {
+        const auto h = static_cast<kelvane::Hue>(i);
+        std::vector<std::string> names = variants(tr(wording::colourContext, wording::colourNames[i]));
+        names.push_back(wording::colourNames[i]);
+        if (h == kelvane::Hue::Gray)
+            names.push_back("grey");
+        for (const std::string& n : names)
+            if (fold(n) == wanted)
+                return h;
+    }
+    return std::nullopt;
+}
+
+std::string written(Milli value, bool resistor)
+{
+    const kelvane::Display d = kelvane::display(value, resistor);
+    return d.value + d.dot + d.dec + d.enhet;
+}
+
+std::string json(std::string_view text)
+{
+    std::string s = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            s += '\\';
+        s += c;
+    }
+    return s + '"';
+}
+
+// Exact, in ohms or picofarads: "0.47", "4700".
+std::string jsonNumber(Milli value)
+{
+    std::string decimals = std::to_string(1000 + value % 1000).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    return std::to_string(value / 1000) + (decimals.empty() ? "" : "." + decimals);
+}
+
+std::string jsonOr(const std::optional<std::string>& value) { return value ? *value : "null"; }
+
+int fail(const std::string& why)
+{
+    std::fprintf(stderr, "kelvane: %s\n", why.c_str());
+    return failure;
+}
+
+void print(const std::string& line) { std::printf("%s\n", line.c_str()); }
+
+// A subcommand's words and options: "--name" flags and "--name VALUE" or "--name=VALUE".
+struct Args {
+    std::vector<std::string_view> words;
+    std::vector<std::pair<std::string_view, std::string_view>> options;
+
+    bool has(std::string_view name) const { return value(name).has_value(); }
+    std::optional<std::string_view> value(std::string_view name) const
+    {
+        for (const auto& [n, v] : options)
+            if (n == name)
+                return v;
+        return std::nullopt;
+    }
+    bool resistor() const { return !has("--capacitor"); }
+    bool json() const { return has("--json"); }
+    // 4 or 5; 0 for any other count.
+    int bands() const
+    {
+        const auto b = value("--bands").value_or("4");
+        return b == "4" || b == "5" ? b[0] - '0' : 0;
+    }
+};
+
+std::string seriesText(Milli value, bool resistor)
+{
+    if (value == 0)
+        return {};
+    if (const auto series = kelvane::coarsestSeries(value))
+        return kelvane::tableOf(*series).name;
+    const kelvane::Series nearest = kelvane::neighbourSeries(value);
+    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
+    return arg(tr(wording::markingsContext, wording::notStandard),
+        {kelvane::tableOf(nearest).name, written(n.below, resistor), written(n.above, resistor)});
+}
+
+int decode(const Args& a)
+{
+    const int bands = a.bands();
+    const auto count = static_cast<int>(a.words.size());
+    if (bands == 0 || count < bands - 1 || count > bands)
+        return usageError;
+    kelvane::BandState s;
+    s.bandcount = static_cast<std::uint8_t>(bands);
+    s.ring4Shown = bands == 5;
+    s.resistor = a.resistor();
+    const kelvane::ToleranceItem* tolerance = nullptr;
+    for (int band = 1; band <= count; ++band) {
+        const std::string_view word = a.words[static_cast<std::size_t>(band - 1)];
+        const auto hue = hueNamed(word);
+        if (!hue)
+            return fail(std::string(word) + ": " + tr(wording::commandContext, wording::notAColour));
+        const kelvane::Colour colour = kelvane::colourOf(*hue);
+        bool offered = false;
+        if (band == bands) {
+            // The tolerance band: the colours of the tolerance dialog.
+            for (const kelvane::ToleranceItem& item : kelvane::toleranceList)
+                if (item.colour == colour) {
+                    tolerance = &item;
+                    offered = true;
+                }
+        } else {
+            offered = kelvane::panelsFor(band, bands).test(static_cast<std::size_t>(*hue));
+            s.colour(band) = colour;
+            s.digit(band) = kelvane::valueOf(*hue);
+        }
+        if (!offered)
+            return fail(
+                arg(tr(wording::commandContext, wording::bandCannotBe), {std::to_string(band), colourName(*hue)}));
+    }
+    kelvane::applyBandRules(s);
+    const Milli value = kelvane::bandValue(s);
+    const std::string text = written(value, s.resistor);
+    if (a.json())
+        print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text)
+            + ", \"tolerance\": " + jsonOr(tolerance ? std::optional(json(tolerance->text)) : std::nullopt) + "}");
+    else
+        print(tolerance ? text + " \u00B1" + tolerance->text : text);
+    return 0;
+}
+
+int encode(const Args& a)
+{
+    const int bands = a.bands();
+    if (bands == 0 || a.words.empty() || a.words.size() > 2)
+        return usageError;
+    const bool resistor = a.resistor();
+    constexpr std::string_view units[2][3] = {{"pF", "nF", "\u00B5F"}, {"ohm", "Kohm", "Mohm"}};
+    std::optional<kelvane::Unit> unit = kelvane::Unit::One;
+    if (a.words.size() == 2) {
+        unit.reset();
+        for (int u = 0; u < 3; ++u)
+            if (fold(a.words[1]) == fold(units[resistor][u]) || (!resistor && u == 2 && fold(a.words[1]) == "uf"))
+                unit = static_cast<kelvane::Unit>(u);
+    }
+    const auto rounding = a.has("--up") ? kelvane::Rounding::Up : kelvane::Rounding::Nearest;
+    std::string entry(a.words[0]);
+    if (!unit || !kelvane::parseEntry(entry)) {
+        // A typed value, "4k7", "2u2", "4.7 k": it must be whole ohms (pF).
+        const std::string typed = a.words.size() == 2 ? entry + " " + std::string(a.words[1]) : entry;
+        const auto value = kelvane::parseValue(typed, resistor);
+        const auto* milli = std::get_if<Milli>(&value);
+        entry = milli && *milli % 1000 == 0 ? std::to_string(*milli / 1000) : std::string();
+        unit = kelvane::Unit::One;
+    }
+    const auto result = kelvane::encode(entry, *unit, rounding, bands);
+    const auto* e = std::get_if<kelvane::Encoding>(&result);
+    if (!e)
+        return fail(tr(wording::mainContext, wording::entryError));
+    kelvane::BandState s;
+    s.bandcount = static_cast<std::uint8_t>(bands);
+    s.ring4Shown = bands == 5;
+    s.resistor = resistor;
+    kelvane::applyEncoding(s, *e);
+    const Milli value = kelvane::bandValue(s);
+    std::string names, english;
+    for (int band = 1; band < bands; ++band) {
+        const kelvane::Hue h = *kelvane::hueOf(s.colour(band));
+        names += (band > 1 ? ", " : "") + colourName(h);
+        english += (band > 1 ? ", " : "") + json(wording::textOf(wording::colourNames, h));
+    }
+    const std::string text = written(value, resistor);
+    if (a.json())
+        print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text) + ", \"colours\": [" + english + "]}");
+    else
+        print(text + ": " + names);
+    return 0;
+}
+
+int read(const Args& a)
+{
+    if (a.words.size() != 1)
+        return usageError;
+    const bool resistor = a.resistor();
+    const auto result = kelvane::readMarking(a.words[0], resistor);
+    if (const auto* error = std::get_if<kelvane::MarkingError>(&result))
+        return fail(std::string(a.words[0]) + ": "
+            + tr(wording::markingsContext, wording::textOf(wording::markingErrors, *error)));
+    // Indexed by kelvane::Code.
+    constexpr const char* codeKeys[] = {"3-digit", "4-digit", "letter", "EIA-96", "zero-ohm"};
+    std::string all;
+    for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
+        const std::string text = written(r.value, resistor);
+        const auto series = kelvane::coarsestSeries(r.value);
+        if (a.json()) {
+            all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonNumber(r.value)
+                + ", \"text\": " + json(text) + ", \"code\": " + json(wording::textOf(codeKeys, r.code))
+                + ", \"tolerance\": " + jsonOr(r.tolerance ? std::optional(json(r.tolerance->text)) : std::nullopt)
+                + ", \"series\": " + jsonOr(series ? std::optional(json(kelvane::tableOf(*series).name)) : std::nullopt)
+                + "}";
+            continue;
+        }
+        std::string line = text + "\t" + tr(wording::markingsContext, wording::textOf(wording::codeNames, r.code));
+        if (r.tolerance)
+            line += std::string(", ") + r.tolerance->text;
+        if (const std::string s = seriesText(r.value, resistor); !s.empty())
+            line += "\t" + s;
+        print(line);
+    }
+    if (a.json())
+        print("[" + all + "]");
+    return 0;
+}
+
+int series(const Args& a)
+{
+    if (a.words.empty())
+        return usageError;
+    std::string typed;
+    for (std::string_view w : a.words)
+        typed += (typed.empty() ? "" : " ") + std::string(w);
+    const bool resistor = a.resistor();
+    const auto parsed = kelvane::parseValue(typed, resistor);
+    const auto* value = std::get_if<Milli>(&parsed);
+    if (!value && std::get<kelvane::ValueError>(parsed) == kelvane::ValueError::NotAValue)
+        return fail(typed + ": " + tr(wording::commandContext, wording::notAValue));
+    if (!value || *value < kelvane::smallestMarked || *value >= kelvane::markedLimit)
+        return fail(typed + ": "
+            + tr(wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange)));
+    if (!a.json()) {
+        print(seriesText(*value, resistor));
+        return 0;
+    }
+    const auto s = kelvane::coarsestSeries(*value);
+    std::optional<std::string> below, above;
+    if (!s) {
+        const kelvane::Neighbours n = kelvane::neighbours(kelvane::neighbourSeries(*value), *value);
+        below = jsonNumber(n.below);
+        above = jsonNumber(n.above);
+    }
+    print("{\"value\": " + jsonNumber(*value)
+        + ", \"series\": " + jsonOr(s ? std::optional(json(kelvane::tableOf(*s).name)) : std::nullopt)
+        + ", \"below\": " + jsonOr(below) + ", \"above\": " + jsonOr(above) + "}");
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    const char* options; // each "--name", with "=" when it takes a value
+    const char* usage;
+    int (*run)(const Args&);
+};
+
+constexpr Command commands[] = {
+    {"decode", "--capacitor --bands= --json", "decode [--capacitor] [--bands 4|5] [--json] COLOUR...", decode},
+    {"encode", "--capacitor --bands= --up --json", "encode [--capacitor] [--bands 4|5] [--up] [--json] VALUE [UNIT]",
+        encode},
+    {"read", "--capacitor --json", "read [--capacitor] [--json] CODE", read},
+    {"series", "--capacitor --json", "series [--capacitor] [--json] VALUE", series},
+};
+
+void usage(FILE* to, const Command* only)
+{
+    std::fprintf(to, "Usage:\n");
+    if (!only)
+        std::fprintf(to, "  kelvane\n");
+    for (const Command& c : commands)
+        if (!only || only == &c)
+            std::fprintf(to, "  kelvane %s\n", c.usage);
+    if (!only)
+        std::fprintf(to, "  kelvane --help | --version\n");
+    std::fprintf(to, "See kelvane(1).\n");
+}
+
+// The option as the command takes it: nullptr when it takes no such option.
+const char* optionOf(const Command& c, std::string_view name)
+{
+    for (const char* o = std::strstr(c.options, name.data()); o; o = std::strstr(o + 1, name.data())) {
+        const char end = o[name.size()];
+        if ((o == c.options || o[-1] == ' ') && (end == ' ' || end == '=' || end == '\0'))
+            return o;
+    }
+    return nullptr;
+}
+
+int run(const Command& c, int argc, char* argv[])
+{
+    Args a;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--help" || word == "-h") {
+            usage(stdout, &c);
+            return 0;
+        }
+        if (word == "--") {
+            a.words.insert(a.words.end(), argv + i + 1, argv + argc);
+            break;
+        }
+        if (word.substr(0, 2) != "--") {
+            a.words.push_back(word);
+            continue;
+        }
+        const std::string name(word.substr(0, word.find('=')));
+        const char* option = optionOf(c, name);
+        if (!option)
+            return usageError;
+        if (option[name.size()] != '=') {
+            if (name.size() != word.size())
+                return usageError;
+            a.options.emplace_back(word, "");
+        } else if (name.size() < word.size()) {
+            a.options.emplace_back(word.substr(0, name.size()), word.substr(name.size() + 1));
+        } else if (i + 1 < argc) {
+            a.options.emplace_back(word, argv[++i]);
+        } else {
+            return usageError;
+        }
+    }
+    return c.run(a);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    prepareApplication();
-    const Windows windows = createWindows();
-    windows.Mainform->show();
-    return QApplication::exec();
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (argc == 1 || (first.size() > 1 && first[0] == '-' && first[1] != '-' && first != "-h")) {
+        const std::string window = programFolder() + KELVANE_WINDOW_FROM_BIN;
+        execv(window.c_str(), argv);
+        return fail(window + ": " + std::strerror(errno));
+    }
+    if (first == "--help" || first == "-h") {
+        usage(stdout, nullptr);
+        return 0;
+    }
+    if (first == "--version") {
+        print("kelvane " KELVANE_VERSION);
+        return 0;
+    }
+    for (const Command& c : commands)
+        if (first == c.name) {
+            loadTranslations();
+            const int status = run(c, argc, argv);
+            if (status == usageError)
+                usage(stderr, &c);
+            return status;
+        }
+    usage(stderr, nullptr);
+    return usageError;
 }

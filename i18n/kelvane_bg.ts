@@ -63,6 +63,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не е цвят</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не е стойност</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ивица %1 не може да бъде %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>no és un color</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>no és un valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la banda %1 no pot ser %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -131,7 +146,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>D'acord</translation>
+        <translation>D&apos;acord</translation>
     </message>
 </context>
 <context>

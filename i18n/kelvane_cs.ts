@@ -63,6 +63,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>není barva</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>není hodnota</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>proužek %1 nemůže být %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ingen farve</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ingen værdi</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan ikke være %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>keine Farbe</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>Ring %1 kann nicht %2 sein</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

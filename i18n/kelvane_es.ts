@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>no es un color</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>no es un valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la banda %1 no puede ser %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ei ole väri</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ei ole arvo</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>raita %1 ei voi olla %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -188,7 +203,7 @@
     </message>
     <message>
         <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
-        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 M (1 000 000)</translation>
+        <translation>Kerro syötetty arvo<byte value="xd"/>luvulla 1 M (1&#xa0;000&#xa0;000)</translation>
     </message>
     <message>
         <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>pas une couleur</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>pas une valeur</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la bague %1 ne peut pas être %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

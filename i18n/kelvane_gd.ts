@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>chan e dath a th’ ann</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>chan e luach a th’ ann</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>chan fhaod stiall %1 a bhith %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

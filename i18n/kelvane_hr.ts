@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nije boja</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nije vrijednost</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>prsten %1 ne može biti %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

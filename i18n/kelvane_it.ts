@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>non è un colore</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>non è un valore</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la fascia %1 non può essere %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>色ではない</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>値ではない</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>第%1帯に%2は使えない</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

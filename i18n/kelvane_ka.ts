@@ -84,6 +84,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>არ არის ფერი</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>არ არის მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ზოლი %1 ვერ იქნება %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -286,11 +301,11 @@
     </message>
     <message>
         <source>4 bands</source>
-        <translation>4 ზოლი</translation>
+        <translation>4&#x2009;ზოლი</translation>
     </message>
     <message>
         <source>5 bands</source>
-        <translation>5 ზოლი</translation>
+        <translation>5&#x2009;ზოლი</translation>
     </message>
     <message>
         <source>Select colors</source>

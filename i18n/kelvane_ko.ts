@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>유효한 색 아님</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>유효한 값 아님</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>%1번 띠는 %2일 수 없음</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nav krāsa</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nav vērtība</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>josla %1 nevar būt %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>geen kleur</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>geen waarde</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan niet %2 zijn</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ikkje ein farge</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ikkje ein verdi</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan ikkje vere %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -182,7 +197,7 @@
     </message>
     <message>
         <source>Select to multiply entered value<byte value="xd"/>with 1 M (1.000.000)</source>
-        <translation>Gong den innskrivne verdien<byte value="xd"/>med 1 M (1 000 000)</translation>
+        <translation>Gong den innskrivne verdien<byte value="xd"/>med 1 M (1&#xa0;000&#xa0;000)</translation>
     </message>
     <message>
         <source>Select to multiply entered <byte value="xd"/>value with 1 K (1000)</source>

@@ -69,6 +69,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>to nie kolor</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>to nie wartość</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>kolor %2 jest niedozwolony dla paska %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

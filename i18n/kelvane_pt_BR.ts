@@ -63,6 +63,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>não é uma cor</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>não é um valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>a faixa %1 não pode ser %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не цвет</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не значение</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>цвет %2 недопустим для полосы %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nie je farba</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nie je hodnota</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>prúžok %1 nemôže byť %2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

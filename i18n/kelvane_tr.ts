@@ -63,6 +63,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>renk değil</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>değer değil</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>bant %1 %2 olamaz</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не колір</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не значення</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>колір %2 неприпустимий для смуги %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

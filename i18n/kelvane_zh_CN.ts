@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>不是颜色</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>不是有效数值</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>第%1环不能是%2</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>

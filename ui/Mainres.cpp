@@ -8,6 +8,7 @@
 #include "activation.h"
 #include "bandpanel.h"
 #include "look.h"
+#include "wording.h"
 
 #include <kelvane/encode.h>
 
@@ -464,8 +465,8 @@ void TMainform::CalculateClick()
         round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up, bands_.bandcount);
     const auto* encoding = std::get_if<kelvane::Encoding>(&result);
     if (!encoding) {
-        QMessageBox box(QMessageBox::NoIcon, tr("Error converting componentvalue"),
-            tr("Componentvalue must be a number between 1 and 990M"), QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::NoIcon, tr("Error converting componentvalue"), tr(wording::entryError), QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("EntryError"));
         box.exec();
         return;

@@ -3,6 +3,7 @@
 #include "Mainres.h"
 #include "accessible.h"
 #include "look.h"
+#include "wording.h"
 
 #include <kelvane/marking.h>
 #include <kelvane/series.h>
@@ -40,28 +41,6 @@ constexpr Place places[] = {
     {"BandCodesCaption", 16, 66, 56, 13},
     {"BandCodes", 76, 66, 226, 13},
 };
-
-// Indexed by kelvane::Code.
-constexpr const char* codeNames[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "3-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "4-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "letter code"),
-    QT_TRANSLATE_NOOP("TMarkings", "EIA-96 code, 1 %"),
-    QT_TRANSLATE_NOOP("TMarkings", "zero-ohm link"),
-};
-
-// Indexed by kelvane::MarkingError.
-constexpr const char* errorTexts[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "empty"),
-    QT_TRANSLATE_NOOP("TMarkings", "not a marking"),
-    QT_TRANSLATE_NOOP("TMarkings", "no such EIA-96 number"),
-    QT_TRANSLATE_NOOP("TMarkings", "out of range"),
-};
-
-template <typename Enum> const char* textOf(const char* const* texts, Enum e)
-{
-    return texts[static_cast<std::size_t>(e)];
-}
 
 } // namespace
 
@@ -133,7 +112,7 @@ QString TMarkings::seriesText(kelvane::Milli value) const
         return QString::fromLatin1(kelvane::tableOf(*series).name);
     const kelvane::Series nearest = kelvane::neighbourSeries(value);
     const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
-    return tr("not standard; nearest %1: %2 and %3")
+    return tr(wording::notStandard)
         .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), written(n.below), written(n.above));
 }
 
@@ -142,7 +121,7 @@ void TMarkings::CodeChange()
     const auto result = kelvane::readMarking(Code->text().toStdString(), resistor());
     QString value, kind, series, said;
     if (const auto* error = std::get_if<kelvane::MarkingError>(&result)) {
-        kind = tr(textOf(errorTexts, *error));
+        kind = tr(wording::textOf(wording::markingErrors, *error));
     } else {
         // Two readings ("10R") are given as one text each: "10 ohm or 1,24 ohm".
         auto add
@@ -150,7 +129,7 @@ void TMarkings::CodeChange()
         for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
             add(value, written(r.value));
             add(said, spokenValue(kelvane::display(r.value, resistor())));
-            const QString name = tr(textOf(codeNames, r.code));
+            const QString name = tr(wording::textOf(wording::codeNames, r.code));
             add(kind, r.tolerance ? QStringLiteral("%1, %2").arg(name, QString::fromUtf8(r.tolerance->text)) : name);
             add(series, seriesText(r.value));
         }
