@@ -150,3 +150,19 @@ TEST(Finder, DividerEqualsEnumeration)
     EXPECT_EQ(std::get<DividerError>(findDividers(parts, {5, 5, 1, 10})), DividerError::OutOfReach);
     EXPECT_EQ(std::get<DividerError>(findDividers(parts, {5, 1, 10, 1})), DividerError::BadTotal);
 }
+
+TEST(Finder, PartsText)
+{
+    const PartsText read = readParts("# my drawer\n4k7 1%  10k, 2,2 k ohm\n\n100 ohm; 0,5%\n4k7 x7 47\n1M 2%", 0.05);
+    const std::vector<std::pair<Milli, double>> expected = {{4'700'000, 0.01}, {10'000'000, 0.05}, {2'200'000, 0.05},
+        {100'000, 0.005}, {4'700'000, 0.05}, {47'000, 0.05}, {1'000'000'000, 0.02}};
+    std::vector<std::pair<Milli, double>> parts;
+    for (const Part& p : read.parts)
+        parts.emplace_back(p.value, p.tolerance);
+    EXPECT_EQ(parts, expected);
+    EXPECT_EQ(read.wrong, std::vector<std::size_t>{5});
+    // 47 ohm left out; of the two 4k7 the closer tolerance kept.
+    const auto listed = std::get<std::vector<Part>>(listParts(read.parts, {47'000}));
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(std::make_pair(listed[2].value, listed[2].tolerance), std::make_pair(Milli{4'700'000}, 0.01));
+}

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -35,5 +36,15 @@ std::variant<std::vector<Part>, PartsError> seriesParts(
 
 // A value listed twice keeps its closest tolerance.
 std::variant<std::vector<Part>, PartsError> listParts(std::vector<Part> parts, const std::vector<Milli>& excluded);
+
+// A parts list as a person writes it: one value or a few a line, as typed
+// values are read ("4k7", "4,7 k", "100 ohm"), each optionally followed by its
+// tolerance ("4k7 1%"); "#" begins a comment. Values without a tolerance take
+// the one given.
+struct PartsText {
+    std::vector<Part> parts;        // as listed, not yet sorted
+    std::vector<std::size_t> wrong; // the lines (from 1) with something that is neither
+};
+PartsText readParts(std::string_view text, double tolerance);
 
 } // namespace kelvane
