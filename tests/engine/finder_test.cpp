@@ -1,5 +1,6 @@
 #include "enumerate.h"
 
+#include <kelvane/encode.h>
 #include <kelvane/nearest.h>
 
 #include <gtest/gtest.h>
@@ -165,4 +166,22 @@ TEST(Finder, PartsText)
     const auto listed = std::get<std::vector<Part>>(listParts(read.parts, {47'000}));
     ASSERT_EQ(listed.size(), 5u);
     EXPECT_EQ(std::make_pair(listed[2].value, listed[2].tolerance), std::make_pair(Milli{4'700'000}, 0.01));
+}
+
+TEST(Finder, BandsOfEveryPartDecodeToIt)
+{
+    for (Series s : {Series::E24, Series::E192})
+        for (const Part& p : series(s, 1000, 999'000'000'000)) {
+            const auto b = bandsOf(p.value);
+            ASSERT_TRUE(b) << p.value;
+            BandState state;
+            state.bandcount = b->bandcount;
+            state.ring4Shown = b->bandcount == 5;
+            applyEncoding(state, b->encoding);
+            EXPECT_EQ(bandValue(state), p.value);
+            EXPECT_TRUE(s != Series::E24 || b->bandcount == 4) << p.value;
+        }
+    EXPECT_EQ(bandsOf(4'990'000)->bandcount, 5);
+    for (Milli beyond : {Milli{1}, Milli{1234'000}, Milli{1'000'000'000'000}, Milli{9'990'000'000'000}})
+        EXPECT_FALSE(bandsOf(beyond)) << beyond;
 }
