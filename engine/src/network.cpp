@@ -52,6 +52,8 @@ double parallelComplement(double v, double x) { return v <= 0 ? 0 : x > v ? v * 
 
 std::size_t partCount(Shape s) { return ruleOf(s).parts; }
 
+const char* formOf(Shape s) { return ruleOf(s).form; }
+
 double networkValue(Shape s, const std::array<double, 4>& p)
 {
     const double a = p[0], b = p[1], c = p[2], d = p[3];
@@ -107,7 +109,7 @@ bool ranksBefore(const Network& x, const Network& y)
 std::string written(const Network& n)
 {
     std::string text;
-    for (const char* c = ruleOf(n.shape).form; *c != '\0'; ++c) {
+    for (const char* c = formOf(n.shape); *c != '\0'; ++c) {
         if (*c < 'a' || *c > 'd') {
             text += *c;
             continue;

@@ -62,6 +62,9 @@ Network makeNetwork(Shape s, std::array<Milli, 4> parts, Milli target);
 // A total order: the smaller |deviation|, then fewer parts, then shape and parts.
 bool ranksBefore(const Network& x, const Network& y);
 
+// How a shape is written, a to d standing for its parts: "a + (b ∥ c)" (UTF-8).
+const char* formOf(Shape s);
+
 // As people write it: "4,7 Kohm + (10 Kohm ∥ 150 ohm)".
 std::string written(const Network& n);
 
