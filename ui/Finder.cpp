@@ -42,7 +42,7 @@ constexpr int clientHeight = 420;
 constexpr Place places[] = {
     {"SourceCaption", 10, 10, 60, 21},
     {"Source", 74, 10, 90, 21},
-    {"EditParts", 172, 9, 130, 23},
+    {"EditParts", 172, 9, 150, 23},
     {"Pages", 5, 40, 470, 344},
     {"TargetCaption", 8, 10, 60, 21},
     {"Target", 72, 10, 120, 21},
@@ -331,7 +331,7 @@ void TFinder::TargetChange()
         TargetStatus->setText(valueProblem(std::get<kelvane::ValueError>(target)));
         return;
     }
-    TargetStatus->setText(indexProblem_.isEmpty() ? tr("= %1").arg(shown(*value)) : indexProblem_);
+    TargetStatus->setText(indexProblem_.isEmpty() ? QStringLiteral("= %1").arg(shown(*value)) : indexProblem_);
     if (const auto all = kelvane::nearestValues(*value))
         for (const kelvane::Nearest& n : *all) {
             const QString name = QString::fromLatin1(kelvane::tableOf(n.series).name);

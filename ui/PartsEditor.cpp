@@ -14,8 +14,8 @@
 namespace {
 
 constexpr Place places[] = {
-    {"PartsHint", 8, 8, 304, 40},
-    {"PartsText", 8, 52, 304, 200},
+    {"PartsHint", 8, 8, 304, 56},
+    {"PartsText", 8, 68, 304, 184},
     {"PartsStatus", 8, 258, 304, 26},
     {"PartsButtons", 8, 290, 304, 26},
 };
@@ -24,14 +24,14 @@ constexpr Place places[] = {
 QString reading(const QString& text)
 {
     const kelvane::PartsText read = kelvane::readParts(text.toStdString(), 0.05);
+    const QString count = QString::number(read.parts.size());
     if (read.wrong.empty())
-        return QCoreApplication::translate("PartsEditor", "%n value(s)", nullptr, static_cast<int>(read.parts.size()));
+        return QCoreApplication::translate("TFinder", "Values read: %1").arg(count);
     QStringList lines;
     for (std::size_t line : read.wrong)
         lines << QString::number(line);
-    return QCoreApplication::translate(
-        "PartsEditor", "%n value(s); not read: line %1", nullptr, static_cast<int>(read.parts.size()))
-        .arg(lines.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("TFinder", "Values read: %1. Not read: line %2")
+        .arg(count, lines.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -40,10 +40,10 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PartsEditor"));
-    dialog.setWindowTitle(QCoreApplication::translate("PartsEditor", "My parts"));
+    dialog.setWindowTitle(QCoreApplication::translate("TFinder", "My parts"));
     dialog.setFont(layoutFont(false));
     dialog.setFixedSize(320, 324);
-    auto* hint = named(new QLabel(QCoreApplication::translate("PartsEditor",
+    auto* hint = named(new QLabel(QCoreApplication::translate("TFinder",
                                       "One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its "
                                       "tolerance, 5 % otherwise; # begins a comment."),
                            &dialog),
@@ -51,7 +51,7 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
     hint->setWordWrap(true);
     auto* edit = named(new QPlainTextEdit(text, &dialog), "PartsText");
     edit->setTabChangesFocus(true);
-    edit->setAccessibleName(QCoreApplication::translate("PartsEditor", "My parts"));
+    edit->setAccessibleName(QCoreApplication::translate("TFinder", "My parts"));
     auto* status = named(new QLabel(reading(text), &dialog), "PartsStatus");
     status->setWordWrap(true);
     auto* buttons
