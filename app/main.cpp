@@ -141,12 +141,6 @@ std::optional<kelvane::Hue> hueNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string written(Milli value, bool resistor)
-{
-    const kelvane::Display d = kelvane::display(value, resistor);
-    return d.value + d.dot + d.dec + d.enhet;
-}
-
 std::string json(std::string_view text)
 {
     std::string s = "\"";
@@ -182,11 +176,12 @@ struct Args {
     std::vector<std::pair<std::string_view, std::string_view>> options;
 
     bool has(std::string_view name) const { return value(name).has_value(); }
+    // The last one given.
     std::optional<std::string_view> value(std::string_view name) const
     {
-        for (const auto& [n, v] : options)
-            if (n == name)
-                return v;
+        for (auto o = options.rbegin(); o != options.rend(); ++o)
+            if (o->first == name)
+                return o->second;
         return std::nullopt;
     }
     bool resistor() const { return !has("--capacitor"); }
@@ -203,12 +198,12 @@ std::string seriesText(Milli value, bool resistor)
 {
     if (value == 0)
         return {};
-    if (const auto series = kelvane::coarsestSeries(value))
-        return kelvane::tableOf(*series).name;
-    const kelvane::Series nearest = kelvane::neighbourSeries(value);
-    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
+    const kelvane::Standing s = kelvane::standing(value);
+    if (s.series)
+        return kelvane::tableOf(*s.series).name;
     return arg(tr(wording::markingsContext, wording::notStandard),
-        {kelvane::tableOf(nearest).name, written(n.below, resistor), written(n.above, resistor)});
+        {kelvane::tableOf(s.nearest).name, kelvane::written(s.around.below, resistor),
+            kelvane::written(s.around.above, resistor)});
 }
 
 int decode(const Args& a)
@@ -245,9 +240,8 @@ int decode(const Args& a)
             return fail(
                 arg(tr(wording::commandContext, wording::bandCannotBe), {std::to_string(band), colourName(*hue)}));
     }
-    kelvane::applyBandRules(s);
     const Milli value = kelvane::bandValue(s);
-    const std::string text = written(value, s.resistor);
+    const std::string text = kelvane::written(value, s.resistor);
     if (a.json())
         print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text)
             + ", \"tolerance\": " + jsonOr(tolerance ? std::optional(json(tolerance->text)) : std::nullopt) + "}");
@@ -296,7 +290,7 @@ int encode(const Args& a)
         names += (band > 1 ? ", " : "") + colourName(h);
         english += (band > 1 ? ", " : "") + json(wording::textOf(wording::colourNames, h));
     }
-    const std::string text = written(value, resistor);
+    const std::string text = kelvane::written(value, resistor);
     if (a.json())
         print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text) + ", \"colours\": [" + english + "]}");
     else
@@ -317,7 +311,7 @@ int read(const Args& a)
     constexpr const char* codeKeys[] = {"3-digit", "4-digit", "letter", "EIA-96", "zero-ohm"};
     std::string all;
     for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
-        const std::string text = written(r.value, resistor);
+        const std::string text = kelvane::written(r.value, resistor);
         const auto series = kelvane::coarsestSeries(r.value);
         if (a.json()) {
             all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonNumber(r.value)
@@ -358,15 +352,14 @@ int series(const Args& a)
         print(seriesText(*value, resistor));
         return 0;
     }
-    const auto s = kelvane::coarsestSeries(*value);
+    const kelvane::Standing s = kelvane::standing(*value);
     std::optional<std::string> below, above;
-    if (!s) {
-        const kelvane::Neighbours n = kelvane::neighbours(kelvane::neighbourSeries(*value), *value);
-        below = jsonNumber(n.below);
-        above = jsonNumber(n.above);
+    if (!s.series) {
+        below = jsonNumber(s.around.below);
+        above = jsonNumber(s.around.above);
     }
     print("{\"value\": " + jsonNumber(*value)
-        + ", \"series\": " + jsonOr(s ? std::optional(json(kelvane::tableOf(*s).name)) : std::nullopt)
+        + ", \"series\": " + jsonOr(s.series ? std::optional(json(kelvane::tableOf(*s.series).name)) : std::nullopt)
         + ", \"below\": " + jsonOr(below) + ", \"above\": " + jsonOr(above) + "}");
     return 0;
 }
@@ -470,6 +463,9 @@ int main(int argc, char* argv[])
             const int status = run(c, argc, argv);
             if (status == usageError)
                 usage(stderr, &c);
+            // An answer that could not be written is no answer.
+            if (std::fflush(stdout) != 0)
+                return fail(std::strerror(errno));
             return status;
         }
     usage(stderr, nullptr);

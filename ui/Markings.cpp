@@ -100,20 +100,18 @@ bool TMarkings::resistor() const { return mainform_->bandState().resistor; }
 
 QString TMarkings::written(kelvane::Milli value) const
 {
-    const kelvane::Display d = kelvane::display(value, resistor());
-    return QString::fromStdString(d.value + d.dot + d.dec + d.enhet);
+    return QString::fromStdString(kelvane::written(value, resistor()));
 }
 
 QString TMarkings::seriesText(kelvane::Milli value) const
 {
     if (value == 0)
         return {};
-    if (const auto series = kelvane::coarsestSeries(value))
-        return QString::fromLatin1(kelvane::tableOf(*series).name);
-    const kelvane::Series nearest = kelvane::neighbourSeries(value);
-    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
+    const kelvane::Standing s = kelvane::standing(value);
+    if (s.series)
+        return QString::fromLatin1(kelvane::tableOf(*s.series).name);
     return tr(wording::notStandard)
-        .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), written(n.below), written(n.above));
+        .arg(QString::fromLatin1(kelvane::tableOf(s.nearest).name), written(s.around.below), written(s.around.above));
 }
 
 void TMarkings::CodeChange()

@@ -48,6 +48,12 @@ Display display(Milli value, bool resistor)
     return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, units[resistor ? 1 : 0][s.prefix]};
 }
 
+std::string written(Milli value, bool resistor)
+{
+    const Display d = display(value, resistor);
+    return d.value + d.dot + d.dec + d.enhet;
+}
+
 Milli bandValue(BandState& s)
 {
     const bool five = s.bandcount == 5;

@@ -54,4 +54,14 @@ Neighbours neighbours(Series s, Milli value)
     return n;
 }
 
+Standing standing(Milli value)
+{
+    Standing s{coarsestSeries(value)};
+    if (!s.series && value > 0) {
+        s.nearest = neighbourSeries(value);
+        s.around = neighbours(s.nearest, value);
+    }
+    return s;
+}
+
 } // namespace kelvane

@@ -15,7 +15,7 @@ struct Prefix {
 // "R" is no prefix, only a letter code's decimal point.
 constexpr Prefix resistorPrefixes[] = {{"R", 0}, {"m", -3}, {"k", 3}, {"K", 3}, {"M", 6}, {"G", 9}};
 constexpr Prefix capacitorPrefixes[] = {{"p", 0}, {"n", 3}, {"u", 6}, {"\u00B5", 6}, {"\u03BC", 6}, {"m", 9}};
-constexpr std::string_view resistorUnits[] = {"ohms", "ohm", "Ohms", "Ohm", "\u03A9", "\u2126"};
+constexpr std::string_view resistorUnits[] = {"ohms", "ohm", "Ohms", "Ohm", "OHMS", "OHM", "\u03A9", "\u2126"};
 constexpr std::string_view capacitorUnits[] = {"F", "f"};
 constexpr int farad = 12; // F in pF
 

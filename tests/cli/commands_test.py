@@ -2,7 +2,8 @@
 """commands_test.py KELVANE: each command line of the table, run with no
 display, in the language of its row (LANGUAGE), gives its status and its
 output: standard output with status 0, else standard error, the other stream
-empty; of the usage only its first line. Every --json answer parses as JSON."""
+empty; of the usage only its first line. Every --json answer parses as JSON.
+An answer that cannot be written fails."""
 import json
 import os
 import shlex
@@ -94,5 +95,11 @@ for row in TABLE.strip().splitlines():
         print(f"FAIL: [{language}] kelvane {line}: status {run.returncode}, out {run.stdout!r}, err {run.stderr!r}")
     elif "--json" in line and status == "0":
         json.loads(run.stdout)
+# An answer that cannot be written is a failure, not status 0.
+with open("/dev/full", "w") as full:
+    rows += 1
+    if subprocess.run([kelvane, "decode", "red", "red", "red"], stdout=full, stderr=subprocess.DEVNULL, env=env).returncode != 1:
+        faults += 1
+        print("FAIL: an answer written to a full device gave no failure")
 print(f"{rows - faults} passed, {faults} failed")
 sys.exit(1 if faults else 0)

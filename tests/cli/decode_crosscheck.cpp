@@ -56,8 +56,8 @@ int main(int argc, char* argv[])
         if (toleranceIndex != 0)
             command += std::string(" ") + wording::textOf(wording::colourNames, *kelvane::hueOf(tolerance.colour));
         const kelvane::Display d = windowDecoding(bandcount, hues, toleranceIndex ? tolerance.colour : 0);
-        const std::string expected = "\"text\": \"" + d.value + d.dot + d.dec + d.enhet + "\", \"tolerance\": "
-            + (toleranceIndex ? "\"" + std::string(tolerance.text) + "\"" : "null") + "}\n";
+        const std::string expected = "\"text\": \"" + d.value + d.dot + d.dec + d.enhet
+            + "\", \"tolerance\": " + (toleranceIndex ? "\"" + std::string(tolerance.text) + "\"" : "null") + "}\n";
         const std::string got = run(command);
         ++checked;
         if (got.size() < expected.size() || got.compare(got.size() - expected.size(), expected.size(), expected) != 0) {
@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
         for (kelvane::Hue third : offered(3, 5))
             for (kelvane::Hue fourth : offered(4, 5)) {
                 const auto second = static_cast<kelvane::Hue>((static_cast<int>(first) + static_cast<int>(third)) % 10);
-                check(5, {first, second, third, fourth}, static_cast<std::size_t>(checked) % kelvane::toleranceList.size());
+                check(5, {first, second, third, fourth},
+                    static_cast<std::size_t>(checked) % kelvane::toleranceList.size());
             }
     std::printf("%d passed, %d failed\n", checked - faults, faults);
     return faults ? 1 : 0;

@@ -75,4 +75,15 @@ struct Neighbours {
 // thousandths, as for every value of the bands and the markings.
 Neighbours neighbours(Series s, Milli value);
 
+// Where a value stands, as the windows and the command line tell it: the
+// coarsest series that holds it, or for a value in none (not 0) the series
+// whose values are nearest and its values below and above.
+struct Standing {
+    std::optional<Series> series;
+    Series nearest = Series::E24;
+    Neighbours around{0, 0};
+};
+
+Standing standing(Milli value);
+
 } // namespace kelvane
