@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 namespace kelvane {
 
@@ -138,32 +139,56 @@ struct PartIndex::Sorted {
         return b;
     }
 
-    // A counting sort by bucket, then each bucket's few entries in order.
-    explicit Sorted(const std::vector<std::pair<double, std::uint32_t>>& entries)
+    std::size_t key(double v) const { return static_cast<std::size_t>((bits(v) >> shift) - firstKey); }
+
+    // each(f) calls f(value, id) for every entry, the same each time: the
+    // entries are made as they are counted and placed, never held apart. A
+    // counting sort by bucket, then each bucket's few entries in order.
+    template <class Each> Sorted(std::size_t count, Each each)
     {
-        const auto [least, most] = std::minmax_element(
-            entries.begin(), entries.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-        const std::uint64_t span = bits(most->first) - bits(least->first);
-        while ((span >> shift) > entries.size())
+        double least = infinity, most = 0;
+        each([&](double v, std::uint32_t) {
+            least = std::min(least, v);
+            most = std::max(most, v);
+        });
+        const std::uint64_t span = bits(most) - bits(least);
+        while ((span >> shift) > count)
             ++shift;
-        firstKey = bits(least->first) >> shift;
-        starts.assign(((bits(most->first) >> shift) - firstKey) + 2, 0);
-        for (const auto& e : entries)
-            ++starts[(bits(e.first) >> shift) - firstKey + 1];
+        firstKey = bits(least) >> shift;
+        starts.assign(key(most) + 2, 0);
+        each([&](double v, std::uint32_t) { ++starts[key(v) + 1]; });
         for (std::size_t b = 1; b < starts.size(); ++b)
             starts[b] += starts[b - 1];
-        std::vector<std::pair<double, std::uint32_t>> sorted(entries.size());
+        values.resize(count);
+        ids.resize(count);
         std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
-        for (const auto& e : entries)
-            sorted[next[(bits(e.first) >> shift) - firstKey]++] = e;
+        each([&](double v, std::uint32_t id) {
+            const std::uint32_t at = next[key(v)]++;
+            values[at] = v;
+            ids[at] = id;
+        });
         for (std::size_t b = 0; b + 1 < starts.size(); ++b)
-            std::sort(sorted.begin() + starts[b], sorted.begin() + starts[b + 1]);
-        values.reserve(sorted.size());
-        ids.reserve(sorted.size());
-        for (const auto& [v, id] : sorted) {
-            values.push_back(v);
-            ids.push_back(id);
+            for (std::size_t i = starts[b] + 1; i < starts[b + 1]; ++i)
+                for (std::size_t j = i;
+                     j > starts[b] && std::tie(values[j], ids[j]) < std::tie(values[j - 1], ids[j - 1]); --j) {
+                    std::swap(values[j], values[j - 1]);
+                    std::swap(ids[j], ids[j - 1]);
+                }
+    }
+
+    // The same, for a query that moves a little from the last answer, near:
+    // a few steps from there touch no bucket.
+    std::size_t lowerBound(double v, std::size_t near) const
+    {
+        for (int step = 0; step < 8; ++step) {
+            if (near > 0 && values[near - 1] >= v)
+                --near;
+            else if (near < values.size() && values[near] < v)
+                ++near;
+            else
+                return near;
         }
+        return lowerBound(v);
     }
 
     // The first position whose value is not below v.
@@ -184,22 +209,21 @@ struct PartIndex::Sorted {
 PartIndex::PartIndex(std::vector<Part> parts)
     : parts_(std::move(parts))
 {
-    std::vector<std::pair<double, std::uint32_t>> ones, sums, pars;
-    const std::size_t pairs = parts_.size() * (parts_.size() + 1) / 2;
-    sums.reserve(pairs);
-    pars.reserve(pairs);
-    for (std::uint32_t i = 0; i < parts_.size(); ++i) {
-        const auto a = double(parts_[i].value);
-        ones.emplace_back(a, i);
-        for (std::uint32_t j = i; j < parts_.size(); ++j) {
-            const auto b = double(parts_[j].value);
-            sums.emplace_back(a + b, i | j << 16);
-            pars.emplace_back(par(a, b), i | j << 16);
-        }
-    }
-    values_ = std::make_unique<Sorted>(ones);
-    series_ = std::make_unique<Sorted>(sums);
-    parallel_ = std::make_unique<Sorted>(pars);
+    const auto n = static_cast<std::uint32_t>(parts_.size());
+    const auto pairs = [this, n](auto combine) {
+        return [this, n, combine](auto&& f) {
+            for (std::uint32_t i = 0; i < n; ++i)
+                for (std::uint32_t j = i; j < n; ++j)
+                    f(combine(double(parts_[i].value), double(parts_[j].value)), i | j << 16);
+        };
+    };
+    values_ = std::make_unique<Sorted>(n, [this, n](auto&& f) {
+        for (std::uint32_t i = 0; i < n; ++i)
+            f(double(parts_[i].value), i);
+    });
+    const std::size_t pairCount = std::size_t(n) * (n + 1) / 2;
+    series_ = std::make_unique<Sorted>(pairCount, pairs([](double a, double b) { return a + b; }));
+    parallel_ = std::make_unique<Sorted>(pairCount, pairs(par));
 }
 
 PartIndex::~PartIndex() = default;
@@ -401,6 +425,7 @@ std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::siz
             // a + (b ∥ y): b beyond what b ∥ y must come to; in a + (b ∥ c ∥ d) b the smallest, so at most three times
             // it.
             const double rest = t - a;
+            std::size_t nearSum = 0, nearPar = 0;
             for (std::uint32_t j = std::uint32_t(ones.lowerBound(rest - t * search.bound())); j < ones.values.size();
                  ++j) {
                 const double b = ones.values[j];
@@ -408,10 +433,10 @@ std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::siz
                 const double y = parallelComplement(rest, b);
                 const auto value = [a, b](double v) { return a + par(b, v); };
                 if (b <= 3 * (rest + t * search.bound()))
-                    search.around(pars, pars.lowerBound(y), value, [&](std::uint32_t p) {
+                    search.around(pars, nearPar = pars.lowerBound(y, nearPar), value, [&](std::uint32_t p) {
                         search.offer(Shape::SeriesTriple4, {pa, pb, search.first(p), search.second(p)});
                     });
-                search.around(sums, sums.lowerBound(y), value, [&](std::uint32_t p) {
+                search.around(sums, nearSum = sums.lowerBound(y, nearSum), value, [&](std::uint32_t p) {
                     search.offer(Shape::SeriesNested4, {pa, pb, search.first(p), search.second(p)});
                 });
             }
@@ -420,16 +445,17 @@ std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::siz
             // a ∥ (b + y): b below what b + y must come to; in a ∥ (b + c + d) b the largest, so at least a third of
             // it.
             const double rest = parallelComplement(t, a);
+            std::size_t nearSum = 0, nearPar = 0;
             for (std::uint32_t j = 0;
                  j < ones.values.size() && ones.values[j] < parallelComplement(t * (1 + search.bound()), a); ++j) {
                 const double b = ones.values[j];
                 const Milli pb = search.part(ones.ids[j]);
                 const auto value = [a, b](double v) { return par(a, b + v); };
                 if (3 * b >= parallelComplement(t * (1 - search.bound()), a))
-                    search.around(sums, sums.lowerBound(rest - b), value, [&](std::uint32_t p) {
+                    search.around(sums, nearSum = sums.lowerBound(rest - b, nearSum), value, [&](std::uint32_t p) {
                         search.offer(Shape::ParallelTriple4, {pa, pb, search.first(p), search.second(p)});
                     });
-                search.around(pars, pars.lowerBound(rest - b), value, [&](std::uint32_t p) {
+                search.around(pars, nearPar = pars.lowerBound(rest - b, nearPar), value, [&](std::uint32_t p) {
                     search.offer(Shape::ParallelNested4, {pa, pb, search.first(p), search.second(p)});
                 });
             }
