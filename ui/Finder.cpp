@@ -199,6 +199,8 @@ TFinder::TFinder(QWidget* parent)
         connect(e, &QLineEdit::textChanged, this, &TFinder::DividerChange);
     for (QTreeWidget* l : {Nearest, Results})
         connect(l, &QTreeWidget::currentItemChanged, this, [this, l] { lastNetworkList_ = l; });
+    connect(Pages, &QTabWidget::currentChanged, this,
+        [this](int page) { page == 0 ? say(Results, TargetStatus) : say(DividerResults, DividerStatus); });
     connect(Copy, &QPushButton::clicked, this, &TFinder::CopyClick);
     connect(ShowBands, &QPushButton::clicked, this, &TFinder::ShowBandsClick);
     SourceChange();
@@ -263,6 +265,9 @@ void TFinder::createControls()
         if (l->buddy())
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    // The best row as a status line in words, spoken as it changes.
+    spoken_ = named(new ValueReadout(this), "FinderSpoken");
+    spoken_->setGeometry(0, 0, 0, 0);
     Copy = named(new QPushButton(tr("&Copy"), this), "Copy");
     ShowBands = named(new QPushButton(tr("S&how bands"), this), "ShowBands");
     QWidget* chain[] = {Source, EditParts, Pages, Target, MaxParts, Nearest, Results, Vin, Vout, LeastTotal, MostTotal,
@@ -329,6 +334,7 @@ void TFinder::TargetChange()
     const auto* value = std::get_if<kelvane::Milli>(&target);
     if (!value) {
         TargetStatus->setText(valueProblem(std::get<kelvane::ValueError>(target)));
+        say(Results, TargetStatus);
         return;
     }
     TargetStatus->setText(indexProblem_.isEmpty() ? QStringLiteral("= %1").arg(shown(*value)) : indexProblem_);
@@ -343,8 +349,10 @@ void TFinder::TargetChange()
                         spokenPercent(n.aboveDeviation)),
                 {n.below, n.above});
         }
-    if (!index_)
+    if (!index_) {
+        say(Results, TargetStatus);
         return;
+    }
     for (const kelvane::Network& n :
         kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks)) {
         const kelvane::Milli v = rounded(n.value), low = rounded(n.low), high = rounded(n.high);
@@ -355,6 +363,7 @@ void TFinder::TargetChange()
                 .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high)),
             {n.parts.begin(), n.parts.begin() + static_cast<std::ptrdiff_t>(kelvane::partCount(n.shape))});
     }
+    say(Results, TargetStatus);
 }
 
 void TFinder::DividerChange()
@@ -370,14 +379,17 @@ void TFinder::DividerChange()
         problem = tr("R1 + R2 is a range of values, as 1k to 1M.");
     DividerStatus->setText(
         problem.isEmpty() ? tr("R1 from the input to the output, R2 from the output to ground.") : problem);
-    if (!problem.isEmpty() || !index_)
+    if (!problem.isEmpty() || !index_) {
+        say(DividerResults, DividerStatus);
         return;
+    }
     const auto found = kelvane::findDividers(
         index_->parts(), {*vin, *vout, std::get<kelvane::Milli>(least), std::get<kelvane::Milli>(most), shownNetworks});
     if (const auto* error = std::get_if<kelvane::DividerError>(&found)) {
         DividerStatus->setText(*error == kelvane::DividerError::OutOfReach
                 ? tr("The output must be above 0 and below the input.")
                 : tr("R1 + R2 is a range of values, as 1k to 1M."));
+        say(DividerResults, DividerStatus);
         return;
     }
     for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found))
@@ -388,6 +400,17 @@ void TFinder::DividerChange()
                 .arg(spoken(d.r1), spoken(d.r2), number(d.vout, 4), spokenPercent(d.deviation), number(d.low, 4),
                     number(d.high, 4)),
             {d.r1, d.r2});
+    say(DividerResults, DividerStatus);
+}
+
+void TFinder::say(const QTreeWidget* list, const QLabel* status)
+{
+    if (!list->isVisibleTo(this))
+        return;
+    const QTreeWidgetItem* best = list->topLevelItem(0);
+    spoken_->setPhrase(best ? best->data(0, Qt::AccessibleTextRole).toString() : status->text());
+    if (isVisible())
+        spoken_->announce(spoken_->phrase());
 }
 
 QTreeWidget* TFinder::chosenList() const

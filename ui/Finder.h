@@ -21,6 +21,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
+class ValueReadout;
 
 class TFinder : public QDialog {
     Q_OBJECT
@@ -44,6 +45,8 @@ private:
     void DividerChange();
     void CopyClick();
     void ShowBandsClick();
+    // The first row of a list, or else the status, said where the person is.
+    void say(const QTreeWidget* list, const QLabel* status);
     // The list the buttons act on: the one whose row was chosen last on the shown page.
     QTreeWidget* chosenList() const;
     std::unique_ptr<kelvane::PartIndex> index_;
@@ -66,4 +69,5 @@ private:
     QTreeWidget* DividerResults = nullptr;
     QPushButton* Copy = nullptr;
     QPushButton* ShowBands = nullptr;
+    ValueReadout* spoken_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "windowtest.h"
 
 #include "Finder.h"
+#include "accessible.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -98,6 +99,9 @@ private slots:
             QCOMPARE(row(f, "Results", 0), QString::fromUtf8(r.best));
             if (*r.spoken)
                 QCOMPARE(row(f, "Results", 0, true), QString::fromUtf8(r.spoken));
+            // The best row, or else the status, is the window's status line.
+            QCOMPARE(f->findChild<ValueReadout*>()->phrase(),
+                *r.best ? row(f, "Results", 0, true) : QString::fromUtf8(r.status));
         }
         // The last row's part in the main window's bands, five of them for three digits.
         auto* results = child<QTreeWidget>(f, "Results");
