@@ -73,11 +73,7 @@ constexpr int myParts = 6;
 constexpr double myPartsTolerance = 0.05;
 constexpr std::size_t shownNetworks = 10;
 
-QString shown(kelvane::Milli v)
-{
-    const kelvane::Display d = kelvane::display(v, true);
-    return QString::fromStdString(d.value + d.dot + d.dec + d.enhet);
-}
+QString shown(kelvane::Milli v) { return QString::fromStdString(kelvane::written(v, true)); }
 
 QString spoken(kelvane::Milli v) { return spokenValue(kelvane::display(v, true)); }
 

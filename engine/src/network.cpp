@@ -110,14 +110,9 @@ bool ranksBefore(const Network& x, const Network& y)
 std::string written(const Network& n)
 {
     std::string text;
-    for (const char* c = formOf(n.shape); *c != '\0'; ++c) {
-        if (*c < 'a' || *c > 'd') {
-            text += *c;
-            continue;
-        }
-        const Display d = display(n.parts[static_cast<std::size_t>(*c - 'a')], true);
-        text += d.value + d.dot + d.dec + d.enhet;
-    }
+    for (const char* c = formOf(n.shape); *c != '\0'; ++c)
+        text
+            += *c >= 'a' && *c <= 'd' ? written(n.parts[static_cast<std::size_t>(*c - 'a')], true) : std::string(1, *c);
     return text;
 }
 
@@ -209,6 +204,8 @@ struct PartIndex::Sorted {
 PartIndex::PartIndex(std::vector<Part> parts)
     : parts_(std::move(parts))
 {
+    if (parts_.empty())
+        return;
     const auto n = static_cast<std::uint32_t>(parts_.size());
     const auto pairs = [this, n](auto combine) {
         return [this, n, combine](auto&& f) {
@@ -333,7 +330,7 @@ std::vector<Network> finish(const PartIndex& index, std::vector<Network> found)
 
 std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count)
 {
-    if (target <= 0 || count == 0 || maxParts == 0)
+    if (target <= 0 || count == 0 || maxParts == 0 || index.parts_.empty())
         return {};
     Search search(index.parts_, target, count);
     const double t = double(target);
