@@ -10,17 +10,23 @@
 
 #include <kelvane/bands.h>
 #include <kelvane/decode.h>
+#include <kelvane/divider.h>
 #include <kelvane/encode.h>
 #include <kelvane/marking.h>
+#include <kelvane/network.h>
+#include <kelvane/parts.h>
 #include <kelvane/series.h>
 #include <kelvane/value.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -366,6 +372,248 @@ int series(const Args& a)
     return 0;
 }
 
+// The words joined as one typed value: "4,7 k".
+std::string joined(const std::vector<std::string_view>& words)
+{
+    std::string typed;
+    for (std::string_view w : words)
+        typed += (typed.empty() ? "" : " ") + std::string(w);
+    return typed;
+}
+
+std::string outOfRange(std::string_view what)
+{
+    return std::string(what) + ": "
+        + tr(wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
+}
+
+// A typed resistance, or the reason it is none as the line to print.
+std::variant<Milli, std::string> resistance(std::string_view typed)
+{
+    const auto parsed = kelvane::parseValue(typed, true);
+    if (const auto* v = std::get_if<Milli>(&parsed); v && *v > 0)
+        return *v;
+    if (std::holds_alternative<kelvane::ValueError>(parsed)
+        && std::get<kelvane::ValueError>(parsed) == kelvane::ValueError::NotAValue)
+        return std::string(typed) + ": " + tr(wording::commandContext, wording::notAValue);
+    return outOfRange(typed);
+}
+
+// "12", "0,5", "3.3" from above 0.
+std::optional<double> positive(std::string_view text)
+{
+    std::string t(text);
+    for (char& c : t)
+        c = c == ',' ? '.' : c;
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    return !t.empty() && end == t.c_str() + t.size() && v > 0 && std::isfinite(v) ? std::optional(v) : std::nullopt;
+}
+
+// A computed number for the terminal: significant digits, the decimal comma.
+std::string shown(double x, int digits)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*g", digits, x);
+    std::string s = text;
+    for (char& c : s)
+        c = c == '.' ? ',' : c;
+    return s;
+}
+
+std::string shownValue(double milli)
+{
+    if (!(milli >= 1))
+        return kelvane::written(0, true);
+    const double step = std::pow(10.0, std::floor(std::log10(milli)) - 3);
+    return kelvane::written(std::max<Milli>(1, std::llround(std::round(milli / step) * step)), true);
+}
+
+std::string shownPercent(double fraction) { return (fraction > 0 ? "+" : "") + shown(fraction * 100, 3) + " %"; }
+
+std::string jsonReal(double x)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.10g", x);
+    return text;
+}
+
+// The parts of find and divide: a series from --min to --max, or a parts
+// file; less those left out. The line to print when there are none.
+std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(const Args& a)
+{
+    std::vector<Milli> excluded;
+    for (const auto& [name, typed] : a.options)
+        if (name == "--exclude") {
+            const auto v = resistance(typed);
+            if (const auto* why = std::get_if<std::string>(&v))
+                return *why;
+            excluded.push_back(std::get<Milli>(v));
+        }
+    std::optional<double> tolerance;
+    if (const auto t = a.value("--tolerance")) {
+        tolerance = positive(t->substr(0, t->find('%')));
+        if (!tolerance || *tolerance >= 100)
+            return usageError;
+        *tolerance /= 100;
+    }
+    std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
+    if (const auto file = a.value("--parts")) {
+        std::ifstream in{std::string(*file)};
+        if (!in)
+            return std::string(*file) + ": " + std::strerror(errno);
+        std::stringstream text;
+        text << in.rdbuf();
+        const kelvane::PartsText read = kelvane::readParts(text.str(), tolerance.value_or(0.05));
+        if (!read.wrong.empty())
+            return std::string(*file) + ":" + std::to_string(read.wrong.front()) + ": "
+                + tr(wording::commandContext, wording::notAValue);
+        parts = kelvane::listParts(read.parts, excluded);
+    } else {
+        const std::string_view name = a.value("--series").value_or("E24");
+        const kelvane::SeriesTable* table = nullptr;
+        for (const kelvane::SeriesTable& t : kelvane::seriesTables)
+            if (fold(name) == fold(t.name))
+                table = &t;
+        if (!table)
+            return usageError;
+        Milli bound[2] = {1000, 10'000'000'000};
+        const char* names[2] = {"--min", "--max"};
+        for (int i = 0; i < 2; ++i)
+            if (const auto typed = a.value(names[i])) {
+                const auto v = resistance(*typed);
+                if (const auto* why = std::get_if<std::string>(&v))
+                    return *why;
+                bound[i] = std::get<Milli>(v);
+            }
+        parts = kelvane::seriesParts(
+            static_cast<kelvane::Series>(table - kelvane::seriesTables.data()), bound[0], bound[1], excluded);
+        if (auto* found = std::get_if<std::vector<kelvane::Part>>(&parts); found && tolerance)
+            for (kelvane::Part& p : *found)
+                p.tolerance = *tolerance;
+    }
+    if (std::holds_alternative<kelvane::PartsError>(parts))
+        return outOfRange(a.value("--parts").value_or(
+            std::string(a.value("--min").value_or("1")) + " \u2026 " + std::string(a.value("--max").value_or("10M"))));
+    return std::get<std::vector<kelvane::Part>>(parts);
+}
+
+// --count, 10 when not given; 0 for a count that is none.
+std::size_t countOf(const Args& a)
+{
+    const std::string_view text = a.value("--count").value_or("10");
+    std::size_t n = 0;
+    for (char c : text)
+        n = c >= '0' && c <= '9' && n < 1000 ? n * 10 + static_cast<std::size_t>(c - '0') : 1001;
+    return n <= 1000 ? n : 0;
+}
+
+// A network as JSON from its written form, from position i up to a ")" or
+// the end: a part in ohms, or {"series": [...]} or {"parallel": [...]}.
+std::string jsonNetwork(const kelvane::Network& n, std::string_view form, std::size_t& i)
+{
+    std::string terms, kind;
+    std::size_t count = 0;
+    for (;; ++count) {
+        std::string term;
+        if (form[i] == '(') {
+            ++i;
+            term = jsonNetwork(n, form, i);
+            ++i; // the ")"
+        } else {
+            term = jsonNumber(n.parts[static_cast<std::size_t>(form[i++] - 'a')]);
+        }
+        terms += (terms.empty() ? "" : ", ") + term;
+        if (i == form.size() || form[i] == ')')
+            break;
+        // " + " or " ∥ "
+        kind = form[i + 1] == '+' ? "series" : "parallel";
+        i = form.find(' ', i + 1) + 1;
+    }
+    return count == 0 ? terms : "{\"" + kind + "\": [" + terms + "]}";
+}
+
+int find(const Args& a)
+{
+    if (a.words.empty())
+        return usageError;
+    const std::string typed = joined(a.words);
+    const auto target = resistance(typed);
+    if (const auto* why = std::get_if<std::string>(&target))
+        return fail(*why);
+    const std::string_view most = a.value("--max-parts").value_or("2");
+    const std::size_t count = countOf(a);
+    if (most.size() != 1 || most[0] < '1' || most[0] > '4' || count == 0)
+        return usageError;
+    const auto parts = partsOf(a);
+    if (const auto* status = std::get_if<int>(&parts))
+        return *status;
+    if (const auto* why = std::get_if<std::string>(&parts))
+        return fail(*why);
+    const kelvane::PartIndex index(std::get<std::vector<kelvane::Part>>(parts));
+    std::string all;
+    for (const kelvane::Network& n :
+        kelvane::findNetworks(index, std::get<Milli>(target), static_cast<std::size_t>(most[0] - '0'), count)) {
+        if (a.json()) {
+            std::size_t at = 0;
+            all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonReal(n.value / 1000) + ", \"error\": "
+                + jsonReal(n.deviation) + ", \"network\": " + jsonNetwork(n, kelvane::formOf(n.shape), at)
+                + ", \"min\": " + jsonReal(n.low / 1000) + ", \"max\": " + jsonReal(n.high / 1000) + "}";
+            continue;
+        }
+        print(kelvane::written(n) + "\t" + shownValue(n.value) + "\t" + shownPercent(n.deviation) + "\t"
+            + shownValue(n.low) + " \u2026 " + shownValue(n.high));
+    }
+    if (a.json())
+        print("[" + all + "]");
+    return 0;
+}
+
+int divide(const Args& a)
+{
+    if (a.words.size() != 2)
+        return usageError;
+    const auto vin = positive(a.words[0]), vout = positive(a.words[1]);
+    if (!vin || !vout)
+        return fail(
+            std::string(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::commandContext, wording::notAValue));
+    const std::size_t count = countOf(a);
+    if (count == 0)
+        return usageError;
+    Milli total[2] = {1'000'000, 1'000'000'000};
+    const char* names[2] = {"--min-total", "--max-total"};
+    for (int i = 0; i < 2; ++i)
+        if (const auto typed = a.value(names[i])) {
+            const auto v = resistance(*typed);
+            if (const auto* why = std::get_if<std::string>(&v))
+                return fail(*why);
+            total[i] = std::get<Milli>(v);
+        }
+    const auto parts = partsOf(a);
+    if (const auto* status = std::get_if<int>(&parts))
+        return *status;
+    if (const auto* why = std::get_if<std::string>(&parts))
+        return fail(*why);
+    const auto found
+        = kelvane::findDividers(std::get<std::vector<kelvane::Part>>(parts), {*vin, *vout, total[0], total[1], count});
+    if (std::holds_alternative<kelvane::DividerError>(found))
+        return fail(outOfRange(std::string(a.words[0]) + " " + std::string(a.words[1])));
+    std::string all;
+    for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found)) {
+        if (a.json()) {
+            all += std::string(all.empty() ? "" : ", ") + "{\"r1\": " + jsonNumber(d.r1) + ", \"r2\": "
+                + jsonNumber(d.r2) + ", \"vout\": " + jsonReal(d.vout) + ", \"error\": " + jsonReal(d.deviation)
+                + ", \"min\": " + jsonReal(d.low) + ", \"max\": " + jsonReal(d.high) + "}";
+            continue;
+        }
+        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t" + shown(d.vout, 4)
+            + " V\t" + shownPercent(d.deviation) + "\t" + shown(d.low, 4) + " V \u2026 " + shown(d.high, 4) + " V");
+    }
+    if (a.json())
+        print("[" + all + "]");
+    return 0;
+}
+
 struct Command {
     const char* name;
     const char* options; // each "--name", with "=" when it takes a value
@@ -379,6 +627,14 @@ constexpr Command commands[] = {
         encode},
     {"read", "--capacitor --json", "read [--capacitor] [--json] CODE", read},
     {"series", "--capacitor --json", "series [--capacitor] [--json] VALUE", series},
+    {"find", "--series= --parts= --max-parts= --min= --max= --exclude= --tolerance= --count= --json",
+        "find [--series E6|E12|E24|E48|E96|E192] [--parts FILE] [--max-parts 1-4] [--min VALUE] [--max VALUE] "
+        "[--exclude VALUE]... [--tolerance PERCENT] [--count K] [--json] VALUE",
+        find},
+    {"divide", "--series= --parts= --tolerance= --min-total= --max-total= --count= --json",
+        "divide [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] [--count K] [--json] "
+        "VIN VOUT",
+        divide},
 };
 
 void usage(FILE* to, const Command* only)

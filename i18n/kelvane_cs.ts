@@ -153,6 +153,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>přesně</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>o %1 procenta níže</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>o %1 procenta výše</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralelně s</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Hledat hodnoty</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mé součástky</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Součástky:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Upravit &amp;mé součástky...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Zapojení</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ělič</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Hodnota:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;ejvýše součástek:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Řada</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Níže</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Výše</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Ne&amp;jbližší normalizované hodnoty:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Zapojení</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Odchylka</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Rozsah tolerance</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Nejlepší zapojení:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Vstupní napětí:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>V&amp;ýstupní napětí:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;do:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Rozsah výstupu</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Dvojice &amp;rezistorů:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Ukázat proužky</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>příliš mnoho součástek</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>žádné součástky: upravte mé součástky</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: níže %2, %3; výše %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, od %4 do %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Napětí je číslo větší než 0, např. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 je rozsah hodnot, např. 1k až 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 ze vstupu na výstup, R2 z výstupu na zem.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Výstup musí být nad 0 a pod vstupem.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Přečtené hodnoty: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Přečtené hodnoty: %1. Nepřečten řádek %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna či několik hodnot na řádek, např. 4k7 nebo 4,7 k; 1% za hodnotou udává její toleranci, jinak 5 %; # začíná komentář.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -325,6 +500,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Hledat hodnoty...</translation>
     </message>
 </context>
 <context>

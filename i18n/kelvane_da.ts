@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>præcis</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 procent under</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 procent over</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallelt med</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Find værdier</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine dele</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Dele:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Rediger &amp;mine dele...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Netværk</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Spændingsdeler</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Værdi:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Højst dele:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Række</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>N&amp;ærmeste standardværdier:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netværk</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Værdi</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Afvigelse</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleranceområde</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Bedste netværk:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Indgangsspænding:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Udgangsspænding:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;fra:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;til:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Udgang</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Udgangsområde</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>M&amp;odstandspar:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiér</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Vis &amp;ringe</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>for mange dele</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>ingen dele: rediger mine dele</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: under %2, %3; over %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, fra %4 til %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>En spænding er et tal over 0, fx 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 er et værdiområde, fx 1k til 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 fra indgangen til udgangen, R2 fra udgangen til stel.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Udgangen skal være over 0 og under indgangen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, fra %5 til %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Læste værdier: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Læste værdier: %1. Ikke læst: linje %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Én eller nogle få værdier pr. linje, fx 4k7 eller 4,7 k; 1% efter en værdi giver dens tolerance, ellers 5 %; # indleder en kommentar.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiér</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Find værdier...</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exacto</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 por ciento por debajo</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 por ciento por encima</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>en paralelo con</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Buscar valores</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mis componentes</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omponentes:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Editar mis componentes...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Redes</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ivisor</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>M&amp;áximo de piezas:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Por debajo</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Por encima</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Valores &amp;normalizados más cercanos:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desviación</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Margen de tolerancia</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Mejores redes:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensión de entrada:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensión de &amp;salida:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;desde:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;hasta:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Margen de salida</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Pares de resistencias:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Ver &amp;bandas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>demasiados componentes</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>sin componentes: editar mis componentes</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: por debajo %2, %3; por encima %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Una tensión es un número mayor que 0, como 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 es un intervalo de valores, como 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 de la entrada a la salida, R2 de la salida a masa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>La salida debe ser mayor que 0 y menor que la entrada.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 voltios, %4, de %5 a %6 voltios</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores leídos: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valores leídos: %1. Sin leer: línea %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o varios valores por línea, como 4k7 o 4,7 k; 1% tras un valor da su tolerancia, si no 5 %; # inicia un comentario.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Buscar valores...</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>pongail</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 sa cheud fodha</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 sa cheud os cionn</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>agus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>co-shìnte ri</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Lorg luachan</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mo phàirtean</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Pàirtean:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Deasaich &amp;mo phàirtean...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>L&amp;ìonraidhean</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Roinneadair</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Luach:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Pàirtean aig a' &amp;char as motha:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sreath</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Fodha</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Os cionn</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Na luachan stannardach as &amp;fhaisge:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Lìonra</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Luach</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Claonadh</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Raon fulangais</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Na lìonraidhean as fheàrr:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>Bholtachd &amp;a-steach:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Bholtachd a-mach:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;o:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;gu:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>A-mach</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Raon a-mach</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Pa&amp;idhrichean resistor:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Dèan lethbhreac</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Seall na bannan</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>cus phàirtean</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>gun phàirtean: deasaich mo phàirtean</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: fodha %2, %3; os cionn %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, o %4 gu %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>'S e àireamh os cionn 0 a th' ann am bholtachd, mar 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>'S e raon luachan a th' ann an R1 + R2, mar 1k gu 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 on a-steach chun a-mach, R2 on a-mach chun na talmhainn.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Feumaidh an t-a-mach a bhith os cionn 0 is fon a-steach.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 bholt, %4, o %5 gu %6 bholt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Luachan air an leughadh: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Luachan air an leughadh: %1. Gun leughadh: loidhne %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>Dèan lethbhrea&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Lorg luachan...</translation>
     </message>
 </context>
 <context>

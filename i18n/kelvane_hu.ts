@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>pontos</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 százalékkal alatta</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 százalékkal felette</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plusz</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>párhuzamosan</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Értékek keresése</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Saját alkatrészek</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Alkatrészek:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Sa&amp;ját alkatrészek szerkesztése...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Hálózatok</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Osztó</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Érték:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Le&amp;gfeljebb alkatrész:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sor</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Alatta</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Felette</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Legk&amp;özelebbi szabványos értékek:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Hálózat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Érték</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Eltérés</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Tűréstartomány</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Legjo&amp;bb hálózatok:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>Bemeneti &amp;feszültség:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Kimeneti feszültség:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 e&amp;ttől:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;eddig:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Kimenet</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Kimeneti tartomány</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>E&amp;llenálláspárok:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Másolás</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Sávok mutatása</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>túl sok alkatrész</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nincs alkatrész: szerkessze a saját alkatrészeket</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: alatta %2, %3; felette %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4 és %5 között</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>A feszültség 0-nál nagyobb szám, például 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 egy értéktartomány, például 1k és 1M között.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 a bemenettől a kimenetig, R2 a kimenettől a földig.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>A kimenet 0 fölött és a bemenet alatt legyen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, %5 és %6 V között</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Beolvasott értékek: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Beolvasott értékek: %1. Nem olvasható: %2. sor</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Soronként egy vagy néhány érték, például 4k7 vagy 4,7 k; az érték utáni 1% a tűrése, különben 5 %; a # megjegyzést kezd.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Másolás</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Értékek keresése...</translation>
     </message>
 </context>
 <context>

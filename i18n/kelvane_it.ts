@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>esatto</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 per cento sotto</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 per cento sopra</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>in parallelo con</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Trova valori</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Miei componenti</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omponenti:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Modi&amp;fica miei componenti...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Reti</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Partitore</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valore:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Ma&amp;ssimo componenti:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Sotto</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Sopra</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Va&amp;lori standard più vicini:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Intervallo di tolleranza</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Reti &amp;migliori:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensione d'ingresso:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensione d'&amp;uscita:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;da:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;a:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Intervallo d'uscita</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Copp&amp;ie di resistori:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Mostra &amp;bande</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>troppi componenti</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nessun componente: modifica miei componenti</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: sotto %2, %3; sopra %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, da %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Una tensione è un numero sopra 0, come 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 è un intervallo di valori, come da 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 dall'ingresso all'uscita, R2 dall'uscita a massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>L'uscita deve stare sopra 0 e sotto l'ingresso.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, da %5 a %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valori letti: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valori letti: %1. Non letta: riga %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Trova valori...</translation>
     </message>
 </context>
 <context>

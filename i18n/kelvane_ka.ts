@@ -174,6 +174,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>ზუსტად</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 პროცენტით ნაკლები</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 პროცენტით მეტი</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>პლუს</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>პარალელურად</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>მნიშვნელობების ძებნა</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>დ&amp;ეტალები:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;ჩემი დეტალების შეცვლა...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;წრედები</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;გამყოფი</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>მ&amp;ნიშვნელობა:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>მ&amp;აქსიმუმ დეტალი:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>რიგი</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>ნაკლები</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>მეტი</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>&amp;უახლოესი სტანდარტული მნიშვნელობები:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>წრედი</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>გადახრა</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>დაშვების დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;საუკეთესო წრედები:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;შემავალი ძაბვა:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>გამომავალი &amp;ძაბვა:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;დან:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;მდე:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>გამოსავალი</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>გამოსავლის დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;რეზისტორების წყვილები:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;კოპირება</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;ზოლების ჩვენება</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>ზედმეტად ბევრი დეტალი</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>დეტალები არ არის: შეცვალეთ ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: ნაკლები %2, %3; მეტი %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4-დან %5-მდე</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>ძაბვა არის 0-ზე მეტი რიცხვი, მაგალითად 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 არის მნიშვნელობების დიაპაზონი, მაგალითად 1k-დან 1M-მდე.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 შესასვლელიდან გამოსასვლელამდე, R2 გამოსასვლელიდან მიწამდე.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>გამოსავალი უნდა იყოს 0-ზე მეტი და შესავალზე ნაკლები.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 ვოლტი, %4, %5-დან %6 ვოლტამდე</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>წაკითხული მნიშვნელობები: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>წაკითხული მნიშვნელობები: %1. წაუკითხავი სტრიქონი: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>ერთი ან რამდენიმე მნიშვნელობა სტრიქონზე, მაგალითად 4k7 ან 4,7 k; 1% მნიშვნელობის შემდეგ მის დაშვებას აძლევს, სხვაგვარად 5 %; # იწყებს კომენტარს.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -346,6 +521,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;კოპირება</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>მნიშვნელობების &amp;ძებნა...</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>정확</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 퍼센트 낮음</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 퍼센트 높음</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>직렬</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>병렬</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>값 찾기</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>내 부품</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>부품(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>내 부품 편집(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>회로망(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>분압기(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>값(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>최대 부품 수(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>계열</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>아래</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>위</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>가장 가까운 표준값(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>회로망</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>편차</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>허용 오차 범위</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>최적 회로망(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>입력 전압(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>출력 전압(&amp;O):</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 최소(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>최대(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>출력 범위</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>저항 쌍(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>색 띠 보기(&amp;H)</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>부품이 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>부품 없음: 내 부품을 편집하십시오</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: 아래 %2, %3; 위 %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4에서 %5까지</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>전압은 0보다 큰 수입니다(예: 3,3).</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2는 값의 범위입니다(예: 1k에서 1M까지).</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1은 입력에서 출력으로, R2는 출력에서 접지로.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>출력은 0보다 크고 입력보다 작아야 합니다.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 볼트, %4, %5에서 %6 볼트까지</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>읽은 값: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>읽은 값: %1. 읽지 못한 줄: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>한 줄에 값 하나 또는 몇 개(예: 4k7, 4,7 k). 값 뒤의 1%는 그 허용 오차이며, 없으면 5 %. #부터는 주석입니다.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>값 찾기(&amp;F)...</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>precīzi</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>par %1 procentiem zemāk</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>par %1 procentiem augstāk</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralēli ar</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Meklēt vērtības</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Manas detaļas</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Detaļas:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Labot &amp;manas detaļas...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Slēgumi</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;alītājs</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Vērtība:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;e vairāk detaļu:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Rinda</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Zemāk</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Augstāk</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>&amp;Tuvākās standarta vērtības:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Slēgums</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Vērtība</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Novirze</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Pielaides diapazons</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>La&amp;bākie slēgumi:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Ieejas spriegums:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>I&amp;zejas spriegums:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;no:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;līdz:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Izeja</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Izejas diapazons</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Rezistoru pāri:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Rādīt &amp;joslas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>pārāk daudz detaļu</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nav detaļu: labojiet manas detaļas</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: zemāk %2, %3; augstāk %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, no %4 līdz %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Spriegums ir skaitlis virs 0, piemēram, 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 ir vērtību diapazons, piemēram, no 1k līdz 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 no ieejas uz izeju, R2 no izejas uz zemi.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Izejai jābūt virs 0 un zem ieejas.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, no %5 līdz %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Nolasītās vērtības: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Nolasītās vērtības: %1. Nenolasīta rinda %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Viena vai dažas vērtības rindā, piemēram, 4k7 vai 4,7 k; 1% pēc vērtības dod tās pielaidi, citādi 5 %; # sāk komentāru.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -322,6 +497,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Meklēt &amp;vērtības...</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exato</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 por cento abaixo</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 por cento acima</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>em paralelo com</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Encontrar valores</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Minhas peças</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Peças:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Editar mi&amp;nhas peças...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Redes</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ivisor</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>M&amp;áximo de peças:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Va&amp;lores padrão mais próximos:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desvio</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Faixa de tolerância</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Melhores redes:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensão de entrada:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensão de &amp;saída:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;de:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;até:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Faixa de saída</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Par&amp;es de resistores:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Mostrar &amp;faixas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>peças demais</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nenhuma peça: edite minhas peças</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: abaixo %2, %3; acima %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Uma tensão é um número acima de 0, como 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 é uma faixa de valores, como 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 da entrada à saída, R2 da saída ao terra.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>A saída deve ficar acima de 0 e abaixo da entrada.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores lidos: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valores lidos: %1. Não lida: linha %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Um ou alguns valores por linha, como 4k7 ou 4,7 k; 1% após um valor dá sua tolerância, senão 5 %; # inicia um comentário.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -325,6 +500,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Encontrar valores...</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,181 @@
     </message>
 </context>
 <context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>точно</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>на %1 відсотка нижче</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>на %1 відсотка вище</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>паралельно з</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Підбір номіналів</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мої деталі</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>Д&amp;еталі:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Змінити мої деталі...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Кола</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Подільник</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Номінал:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Деталей не &amp;більше:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Нижче</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Вище</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>На&amp;йближчі стандартні номінали:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Коло</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Відхилення</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Діапазон допуску</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Н&amp;айкращі кола:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>В&amp;хідна напруга:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>В&amp;ихідна напруга:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;від:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;до:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Діапазон виходу</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Пари &amp;резисторів:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>К&amp;опіювати</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Показати &amp;смуги</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>забагато деталей</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>немає деталей: змініть мої деталі</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: нижче %2, %3; вище %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, від %4 до %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Напруга — число більше 0, наприклад 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 — діапазон значень, наприклад від 1k до 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 від входу до виходу, R2 від виходу до землі.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Вихід має бути більше 0 і менше входу.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 В, %4, від %5 до %6 В</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочитано значень: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Прочитано значень: %1. Не прочитано рядок %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Одне чи кілька значень у рядку, наприклад 4k7 або 4,7 k; 1% після значення задає його допуск, інакше 5 %; # починає коментар.</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -334,6 +509,10 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Підбір номіналів...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "Mainres.h"
 
 #include "Aboutres.h"
+#include "Finder.h"
 #include "Markings.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
@@ -174,6 +175,8 @@ void TMainform::createMenu()
     Capasitor1->setCheckable(true);
     auto* markings = named(component->addAction(tr("&Markings..."), this, &TMainform::Markings1Click), "Markings1");
     markings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    auto* finder = named(component->addAction(tr("&Find values..."), this, &TMainform::Finder1Click), "Finder1");
+    finder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     QMenu* help = menu("Help1", tr("&Help"));
     ShowToolTips1 = named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
@@ -440,6 +443,12 @@ void TMainform::N5colorringsClick(bool checked)
 
 void TMainform::setKind(bool resistor)
 {
+    switchKind(resistor);
+    cycle(true);
+}
+
+void TMainform::switchKind(bool resistor)
+{
     Resistor1->setChecked(resistor);
     Capasitor1->setChecked(!resistor);
     const UnitCaptions& units = resistor ? resistorUnits : capacitorUnits;
@@ -449,7 +458,6 @@ void TMainform::setKind(bool resistor)
     GroupBox2->setTitle(tr(units.quantity));
     readBands();
     kelvane::switchKind(bands_, resistor);
-    cycle(true);
 }
 
 void TMainform::Resistor1Click() { setKind(true); }
@@ -508,6 +516,36 @@ void TMainform::Markings1Click()
     if (!markings_->isVisible())
         placeBeside(markings_, this);
     presentWindow(markings_);
+}
+
+void TMainform::Finder1Click()
+{
+    if (!finder_) {
+        finder_ = new TFinder(this);
+        activation_->track(finder_);
+        connect(finder_, &TFinder::showBands, this, &TMainform::ShowBands);
+        finder_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    presentWindow(finder_);
+}
+
+void TMainform::ShowBands(kelvane::Milli part)
+{
+    const auto bands = kelvane::bandsOf(part);
+    if (!bands)
+        return;
+    if (!Resistor1->isChecked())
+        switchKind(true);
+    {
+        const QSignalBlocker quiet4(N4colorrings), quiet5(N5colorrings);
+        (bands->bandcount == 5 ? N5colorrings : N4colorrings)->setChecked(true);
+    }
+    readBands();
+    bands_.bandcount = bands->bandcount;
+    bands_.ring4Shown = bands->bandcount == 5;
+    kelvane::applyEncoding(bands_, bands->encoding);
+    writeBands();
+    cycle(true);
 }
 
 // As shown, "4,7 Kohm": the readout's phrase is the spoken one.

@@ -60,6 +60,20 @@ en | series --capacitor 2.2µF | 0 | E6
 en | series 4.87k | 0 | E48
 en | series abc | 1 | kelvane: abc: not a value
 en | series 0.0001 | 1 | kelvane: 0.0001: out of range
+en | find 4k85 --count 2 | 0 | 4,7 Kohm + 150 ohm\t4,85 Kohm\t0 %\t4,608 Kohm … 5,093 Kohm\n100 Kohm ∥ 5,1 Kohm\t4,853 Kohm\t+0,052 %\t4,61 Kohm … 5,095 Kohm
+en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278}]
+en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707}]
+en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
+en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
+en | find abc | 1 | kelvane: abc: not a value
+en | find --min 10M --max 1k 1k | 1 | kelvane: 10M … 1k: out of range
+en | find --series E7 1k | 2 | Usage:
+en | find --max-parts 5 1k | 2 | Usage:
+en | divide --count 1 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
+en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914}]
+en | divide 5 6 | 1 | kelvane: 5 6: out of range
+en | divide 5 | 2 | Usage:
+de | find abc | 1 | kelvane: abc: kein Wert
 en | --version | 0 | kelvane 2.11
 en | --help | 0 | Usage:
 en | read --help | 0 | Usage:
@@ -84,7 +98,7 @@ env.update(LANG="C.UTF-8", LC_ALL="", LC_MESSAGES="")
 faults = rows = 0
 for row in TABLE.strip().splitlines():
     language, line, status, expected = (field.strip() for field in row.split("|", 3))
-    expected = expected.replace(r"\t", "\t")
+    expected = expected.replace(r"\t", "\t").replace(r"\n", "\n")
     run = subprocess.run([kelvane, *shlex.split(line)], capture_output=True, text=True,
                          env={**env, "LANGUAGE": language}, timeout=10)
     shown, other = (run.stdout, run.stderr) if status == "0" else (run.stderr, run.stdout)

@@ -2,6 +2,7 @@
 // drawn component.
 #include "windowtest.h"
 
+#include "Finder.h"
 #include "Markings.h"
 #include "language.h"
 
@@ -26,8 +27,11 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSet>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTextLayout>
 #include <QToolTip>
+#include <QTreeWidget>
 
 #include <set>
 #include <string>
@@ -71,6 +75,8 @@ class MainWindowTest : public WindowTest {
             drawnWhole(box->title(), box->font());
         }
         for (auto* button : window->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty()) // a tab bar's hidden arrows
+                continue;
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
             drawnWhole(button->text(), button->font());
         }
@@ -277,6 +283,8 @@ private slots:
                                     << true << false;
         QTest::newRow("Markings1") << tr("&Component") << tr("&Markings...") << QKeySequence(QStringLiteral("Ctrl+M"))
                                    << false << false;
+        QTest::newRow("Finder1") << tr("&Component") << tr("&Find values...") << QKeySequence(QStringLiteral("Ctrl+F"))
+                                 << false << false;
         QTest::newRow("ShowToolTips1") << tr("&Help") << tr("&Show ToolTips") << QKeySequence() << true << false;
         QTest::newRow("N1") << tr("&Help") << QString() << QKeySequence() << false << false;
         QTest::newRow("About1") << tr("&Help") << tr("&About...") << QKeySequence() << false << false;
@@ -484,6 +492,45 @@ private slots:
         allFit(markings);
     }
 
+    // The finder's captions and states, each with its longest texts: a value
+    // and none, a divider and each reason for none, no parts of one's own.
+    void finderFit_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("vin");
+        QTest::addColumn<QString>("vout");
+        QTest::newRow("found") << 5 << "4k8321"
+                               << "5"
+                               << "3,3";
+        QTest::newRow("not a value") << 2 << "12x"
+                                     << "5"
+                                     << "6";
+        QTest::newRow("no parts") << 6 << "1k"
+                                  << ""
+                                  << "1";
+    }
+    void finderFit()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, target);
+        QFETCH(QString, vin);
+        QFETCH(QString, vout);
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(TFinder::partsFile());
+        h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
+        auto* finder = h.main()->findChild<TFinder*>();
+        finder->findChild<QComboBox*>(QStringLiteral("Source"))->setCurrentIndex(source);
+        finder->findChild<QLineEdit*>(QStringLiteral("Target"))->setText(target);
+        finder->findChild<QLineEdit*>(QStringLiteral("Vin"))->setText(vin);
+        finder->findChild<QLineEdit*>(QStringLiteral("Vout"))->setText(vout);
+        QVERIFY(!finder->findChild<QLabel*>(QStringLiteral("TargetStatus"))->text().isEmpty());
+        allFit(finder);
+        for (auto* list : finder->findChildren<QTreeWidget*>())
+            for (int c = 0; c < list->columnCount(); ++c)
+                drawnWhole(list->headerItem()->text(c), list->font());
+    }
+
     // The dialogs' colour buttons keep their colour inside their frame at the
     // run's scale (QT_SCALE_FACTOR): coming from beside a button, right or
     // below, the first pixel that is not the dialog's face is the frame's light edge.
@@ -527,6 +574,18 @@ private slots:
             scopes[0] << button->text();
         for (auto* box : h.main()->findChildren<QGroupBox*>())
             scopes[0] << box->title();
+        // The finder's captions, buttons and pages.
+        h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
+        const auto* finder = h.main()->findChild<TFinder*>();
+        QStringList inFinder;
+        for (auto* label : finder->findChildren<QLabel*>())
+            inFinder << label->text();
+        for (auto* button : finder->findChildren<QAbstractButton*>())
+            inFinder << button->text();
+        const auto* pages = finder->findChild<QTabWidget*>();
+        for (int i = 0; i < pages->count(); ++i)
+            inFinder << pages->tabText(i);
+        scopes << inFinder;
         for (const QStringList& texts : scopes) {
             QSet<QChar> seen;
             for (const QString& text : texts) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kelvane/bands.h"
+#include "kelvane/decode.h"
 
 #include <cstdint>
 #include <optional>
@@ -59,5 +60,15 @@ void roundvalue(BandState& s);
 // Writes an encoding into the band state. The cycle's target is cleared, so a
 // later refresh does not put the colour dialog's last pick over the new bands.
 void applyEncoding(BandState& s, const Encoding& e);
+
+// The bands of a resistor's value as it stands, without rounding: five where
+// it has three significant digits, four otherwise; from Silver (0,01) up to a
+// Violet multiplier on four bands and Blue on five. nullopt where the bands
+// cannot carry the value exactly.
+struct ValueBands {
+    std::uint8_t bandcount = 4;
+    Encoding encoding;
+};
+std::optional<ValueBands> bandsOf(Milli value);
 
 } // namespace kelvane
