@@ -16,6 +16,7 @@
 #include <kelvane/network.h>
 #include <kelvane/parts.h>
 #include <kelvane/series.h>
+#include <kelvane/sheet.h>
 #include <kelvane/value.h>
 
 #include <cerrno>
@@ -438,9 +439,11 @@ std::string jsonReal(double x)
     return text;
 }
 
-// The parts of find and divide: a series from --min to --max, or a parts
-// file; less those left out. The line to print when there are none.
-std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(const Args& a)
+// The parts of find, divide and labels: a series from --min to --max (labels:
+// --from, --to), or a parts file; less those left out. The line to print
+// when there are none.
+std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(
+    const Args& a, const char* lowest = "--min", const char* highest = "--max")
 {
     std::vector<Milli> excluded;
     for (const auto& [name, typed] : a.options)
@@ -478,7 +481,7 @@ std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(const Args& a
         if (!table)
             return usageError;
         Milli bound[2] = {1000, 10'000'000'000};
-        const char* names[2] = {"--min", "--max"};
+        const char* names[2] = {lowest, highest};
         for (int i = 0; i < 2; ++i)
             if (const auto typed = a.value(names[i])) {
                 const auto v = resistance(*typed);
@@ -494,7 +497,7 @@ std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(const Args& a
     }
     if (std::holds_alternative<kelvane::PartsError>(parts))
         return outOfRange(a.value("--parts").value_or(
-            std::string(a.value("--min").value_or("1")) + " \u2026 " + std::string(a.value("--max").value_or("10M"))));
+            std::string(a.value(lowest).value_or("1")) + " \u2026 " + std::string(a.value(highest).value_or("10M"))));
     return std::get<std::vector<kelvane::Part>>(parts);
 }
 
@@ -614,6 +617,60 @@ int divide(const Args& a)
     return 0;
 }
 
+// The window program writes the PDF, on the offscreen platform: labels and
+// chart are drawn by the windows' own code.
+int writePdf(std::vector<std::string> args)
+{
+    const std::string window = programFolder() + KELVANE_WINDOW_FROM_BIN;
+    std::vector<char*> argv{const_cast<char*>(window.c_str())};
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::fflush(stdout);
+    execv(window.c_str(), argv.data());
+    return fail(window + ": " + std::strerror(errno));
+}
+
+int labels(const Args& a)
+{
+    const auto output = a.value("--output");
+    const auto sheet = kelvane::sheetNamed(a.value("--sheet").value_or("A4-21"));
+    const std::string_view bands = a.value("--bands").value_or("both");
+    const int choice = bands == "4" ? 0 : bands == "5" ? 1 : bands == "both" ? 2 : -1;
+    const bool listed = a.has("--series") || a.has("--parts") || a.has("--from") || a.has("--to");
+    if (!output || !sheet || choice < 0 || listed == !a.words.empty())
+        return usageError;
+    std::vector<kelvane::Part> parts;
+    if (listed) {
+        const auto found = partsOf(a, "--from", "--to");
+        if (const auto* status = std::get_if<int>(&found))
+            return *status;
+        if (const auto* why = std::get_if<std::string>(&found))
+            return fail(*why);
+        parts = std::get<std::vector<kelvane::Part>>(found);
+    }
+    for (std::string_view word : a.words) {
+        const auto v = resistance(word);
+        if (const auto* why = std::get_if<std::string>(&v))
+            return fail(*why);
+        if (std::get<Milli>(v) >= kelvane::markedLimit)
+            return fail(outOfRange(word));
+        parts.push_back({std::get<Milli>(v), 0});
+    }
+    std::vector<std::string> args{"--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
+    for (const kelvane::Part& p : parts)
+        args.push_back(std::to_string(p.value) + "/" + std::to_string(p.tolerance));
+    return writePdf(args);
+}
+
+int chart(const Args& a)
+{
+    const auto output = a.value("--output");
+    if (!output || !a.words.empty())
+        return usageError;
+    return writePdf({"--write-chart", std::string(*output)});
+}
+
 struct Command {
     const char* name;
     const char* options; // each "--name", with "=" when it takes a value
@@ -635,6 +692,11 @@ constexpr Command commands[] = {
         "divide [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] [--count K] [--json] "
         "VIN VOUT",
         divide},
+    {"labels", "--sheet= --bands= --series= --from= --to= --parts= --output=",
+        "labels [--sheet A4-21|A4-24|A4-65|Letter-30|Letter-80|A4-grid|Letter-grid] [--bands 4|5|both] "
+        "(VALUE... | --series E12 --from VALUE --to VALUE | --parts FILE) -o FILE.pdf",
+        labels},
+    {"chart", "--output=", "chart -o FILE.pdf", chart},
 };
 
 void usage(FILE* to, const Command* only)
@@ -665,7 +727,8 @@ int run(const Command& c, int argc, char* argv[])
 {
     Args a;
     for (int i = 2; i < argc; ++i) {
-        const std::string_view word = argv[i];
+        // -o is --output, the one short option.
+        const std::string_view word = std::string_view(argv[i]) == "-o" ? "--output" : argv[i];
         if (word == "--help" || word == "-h") {
             usage(stdout, &c);
             return 0;

@@ -2,6 +2,7 @@
 
 #include "Aboutres.h"
 #include "Finder.h"
+#include "Labels.h"
 #include "Markings.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
@@ -29,6 +30,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -163,6 +166,9 @@ void TMainform::createMenu()
     auto menu = [bar](const char* name, const QString& title) { return named(bar->addMenu(title), name); };
 
     QMenu* file = menu("File1", tr("&File"));
+    auto* labels = named(file->addAction(tr("&Print labels..."), this, &TMainform::PrintLabels1Click), "PrintLabels1");
+    labels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    named(file->addSeparator(), "N2");
     Exit1 = named(file->addAction(tr("E&xit"), this, &TMainform::Exit1Click), "Exit1");
 
     QMenu* component = menu("Options1", tr("&Component"));
@@ -181,6 +187,7 @@ void TMainform::createMenu()
     QMenu* help = menu("Help1", tr("&Help"));
     ShowToolTips1 = named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
     ShowToolTips1->setCheckable(true);
+    named(help->addAction(tr("Color code &chart..."), this, &TMainform::Chart1Click), "Chart1");
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
 
@@ -516,6 +523,28 @@ void TMainform::Markings1Click()
     if (!markings_->isVisible())
         placeBeside(markings_, this);
     presentWindow(markings_);
+}
+
+void TMainform::PrintLabels1Click()
+{
+    if (!labels_) {
+        labels_ = new TLabels(this);
+        activation_->track(labels_);
+    }
+    if (!labels_->isVisible())
+        placeBeside(labels_, this);
+    presentWindow(labels_);
+}
+
+void TMainform::Chart1Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareChart(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("ChartPreview"));
+    preview.setWindowTitle(tr("Color code chart"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [](QPrinter* p) { printChart(*p); });
+    preview.exec();
 }
 
 void TMainform::Finder1Click()

@@ -29,6 +29,7 @@ class Tselectcolor;
 class TTolform;
 class TAboutBox;
 class TFinder;
+class TLabels;
 class TMarkings;
 class ValueReadout;
 
@@ -89,6 +90,8 @@ private:
     void Capasitor1Click();
     void Markings1Click();
     void Finder1Click();
+    void PrintLabels1Click();
+    void Chart1Click();
     void CalculateClick();
     void ShowToolTips1Click();
     void Exit1Click();
@@ -108,6 +111,7 @@ private:
     ActivationHandOver* activation_ = nullptr;
     TMarkings* markings_ = nullptr;
     TFinder* finder_ = nullptr;
+    TLabels* labels_ = nullptr;
 
     QAction* Exit1 = nullptr;
     QAction* Resistor1 = nullptr;

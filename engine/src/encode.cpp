@@ -138,7 +138,7 @@ std::variant<Encoding, EntryError> encode(std::string_view entry, Unit unit, Rou
     return e;
 }
 
-std::optional<ValueBands> bandsOf(Milli value)
+std::optional<ValueBands> bandsOf(Milli value, int bandcount)
 {
     if (value <= 0)
         return std::nullopt;
@@ -150,10 +150,10 @@ std::optional<ValueBands> bandsOf(Milli value)
     int digits = 1;
     for (Milli v = value; v >= 10; v /= 10)
         ++digits;
-    if (digits > 3)
+    if (digits > 3 || (bandcount == 4 && digits == 3))
         return std::nullopt;
     ValueBands b;
-    b.bandcount = digits == 3 ? 5 : 4;
+    b.bandcount = static_cast<std::uint8_t>(bandcount != 0 ? bandcount : digits == 3 ? 5 : 4);
     const int kept = b.bandcount - 2;
     for (; digits < kept; ++digits) {
         value *= 10;
