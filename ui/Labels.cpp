@@ -118,7 +118,7 @@ void TLabels::createControls()
         b->setFont(layoutFont(false));
         return b;
     };
-    Preview = button("Preview", tr("Pre&view..."));
+    Preview = button("Preview", tr("P&review..."));
     Print = button("Print", tr("&Print..."));
     SavePdf = button("SavePdf", tr("Save as P&DF..."));
     Preview->setDefault(true);
@@ -199,7 +199,7 @@ std::optional<LabelRun> TLabels::run()
     const std::size_t perSheet = kelvane::labelsPerPage(kelvane::sheets[r.sheet]);
     const auto labels = static_cast<int>(r.parts.size());
     const auto pages = static_cast<int>((r.parts.size() + perSheet - 1) / perSheet);
-    Count->setText(tr("%n label(s)", nullptr, labels) + QStringLiteral(", ") + tr("%n sheet(s)", nullptr, pages));
+    Count->setText(tr("Labels: %1, sheets: %2").arg(labels).arg(pages));
     Count->setAccessibleName(Count->text());
     return r;
 }
