@@ -657,7 +657,8 @@ int labels(const Args& a)
             return fail(outOfRange(word));
         parts.push_back({std::get<Milli>(v), 0});
     }
-    std::vector<std::string> args{"--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
+    std::vector<std::string> args{
+        "--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
     for (const kelvane::Part& p : parts)
         args.push_back(std::to_string(p.value) + "/" + std::to_string(p.tolerance));
     return writePdf(args);

@@ -35,7 +35,8 @@ int write(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    const bool writing = argc > 2 && (std::strcmp(argv[1], "--write-labels") == 0 || std::strcmp(argv[1], "--write-chart") == 0);
+    const bool writing
+        = argc > 2 && (std::strcmp(argv[1], "--write-labels") == 0 || std::strcmp(argv[1], "--write-chart") == 0);
     if (writing)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -78,6 +78,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Цветен код на резистори</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвят</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множител</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Толеранс</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без пръстен</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартни стойности за една декада</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -328,6 +359,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Етикети</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Стойности</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Хартия</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Източник:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Въведени стойности</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Серия</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Моите части</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Стойности:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>С&amp;ерия:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;От:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;До:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Лист:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Пръстени:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 и 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>П&amp;реглед...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чат...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Запис като &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>няма стойности</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>твърде много стойности</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Етикети: %1, листове: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Запис на етикетите като PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF файлове (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 не може да бъде записан</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -504,6 +630,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Търсене на стойности...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Печат на етикети...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблица на цветния код...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблица на цветния код</translation>
     </message>
 </context>
 <context>

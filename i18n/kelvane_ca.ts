@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Codi de colors de resistències</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígit</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerància</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sense banda</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valors normalitzats d'una dècada</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -241,7 +272,7 @@
     </message>
     <message>
         <source>&amp;Input voltage:</source>
-        <translation>&amp;Tensió d'entrada:</translation>
+        <translation>&amp;Tensió d&apos;entrada:</translation>
     </message>
     <message>
         <source>&amp;Output voltage:</source>
@@ -301,11 +332,11 @@
     </message>
     <message>
         <source>R1 from the input to the output, R2 from the output to ground.</source>
-        <translation>R1 de l'entrada a la sortida, R2 de la sortida a massa.</translation>
+        <translation>R1 de l&apos;entrada a la sortida, R2 de la sortida a massa.</translation>
     </message>
     <message>
         <source>The output must be above 0 and below the input.</source>
-        <translation>La sortida ha de ser més gran que 0 i més petita que l'entrada.</translation>
+        <translation>La sortida ha de ser més gran que 0 i més petita que l&apos;entrada.</translation>
     </message>
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
@@ -321,7 +352,102 @@
     </message>
     <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d'un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
+        <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d&apos;un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valors</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valors escrits</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una sèrie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Els meus components</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valors:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sèrie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;es de:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Fins a:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>F&amp;ull:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Bandes:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Previsualitza...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimeix...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Desa com a P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>cap valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>massa valors</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetes: %1, fulls: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Desa les etiquetes com a PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fitxers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no es pot escriure %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>Cerca &amp;valors...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimeix &amp;etiquetes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Taula del codi de colors...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Taula del codi de colors</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Barevný kód rezistorů</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Barva</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Číslice</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Násobitel</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez proužku</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normalizované hodnoty jedné dekády</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -328,6 +359,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Štítky</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Hodnoty</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papír</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Zdroj:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Zadané hodnoty</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Řada</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mé součástky</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Hodnoty:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>Ř&amp;ada:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>A&amp;rch:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Proužky:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 a 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Náhled...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tisk...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Uložit jako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>žádné hodnoty</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>příliš mnoho hodnot</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Štítky: %1, archy: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Uložit štítky jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Soubory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nelze zapsat</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -504,6 +630,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Hledat hodnoty...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tisk štítků...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabulka barevného kódu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabulka barevného kódu</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Farbcode für Widerstände</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Ziffer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>kein Ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normwerte einer Dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Eingegebene Werte</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Eigene Teile</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Werte:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Reihe:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;bis:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Bo&amp;gen:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ri&amp;nge:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 und 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Vor&amp;schau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>keine Werte</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>zu viele Werte</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketten: %1, Bögen: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketten als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>Werte &amp;finden...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Etiketten drucken...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Farbcode-T&amp;afel...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Farbcode-Tafel</translation>
     </message>
 </context>
 <context>

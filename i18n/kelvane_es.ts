@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Código de colores de resistencias</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígito</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sin banda</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valores normalizados de una década</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valores escritos</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mis componentes</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valores:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;esde:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ho&amp;ja:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Bandas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 y 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Vista p&amp;revia...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ningún valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>demasiados valores</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetas: %1, hojas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Guardar etiquetas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Buscar valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimir &amp;etiquetas...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabla del código de colores...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabla del código de colores</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Vastusten värikoodi</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Väri</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Kerroin</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranssi</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ei raitaa</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Yhden dekadin normiarvot</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -331,6 +362,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Tarrat</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Arvot</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paperi</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Lähde:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Kirjoitetut arvot</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Sarja</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Omat osat</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Arvot:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sarja:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Mistä:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>M&amp;ihin:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ar&amp;kki:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Raidat:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 ja 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Esikatselu...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tulosta...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Tallenna P&amp;DF:nä...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ei arvoja</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>liian monta arvoa</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Tarroja: %1, arkkeja: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Tallenna tarrat PDF:nä</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-tiedostot (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>kohteeseen %1 ei voi kirjoittaa</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -507,6 +633,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Etsi arvoja...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tulosta tarrat...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Värikooditaulukko...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Värikooditaulukko</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Code couleur des résistances</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Chiffre</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicateur</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>pas d'anneau</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valeurs normalisées d'une décade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -241,7 +272,7 @@
     </message>
     <message>
         <source>&amp;Input voltage:</source>
-        <translation>Tension d'&amp;entrée :</translation>
+        <translation>Tension d&apos;&amp;entrée :</translation>
     </message>
     <message>
         <source>&amp;Output voltage:</source>
@@ -301,11 +332,11 @@
     </message>
     <message>
         <source>R1 from the input to the output, R2 from the output to ground.</source>
-        <translation>R1 de l'entrée à la sortie, R2 de la sortie à la masse.</translation>
+        <translation>R1 de l&apos;entrée à la sortie, R2 de la sortie à la masse.</translation>
     </message>
     <message>
         <source>The output must be above 0 and below the input.</source>
-        <translation>La sortie doit être au-dessus de 0 et sous l'entrée.</translation>
+        <translation>La sortie doit être au-dessus de 0 et sous l&apos;entrée.</translation>
     </message>
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
@@ -322,6 +353,101 @@
     <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Une ou quelques valeurs par ligne, comme 4k7 ou 4,7 k ; 1% après une valeur donne sa tolérance, sinon 5 % ; # commence un commentaire.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Source :</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valeurs saisies</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Une série</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mes composants</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valeurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>Sé&amp;rie :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;e :</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Pla&amp;nche :</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Anneaux :</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 et 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>A&amp;perçu...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Créer un P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>trop de valeurs</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Étiquettes : %1, planches : %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Enregistrer les étiquettes en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d'écrire %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Trouver des valeurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimer des &amp;étiquettes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tableau du code couleur...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tableau du code couleur</translation>
     </message>
 </context>
 <context>

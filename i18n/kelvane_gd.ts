@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Còd dhathan nan resistearan</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Dath</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Àireamh</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Iomadaiche</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Lamhas</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>gun bhann</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Luachan àbhaisteach deichead</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -201,7 +232,7 @@
     </message>
     <message>
         <source>&amp;Most parts:</source>
-        <translation>Pàirtean aig a' &amp;char as motha:</translation>
+        <translation>Pàirtean aig a&apos; &amp;char as motha:</translation>
     </message>
     <message>
         <source>Series</source>
@@ -293,11 +324,11 @@
     </message>
     <message>
         <source>A voltage is a number above 0, as 3,3.</source>
-        <translation>'S e àireamh os cionn 0 a th' ann am bholtachd, mar 3,3.</translation>
+        <translation>&apos;S e àireamh os cionn 0 a th&apos; ann am bholtachd, mar 3,3.</translation>
     </message>
     <message>
         <source>R1 + R2 is a range of values, as 1k to 1M.</source>
-        <translation>'S e raon luachan a th' ann an R1 + R2, mar 1k gu 1M.</translation>
+        <translation>&apos;S e raon luachan a th&apos; ann an R1 + R2, mar 1k gu 1M.</translation>
     </message>
     <message>
         <source>R1 from the input to the output, R2 from the output to ground.</source>
@@ -322,6 +353,101 @@
     <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Leubailean</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Luachan</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Pàipear</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Tùs:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Luachan sgrìobhte</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Sreath</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mo phàirtean</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Luachan:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sreath:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Bho:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Gu:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>D&amp;uilleag:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ba&amp;nnan:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 is 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Ro-shealladh...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Clò-bhuail...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Sàbhail mar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>gun luachan</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>cus luachan</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Leubailean: %1, duilleagan: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Sàbhail na leubailean mar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Faidhlichean PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>cha ghabh %1 sgrìobhadh</translation>
     </message>
 </context>
 <context>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Lorg luachan...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Clò-bhuail &amp;leubailean...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Clàr a' chòd &amp;dhathan...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Clàr a' chòd dhathan</translation>
     </message>
 </context>
 <context>

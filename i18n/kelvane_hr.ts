@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kod boja otpornika</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Boja</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Znamenka</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Množitelj</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancija</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez prstena</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Standardne vrijednosti jedne dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -331,6 +362,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Naljepnice</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Vrijednosti</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papir</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Izvor:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Upisane vrijednosti</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Niz</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moji dijelovi</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Vrijednosti:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Niz:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Arak:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>P&amp;rsteni:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Pregled...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>I&amp;spis...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Spremi kao PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nema vrijednosti</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>previše vrijednosti</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Naljepnice: %1, arci: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Spremi naljepnice kao PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF datoteke (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nije moguće zapisati</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -507,6 +633,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Traženje vrijednosti...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Is&amp;pis naljepnica...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tablica koda boja...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tablica koda boja</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Ellenállások színkódja</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Szín</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Számjegy</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Szorzó</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tűrés</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>nincs gyűrű</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Egy dekád szabványos értékei</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Címkék</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Értékek</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papír</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>Fo&amp;rrás:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Beírt értékek</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Egy sor</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Saját alkatrészek</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>Érté&amp;kek:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sor:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ettől:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>E&amp;ddig:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Í&amp;v:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Gyűrűk:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 és 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Elő&amp;nézet...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Nyom&amp;tatás...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Mentés PD&amp;F-ként...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nincs érték</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>túl sok érték</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Címkék: %1, ívek: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Címkék mentése PDF-ként</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-fájlok (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nem írható</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Értékek keresése...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Címkék nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Színkódtáblázat...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Színkódtáblázat</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Codice colori dei resistori</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cifra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Moltiplicatore</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>nessuna fascia</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valori normalizzati di una decade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -241,11 +272,11 @@
     </message>
     <message>
         <source>&amp;Input voltage:</source>
-        <translation>&amp;Tensione d'ingresso:</translation>
+        <translation>&amp;Tensione d&apos;ingresso:</translation>
     </message>
     <message>
         <source>&amp;Output voltage:</source>
-        <translation>Tensione d'&amp;uscita:</translation>
+        <translation>Tensione d&apos;&amp;uscita:</translation>
     </message>
     <message>
         <source>R1 + R2 &amp;from:</source>
@@ -261,7 +292,7 @@
     </message>
     <message>
         <source>Output range</source>
-        <translation>Intervallo d'uscita</translation>
+        <translation>Intervallo d&apos;uscita</translation>
     </message>
     <message>
         <source>Resistor pair&amp;s:</source>
@@ -301,11 +332,11 @@
     </message>
     <message>
         <source>R1 from the input to the output, R2 from the output to ground.</source>
-        <translation>R1 dall'ingresso all'uscita, R2 dall'uscita a massa.</translation>
+        <translation>R1 dall&apos;ingresso all&apos;uscita, R2 dall&apos;uscita a massa.</translation>
     </message>
     <message>
         <source>The output must be above 0 and below the input.</source>
-        <translation>L'uscita deve stare sopra 0 e sotto l'ingresso.</translation>
+        <translation>L&apos;uscita deve stare sopra 0 e sotto l&apos;ingresso.</translation>
     </message>
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
@@ -322,6 +353,101 @@
     <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etichette</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origine:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valori digitati</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Miei componenti</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valori:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Fo&amp;glio:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Fasc&amp;e:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 e 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Antep&amp;rima...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Salva come PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>troppi valori</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etichette: %1, fogli: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Salva le etichette come PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Trova valori...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Stam&amp;pa etichette...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabella codice colori...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabella codice colori</translation>
     </message>
 </context>
 <context>

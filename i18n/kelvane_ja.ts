@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>抵抗器のカラーコード</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>乗数</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>許容差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>帯なし</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>1ディケードの標準値</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>取得元(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>入力した値</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>シリーズ</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>手持ちの部品</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>値(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>シリーズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>開始(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>終了(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>シート(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>帯(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 と 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>プレビュー(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF で保存(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>値が多すぎます</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>ラベル: %1、シート: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>ラベルを PDF で保存</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>値の検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>ラベルを印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>カラーコード表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>カラーコード表</translation>
     </message>
 </context>
 <context>

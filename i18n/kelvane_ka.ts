@@ -99,6 +99,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>რეზისტორების ფერადი კოდი</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>ფერი</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>ციფრი</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>მამრავლი</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>დაშვება</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ზოლის გარეშე</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>ერთი დეკადის სტანდარტული მნიშვნელობები</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -349,6 +380,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>ეტიკეტები</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>მნიშვნელობები</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>ქაღალდი</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>წ&amp;ყარო:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>შეყვანილი მნიშვნელობები</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>მწკრივი</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>სი&amp;დიდეები:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>მ&amp;წკრივი:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;საწყისი:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;ბოლო:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;ფურცელი:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;ზოლები:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 და 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;გადახედვა...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>ბე&amp;ჭდვა...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF-ად შ&amp;ენახვა...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>მნიშვნელობები არ არის</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>ზედმეტად ბევრი მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>ეტიკეტები: %1, ფურცლები: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>ეტიკეტების შენახვა PDF-ად</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ფაილები (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ვერ ჩაიწერა</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -525,6 +651,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>მნიშვნელობების &amp;ძებნა...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>ეტიკეტების &amp;ბეჭდვა...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>ფერადი კოდის &amp;ცხრილი...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>ფერადი კოდის ცხრილი</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>저항기 색 코드</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>숫자</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>승수</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>허용 오차</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>띠 없음</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>한 디케이드의 표준값</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>라벨</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>용지</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>원본(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>입력한 값</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>계열</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>내 부품</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>값(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>계열(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>시작(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>끝(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>시트(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>띠(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 및 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>미리 보기(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF로 저장(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>값 없음</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>값이 너무 많음</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>라벨: %1, 시트: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>라벨을 PDF로 저장</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1에 쓸 수 없음</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>값 찾기(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>라벨 인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>색 코드 표(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>색 코드 표</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Rezistoru krāsu kods</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Krāsa</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cipars</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Reizinātājs</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Pielaide</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez joslas</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Vienas dekādes standartvērtības</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Uzlīmes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Vērtības</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papīrs</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Avots:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Ievadītās vērtības</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Rinda</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Manas detaļas</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Vērtības:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Rinda:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;No:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Līdz:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>La&amp;pa:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Joslas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 un 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Priekš&amp;skatīt...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukāt...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Saglabāt PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nav vērtību</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>pārāk daudz vērtību</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Uzlīmes: %1, lapas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Saglabāt uzlīmes kā PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF faili (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nevar ierakstīt</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>Meklēt &amp;vērtības...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Drukāt uzlīmes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Krāsu koda &amp;tabula...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Krāsu koda tabula</translation>
     </message>
 </context>
 <context>

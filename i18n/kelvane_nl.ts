@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kleurcode van weerstanden</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cijfer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Vermenigvuldiger</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerantie</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>geen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normwaarden van één decade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Waarden</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Bron:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Getypte waarden</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Een reeks</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mijn onderdelen</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Waarden:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Reeks:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>Va&amp;n:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>V&amp;el:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;ingen:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 en 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Voorbeeld...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Opslaan als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>geen waarden</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>te veel waarden</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketten: %1, vellen: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketten opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>Waarden &amp;zoeken...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Etiketten af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Kleurcodetabel...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Kleurcodetabel</translation>
     </message>
 </context>
 <context>

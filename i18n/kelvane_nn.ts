@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Fargekode for motstandar</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Siffer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranse</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ingen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normverdiar i éin dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etikettar</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Verdiar</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papir</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Kjelde:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Innskrivne verdiar</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Ei rekkje</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine delar</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Verdiar:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Rekkje:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Frå:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Til:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;ingar:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 og 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>F&amp;ørehandsvis...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Skriv ut...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Lagra som P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ingen verdiar</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>for mange verdiar</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etikettar: %1, ark: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Lagra etikettar som PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan ikkje skrivast</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Finn verdiar...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Skriv ut etikettar...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Fargekodetabell...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Fargekodetabell</translation>
     </message>
 </context>
 <context>

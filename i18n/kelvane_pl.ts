@@ -84,6 +84,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kod barwny rezystorów</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cyfra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Mnożnik</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancja</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez paska</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Wartości znormalizowane jednej dekady</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -334,6 +365,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etykiety</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Wartości</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>Ź&amp;ródło:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Wpisane wartości</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Szereg</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje części</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Wartości:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Szereg:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Arkusz:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Paski:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Pod&amp;gląd...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ukuj...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Zapisz jako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>za dużo wartości</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etykiety: %1, arkusze: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Zapisz etykiety jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -510,6 +636,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Szukaj wartości...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Drukuj etykiety...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabela kodu barwnego...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabela kodu barwnego</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Código de cores de resistores</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígito</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerância</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sem faixa</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valores padronizados de uma década</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -328,6 +359,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origem:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valores digitados</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Uma série</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Minhas peças</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valores:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Série:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;e:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>A&amp;té:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Folha:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>F&amp;aixas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 e 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Visuali&amp;zar...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Salvar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nenhum valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>valores demais</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetas: %1, folhas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Salvar etiquetas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -504,6 +630,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Encontrar valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimir &amp;etiquetas...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabela do código de cores...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabela do código de cores</translation>
     </message>
 </context>
 <context>

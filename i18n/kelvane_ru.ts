@@ -87,6 +87,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Цветовая маркировка резисторов</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множитель</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без полосы</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартные номиналы одной декады</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -337,6 +368,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Этикетки</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Номиналы</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Бумага</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Источник:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Введённые номиналы</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мои детали</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Номиналы:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Ряд:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;От:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;До:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ли&amp;ст:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>По&amp;лосы:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 и 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Предпросмотр...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чать...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Сохранить в P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>нет номиналов</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>слишком много номиналов</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Этикеток: %1, листов: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Сохранить этикетки в PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -513,6 +639,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Подбор номиналов...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Печать этикеток...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблица цветовой маркировки...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблица цветовой маркировки</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Farebný kód rezistorov</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farba</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Číslica</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Násobiteľ</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez prúžku</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normalizované hodnoty jednej dekády</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -331,6 +362,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Štítky</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Hodnoty</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Zdroj:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Zadané hodnoty</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje súčiastky</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Hodnoty:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>R&amp;ad:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Há&amp;rok:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Prúžky:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 a 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Náhľad...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tlačiť...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Uložiť ako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>žiadne hodnoty</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>príliš veľa hodnôt</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Štítky: %1, hárky: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Uložiť štítky ako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Súbory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nemožno zapísať</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -507,6 +633,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Hľadať hodnoty...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tlačiť štítky...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabuľka farebného kódu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabuľka farebného kódu</translation>
     </message>
 </context>
 <context>

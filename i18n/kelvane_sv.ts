@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Färgkod för motstånd</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Färg</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Siffra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ingen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normvärden i en dekad</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Värden</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papper</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Källa:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Inskrivna värden</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>En serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mina delar</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Värden:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Från:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Till:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;ingar:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 och 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>F&amp;örhandsgranska...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Spara som P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>inga värden</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>för många värden</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketter: %1, ark: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Spara etiketter som PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan inte skrivas</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Hitta värden...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Skriv ut &amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Färgkodstabell...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Färgkodstabell</translation>
     </message>
 </context>
 <context>

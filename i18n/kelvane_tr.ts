@@ -78,6 +78,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Direnç renk kodu</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Rakam</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Çarpan</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bant yok</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Bir dekadın standart değerleri</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -296,7 +327,7 @@
     </message>
     <message>
         <source>A voltage is a number above 0, as 3,3.</source>
-        <translation>Gerilim 0'dan büyük bir sayıdır, örneğin 3,3.</translation>
+        <translation>Gerilim 0&apos;dan büyük bir sayıdır, örneğin 3,3.</translation>
     </message>
     <message>
         <source>R1 + R2 is a range of values, as 1k to 1M.</source>
@@ -308,7 +339,7 @@
     </message>
     <message>
         <source>The output must be above 0 and below the input.</source>
-        <translation>Çıkış 0'ın üstünde ve girişin altında olmalıdır.</translation>
+        <translation>Çıkış 0&apos;ın üstünde ve girişin altında olmalıdır.</translation>
     </message>
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
@@ -325,6 +356,101 @@
     <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Satır başına bir ya da birkaç değer, örneğin 4k7 veya 4,7 k; bir değerden sonra 1% toleransını verir, yoksa 5 %; # yorum başlatır.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketler</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Değerler</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Kâğıt</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Kaynak:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Yazılan değerler</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Bir seri</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Parçalarım</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>De&amp;ğerler:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Seri:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Başlangıç:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>Bi&amp;tiş:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>S&amp;ayfa:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ba&amp;ntlar:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 ve 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Ön&amp;izleme...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>P&amp;DF olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>değer yok</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>çok fazla değer</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiket: %1, sayfa: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketleri PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF dosyaları (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 yazılamıyor</translation>
     </message>
 </context>
 <context>
@@ -504,6 +630,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>Değer &amp;bul...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Etiketleri yazdır...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Renk kodu tablosu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Renk kodu tablosu</translation>
     </message>
 </context>
 <context>

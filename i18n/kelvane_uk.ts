@@ -87,6 +87,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Кольорове маркування резисторів</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множник</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без смуги</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартні номінали однієї декади</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -337,6 +368,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Етикетки</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Номінали</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Папір</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Джерело:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Введені номінали</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мої деталі</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Номінали:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Ряд:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Від:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>Д&amp;о:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Аркуш:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Смуги:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 і 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Перегляд...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Дру&amp;к...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Зберегти як P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>немає номіналів</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>забагато номіналів</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Етикеток: %1, аркушів: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Зберегти етикетки як PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файли PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не вдається записати %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -513,6 +639,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>&amp;Підбір номіналів...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Друк етикеток...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблиця кольорового маркування...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблиця кольорового маркування</translation>
     </message>
 </context>
 <context>

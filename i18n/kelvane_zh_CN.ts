@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>电阻色码</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>误差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>无色环</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>一个十倍程的标准值</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>来源(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>输入的数值</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>数值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>从(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>到(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>标签纸(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>色环(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 和 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>预览(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>另存为 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>没有数值</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>数值过多</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>标签：%1，页数：%2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>将标签另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>查找阻值(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>打印标签(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>色码表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>色码表</translation>
     </message>
 </context>
 <context>

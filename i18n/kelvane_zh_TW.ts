@@ -75,6 +75,37 @@
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>電阻色碼</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>無色環</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>一個十倍程的標準值</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -325,6 +356,101 @@
     </message>
 </context>
 <context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>紙張</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>來源(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>輸入的數值</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>數值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>從(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>到(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>標籤紙(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>色環(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 和 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>預覽(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>另存為 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>沒有數值</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>數值過多</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>標籤：%1，頁數：%2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>將標籤另存為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainform</name>
     <message>
         <source>Click on band to <byte value="xd"/>select color</source>
@@ -501,6 +627,18 @@
     <message>
         <source>&amp;Find values...</source>
         <translation>尋找阻值(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>列印標籤(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>色碼表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>色碼表</translation>
     </message>
 </context>
 <context>

@@ -35,14 +35,14 @@ constexpr Place places[] = {
     {"SeriesCaption", 16, 74, 70, 21},
     {"Series", 90, 74, 70, 21},
     {"FromCaption", 16, 100, 70, 21},
-    {"From", 90, 100, 80, 21},
-    {"ToCaption", 176, 100, 40, 21},
+    {"From", 90, 100, 70, 21},
+    {"ToCaption", 166, 100, 50, 21},
     {"To", 218, 100, 84, 21},
     {"PaperBox", 5, 138, 310, 52},
     {"SheetCaption", 16, 22, 70, 21},
-    {"Sheet", 90, 22, 80, 21},
-    {"BandsCaption", 176, 22, 40, 21},
-    {"Bands", 218, 22, 84, 21},
+    {"Sheet", 90, 22, 76, 21},
+    {"BandsCaption", 170, 22, 54, 21},
+    {"Bands", 226, 22, 76, 21},
     {"Count", 10, 194, 300, 26},
     {"Preview", 5, 226, 100, 25},
     {"Print", 110, 226, 100, 25},
@@ -55,8 +55,8 @@ QString commandText(const char* text) { return QCoreApplication::translate(wordi
 
 QString outOfRange()
 {
-    return QCoreApplication::translate(wording::markingsContext,
-        wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
+    return QCoreApplication::translate(
+        wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
 }
 
 } // namespace
@@ -106,7 +106,7 @@ void TLabels::createControls()
     for (const kelvane::Sheet& s : kelvane::sheets)
         Sheet->addItem(QString::fromLatin1(s.name));
     Bands = field(new QComboBox(paperBox), "Bands", "BandsCaption", tr("&Bands:"), paperBox);
-    Bands->addItems({tr("4"), tr("5"), tr("4 and 5")});
+    Bands->addItems({QStringLiteral("4"), QStringLiteral("5"), tr("4 and 5")});
     Bands->setCurrentIndex(static_cast<int>(BandChoice::Both));
     Count = named(new QLabel(this), "Count");
     Count->setWordWrap(true);
@@ -157,7 +157,8 @@ std::optional<LabelRun> TLabels::run()
     switch (Source->currentIndex()) {
     case typed: {
         std::vector<kelvane::Part> typedParts;
-        for (const QString& word : Values->text().split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts)) {
+        for (const QString& word :
+            Values->text().split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts)) {
             const auto v = valueOf(word);
             if (!v)
                 break;

@@ -28,7 +28,7 @@ namespace {
 constexpr const char* colourCodes[] = {"BK", "BN", "RD", "OG", "YE", "GN", "BU", "VT", "GY", "WH", "GD", "SR"};
 static_assert(std::size(colourCodes) == kelvane::hueCount);
 
-QString tr(const char* text) { return QCoreApplication::translate("LabelPages", text); }
+QString translated(const char* text) { return QCoreApplication::translate("LabelPages", text); }
 
 // The face of the windows at an em height in millimetres, whatever the
 // painter's device: its millimetres are the painter's units.
@@ -132,7 +132,8 @@ void drawBands(QPainter& p, const QRectF& box, const BandSet& set, double nameEm
     p.setFont(face);
     for (std::size_t i = 0; i < bands.size(); ++i) {
         // The tolerance band stands apart from the others, as on a part.
-        const double centre = body.left() + slot * (static_cast<double>(i) + (set.tolerance && i + 1 == bands.size() ? 1.4 : 0.8));
+        const double centre
+            = body.left() + slot * (static_cast<double>(i) + (set.tolerance && i + 1 == bands.size() ? 1.4 : 0.8));
         const QRectF band(centre - slot * 0.25, body.top(), slot * 0.5, body.height());
         p.fillRect(band, toQColor(bands[i]));
         p.setPen(QPen(Qt::black, std::min(0.15, bodyHeight / 30)));
@@ -175,8 +176,8 @@ void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, Band
     p.drawText(QRectF(inside.left(), y, inside.width(), valueEm * k * 1.2), Qt::AlignCenter, value);
     y += valueEm * k * 1.2;
     for (const auto& set : sets) {
-        drawBands(p, QRectF(inside.left(), y + gap * k, inside.width(), (bandHeight + nameEm * 1.25) * k), set,
-            nameEm * k);
+        drawBands(
+            p, QRectF(inside.left(), y + gap * k, inside.width(), (bandHeight + nameEm * 1.25) * k), set, nameEm * k);
         y += (bandHeight + nameEm * 1.25 + gap) * k;
     }
     if (showCodes) {
@@ -246,7 +247,8 @@ void printChart(QPrinter& printer)
     const double left = 20, width = paper.width() - 40;
     double y = 20;
     p.setFont(faceOf(p, 8, true));
-    p.drawText(QRectF(left, y, width, 10), Qt::AlignLeft | Qt::AlignVCenter, tr("Resistor color code"));
+    p.drawText(QRectF(left, y, width, 10), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("LabelPages", "Resistor color code"));
     y += 16;
 
     // One row a colour: the swatch with its name, digit, multiplier and tolerance.
@@ -256,7 +258,7 @@ void printChart(QPrinter& printer)
     const char* heads[] = {QT_TRANSLATE_NOOP("LabelPages", "Color"), QT_TRANSLATE_NOOP("LabelPages", "Digit"),
         QT_TRANSLATE_NOOP("LabelPages", "Multiplier"), QT_TRANSLATE_NOOP("LabelPages", "Tolerance")};
     for (std::size_t c = 0; c < std::size(heads); ++c)
-        p.drawText(QRectF(columns[c], y, 50, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, tr(heads[c]));
+        p.drawText(QRectF(columns[c], y, 50, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, translated(heads[c]));
     y += rowHeight;
     p.setFont(faceOf(p, 4));
     for (std::size_t i = 0; i < kelvane::hueCount; ++i) {
@@ -271,17 +273,18 @@ void printChart(QPrinter& printer)
         p.drawText(QRectF(columns[2], y, 38, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
             multiplierText(kelvane::exponentOf(hue)));
         if (const auto tolerance = kelvane::toleranceOfHue(hue))
-            p.drawText(
-                QRectF(columns[3], y, 45, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, percentText(*tolerance));
+            p.drawText(QRectF(columns[3], y, 45, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, percentText(*tolerance));
         y += rowHeight;
     }
-    p.drawText(QRectF(columns[0] + 18, y, 60, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, tr("no band"));
+    p.drawText(QRectF(columns[0] + 18, y, 60, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("LabelPages", "no band"));
     p.drawText(QRectF(columns[3], y, 45, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
         percentText(kelvane::toleranceList[0].spread));
     y += rowHeight + 8;
 
     p.setFont(faceOf(p, 5, true));
-    p.drawText(QRectF(left, y, width, 8), Qt::AlignLeft | Qt::AlignVCenter, tr("Standard values of one decade"));
+    p.drawText(QRectF(left, y, width, 8), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("LabelPages", "Standard values of one decade"));
     y += 9;
     for (const kelvane::SeriesTable& s : kelvane::seriesTables) {
         QStringList values;

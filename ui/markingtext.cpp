@@ -61,7 +61,8 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
     t.value = writtenValue(reading.value, resistor);
     t.kind = translated(wording::textOf(wording::codeNames, reading.code));
     if (reading.alsoAs)
-        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2").arg(t.kind, translated(wording::textOf(wording::codeNames, *reading.alsoAs)));
+        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2")
+                     .arg(t.kind, translated(wording::textOf(wording::codeNames, *reading.alsoAs)));
     t.series = seriesText(reading.value, resistor);
     t.said = saidValue(reading.value, resistor);
     if (reading.tolerance) {
@@ -72,7 +73,10 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
     return t;
 }
 
-QString markingErrorText(kelvane::MarkingError error) { return translated(wording::textOf(wording::markingErrors, error)); }
+QString markingErrorText(kelvane::MarkingError error)
+{
+    return translated(wording::textOf(wording::markingErrors, error));
+}
 
 QString reversedText(const kelvane::BandState& bands)
 {

@@ -35,8 +35,8 @@ QString run(const QString& program, const QStringList& args)
 
 QImage rendered(const QString& pdf)
 {
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-                                        QStringLiteral("-singlefile"), pdf, pdf});
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, pdf});
     return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -143,7 +143,12 @@ private slots:
                 for (int x = static_cast<int>(place.left()); x < place.right(); ++x)
                     if (page.pixel(x, y) != qRgb(255, 255, 255))
                         used |= QRect(x, y, 1, 1);
-            const QString where = QStringLiteral("label %1: ink %2,%3 %4x%5").arg(i).arg(used.x()).arg(used.y()).arg(used.width()).arg(used.height());
+            const QString where = QStringLiteral("label %1: ink %2,%3 %4x%5")
+                                      .arg(i)
+                                      .arg(used.x())
+                                      .arg(used.y())
+                                      .arg(used.width())
+                                      .arg(used.height());
             QVERIFY2(std::abs(QRectF(used).center().x() - place.center().x()) <= 5, qPrintable(where));
             if (s.grid)
                 QVERIFY2(std::abs(used.left() - place.left()) <= 5 && std::abs(used.right() + 1 - place.right()) <= 5

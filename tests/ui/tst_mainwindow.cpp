@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "Finder.h"
+#include "Labels.h"
 #include "Markings.h"
 #include "language.h"
 
@@ -276,6 +277,9 @@ private slots:
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("checkable");
         QTest::addColumn<bool>("checked");
+        QTest::newRow("PrintLabels1") << tr("&File") << tr("&Print labels...") << QKeySequence(QStringLiteral("Ctrl+P"))
+                                      << false << false;
+        QTest::newRow("N2") << tr("&File") << QString() << QKeySequence() << false << false;
         QTest::newRow("Exit1") << tr("&File") << tr("E&xit") << QKeySequence() << false << false;
         QTest::newRow("Resistor1") << tr("&Component") << tr("&Resistor") << QKeySequence(QStringLiteral("Ctrl+R"))
                                    << true << true;
@@ -286,6 +290,7 @@ private slots:
         QTest::newRow("Finder1") << tr("&Component") << tr("&Find values...") << QKeySequence(QStringLiteral("Ctrl+F"))
                                  << false << false;
         QTest::newRow("ShowToolTips1") << tr("&Help") << tr("&Show ToolTips") << QKeySequence() << true << false;
+        QTest::newRow("Chart1") << tr("&Help") << tr("Color code &chart...") << QKeySequence() << false << false;
         QTest::newRow("N1") << tr("&Help") << QString() << QKeySequence() << false << false;
         QTest::newRow("About1") << tr("&Help") << tr("&About...") << QKeySequence() << false << false;
     }
@@ -531,6 +536,28 @@ private slots:
                 drawnWhole(list->headerItem()->text(c), list->font());
     }
 
+    // The labels window with each source's longest texts: a count, a value
+    // that is none, the reason for no values.
+    void labelsFit_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("count") << 1 << "";
+        QTest::newRow("not a value") << 0 << "4k7 12x";
+        QTest::newRow("no values") << 0 << "";
+    }
+    void labelsFit()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, typed);
+        h.main()->findChild<QAction*>(QStringLiteral("PrintLabels1"))->trigger();
+        auto* labels = h.main()->findChild<TLabels*>();
+        labels->findChild<QComboBox*>(QStringLiteral("Source"))->setCurrentIndex(source);
+        labels->findChild<QLineEdit*>(QStringLiteral("Values"))->setText(typed);
+        QVERIFY(!labels->findChild<QLabel*>(QStringLiteral("Count"))->text().isEmpty());
+        allFit(labels);
+    }
+
     // The dialogs' colour buttons keep their colour inside their frame at the
     // run's scale (QT_SCALE_FACTOR): coming from beside a button, right or
     // below, the first pixel that is not the dialog's face is the frame's light edge.
@@ -574,18 +601,21 @@ private slots:
             scopes[0] << button->text();
         for (auto* box : h.main()->findChildren<QGroupBox*>())
             scopes[0] << box->title();
-        // The finder's captions, buttons and pages.
+        // The finder's and the labels window's captions and buttons, and the finder's pages.
         h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
-        const auto* finder = h.main()->findChild<TFinder*>();
-        QStringList inFinder;
-        for (auto* label : finder->findChildren<QLabel*>())
-            inFinder << label->text();
-        for (auto* button : finder->findChildren<QAbstractButton*>())
-            inFinder << button->text();
-        const auto* pages = finder->findChild<QTabWidget*>();
-        for (int i = 0; i < pages->count(); ++i)
-            inFinder << pages->tabText(i);
-        scopes << inFinder;
+        h.main()->findChild<QAction*>(QStringLiteral("PrintLabels1"))->trigger();
+        for (const QWidget* window : {static_cast<QWidget*>(h.main()->findChild<TFinder*>()),
+                 static_cast<QWidget*>(h.main()->findChild<TLabels*>())}) {
+            QStringList inWindow;
+            for (auto* label : window->findChildren<QLabel*>())
+                inWindow << label->text();
+            for (auto* button : window->findChildren<QAbstractButton*>())
+                inWindow << button->text();
+            if (const auto* pages = window->findChild<QTabWidget*>())
+                for (int i = 0; i < pages->count(); ++i)
+                    inWindow << pages->tabText(i);
+            scopes << inWindow;
+        }
         for (const QStringList& texts : scopes) {
             QSet<QChar> seen;
             for (const QString& text : texts) {

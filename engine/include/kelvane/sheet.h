@@ -16,23 +16,24 @@ struct Sheet {
     double pageWidth, pageHeight;
     int columns, rows;
     double labelWidth, labelHeight;
-    double left, top;     // the first label's top-left corner
+    double left, top;      // the first label's top-left corner
     double pitchX, pitchY; // from one label's corner to the next one's
-    bool grid;            // a cutting grid: the labels' edges are drawn
+    bool grid;             // a cutting grid: the labels' edges are drawn
 };
 
 inline constexpr double inch = 25.4;
 
 inline constexpr std::array<Sheet, 7> sheets{{
-    {"A4-21", 210, 297, 3, 7, 63.5, 38.1, 7.21, 15.15, 66.04, 38.1, false},        // Avery L7160
-    {"A4-24", 210, 297, 3, 8, 63.5, 33.9, 7.21, 12.9, 66.04, 33.9, false},         // Avery L7159
-    {"A4-65", 210, 297, 5, 13, 38.1, 21.2, 4.75, 10.7, 40.6, 21.2, false},         // Avery L7651
+    {"A4-21", 210, 297, 3, 7, 63.5, 38.1, 7.21, 15.15, 66.04, 38.1, false}, // Avery L7160
+    {"A4-24", 210, 297, 3, 8, 63.5, 33.9, 7.21, 12.9, 66.04, 33.9, false},  // Avery L7159
+    {"A4-65", 210, 297, 5, 13, 38.1, 21.2, 4.75, 10.7, 40.6, 21.2, false},  // Avery L7651
     {"Letter-30", 8.5 * inch, 11 * inch, 3, 10, 2.625 * inch, 1 * inch, 0.1875 * inch, 0.5 * inch, 2.75 * inch,
         1 * inch, false}, // Avery 5160
     {"Letter-80", 8.5 * inch, 11 * inch, 4, 20, 1.75 * inch, 0.5 * inch, 0.3 * inch, 0.5 * inch, 2.05 * inch,
         0.5 * inch, false}, // Avery 5167
     {"A4-grid", 210, 297, 4, 11, 48, 25, 9, 11, 48, 25, true},
-    {"Letter-grid", 8.5 * inch, 11 * inch, 4, 10, 2 * inch, 1 * inch, 0.25 * inch, 0.5 * inch, 2 * inch, 1 * inch, true},
+    {"Letter-grid", 8.5 * inch, 11 * inch, 4, 10, 2 * inch, 1 * inch, 0.25 * inch, 0.5 * inch, 2 * inch, 1 * inch,
+        true},
 }};
 
 constexpr std::size_t labelsPerPage(const Sheet& s) { return static_cast<std::size_t>(s.columns * s.rows); }
