@@ -66,6 +66,14 @@ en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3
 en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
 en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
 en | find abc | 1 | kelvane: abc: not a value
+en | labels 12x -o x.pdf | 1 | kelvane: 12x: not a value
+en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: 1M … 1k: out of range
+en | labels --sheet B5 1k -o x.pdf | 2 | Usage:
+en | labels --bands 3 1k -o x.pdf | 2 | Usage:
+en | labels --series E12 1k -o x.pdf | 2 | Usage:
+en | labels 1k | 2 | Usage:
+en | chart | 2 | Usage:
+de | labels 12x -o x.pdf | 1 | kelvane: 12x: kein Wert
 en | find --min 10M --max 1k 1k | 1 | kelvane: 10M … 1k: out of range
 en | find --series E7 1k | 2 | Usage:
 en | find --max-parts 5 1k | 2 | Usage:

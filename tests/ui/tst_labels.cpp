@@ -207,6 +207,34 @@ private slots:
         QCOMPARE(swatches, wanted);
     }
 
+    // kelvane labels and kelvane chart write, with no display, the pages the windows write.
+    void commandLine()
+    {
+        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}};
+        QVERIFY(writeLabels(r, dir.filePath(QStringLiteral("window.pdf"))));
+        QVERIFY(writeChart(dir.filePath(QStringLiteral("windowchart.pdf"))));
+        QProcess kelvane;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        kelvane.setProcessEnvironment(env);
+        for (const QStringList& args :
+            {QStringList{QStringLiteral("labels"), QStringLiteral("--sheet"), QStringLiteral("letter-30"),
+                 QStringLiteral("--bands"), QStringLiteral("4"), QStringLiteral("4k7"), QStringLiteral("499"),
+                 QStringLiteral("-o"), dir.filePath(QStringLiteral("command.pdf"))},
+                {QStringLiteral("chart"), QStringLiteral("-o"), dir.filePath(QStringLiteral("commandchart.pdf"))}}) {
+            kelvane.start(QStringLiteral(KELVANE_COMMAND), args);
+            QVERIFY(kelvane.waitForFinished(60'000));
+            QCOMPARE(kelvane.exitCode(), 0);
+        }
+        for (const char* pair : {"", "chart"}) {
+            const QString ours = dir.filePath(QStringLiteral("window%1.pdf").arg(QLatin1String(pair)));
+            const QString theirs = dir.filePath(QStringLiteral("command%1.pdf").arg(QLatin1String(pair)));
+            QCOMPARE(textOf(theirs), textOf(ours));
+            QCOMPARE(rendered(theirs), rendered(ours));
+        }
+    }
+
     // Opened by Ctrl+P: typed values, a series over a range and the person's
     // parts each make a run whose count it tells, or the reason there is none.
     void window()
