@@ -167,9 +167,10 @@ void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, Band
     const double withoutCodes = valueEm * 1.2 + setCount * (bandHeight + nameEm * 1.25 + gap);
     const bool showCodes = !codes.isEmpty() && withoutCodes + codeEm * 1.25 <= inside.height() * 1.5;
     const double nominal = withoutCodes + (showCodes ? codeEm * 1.25 : 0);
-    const double k = std::min(1.0, inside.height() / nominal);
+    // Grown on a tall label up to half again, and centred down it.
+    const double k = std::min(1.5, inside.height() / nominal);
 
-    double y = inside.top();
+    double y = inside.top() + (inside.height() - nominal * k) / 2;
     const double vEm = fitted(p, value, valueEm * k, inside.width(), true);
     p.setFont(faceOf(p, vEm, true));
     p.setPen(Qt::black);

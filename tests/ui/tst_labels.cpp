@@ -155,12 +155,13 @@ private slots:
                         && std::abs(used.top() - place.top()) <= 5 && std::abs(used.bottom() + 1 - place.bottom()) <= 5,
                     qPrintable(where));
             // The band sets: the colour runs of at least 1 mm along the rows, as
-            // many rows as a band is high at the least.
+            // many rows as a band is high at the least; a set never begins with
+            // Black, as the value's text in black does.
             std::map<Hues, int> rows;
             for (int y = static_cast<int>(place.top()); y < place.bottom(); ++y) {
                 const Hues seen = runsAlong(page, QPoint(static_cast<int>(place.left()) + 1, y), QPoint(1, 0),
                     static_cast<int>(place.width()) - 2, 10);
-                if (seen.size() >= 3)
+                if (seen.size() >= 3 && seen.front() != kelvane::Hue::Black)
                     ++rows[seen];
             }
             std::set<Hues> sets, wanted;
