@@ -23,7 +23,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 (cd "$build" && cpack -B "$tmp/out" >/dev/null) || fail "cpack"
 deb=$(ls "$tmp"/out/kelvane_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translations-l10n; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
