@@ -3,8 +3,6 @@
 // until it goes.
 #pragma once
 
-#include "language.h"
-
 #include <memory>
 
 class TMainform;

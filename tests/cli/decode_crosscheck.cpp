@@ -8,7 +8,10 @@
 #include <kelvane/decode.h>
 
 #include <cstdio>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -30,15 +33,32 @@ kelvane::Display windowDecoding(int bandcount, const std::vector<kelvane::Hue>& 
     return shown.value_or(kelvane::Display{"incomplete", "", "", ""});
 }
 
-std::string run(const std::string& command)
+// The program's standard output, started without a shell.
+std::string run(const std::vector<std::string>& command)
 {
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    for (char buffer[256]; p && std::fgets(buffer, sizeof buffer, p);)
-        out += buffer;
-    if (p)
-        pclose(p);
-    return out;
+    std::vector<char*> argv;
+    for (const std::string& a : command)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; started && (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    if (started)
+        waitpid(pid, nullptr, 0);
+    return text;
 }
 
 } // namespace
@@ -50,11 +70,11 @@ int main(int argc, char* argv[])
     int checked = 0, faults = 0;
     auto check = [&](int bandcount, const std::vector<kelvane::Hue>& hues, std::size_t toleranceIndex) {
         const kelvane::ToleranceItem& tolerance = kelvane::toleranceList[toleranceIndex];
-        std::string command = std::string(argv[1]) + " decode --json --bands " + std::to_string(bandcount);
+        std::vector<std::string> command{argv[1], "decode", "--json", "--bands", std::to_string(bandcount)};
         for (kelvane::Hue h : hues)
-            command += std::string(" ") + wording::textOf(wording::colourNames, h);
+            command.emplace_back(wording::textOf(wording::colourNames, h));
         if (toleranceIndex != 0)
-            command += std::string(" ") + wording::textOf(wording::colourNames, *kelvane::hueOf(tolerance.colour));
+            command.emplace_back(wording::textOf(wording::colourNames, *kelvane::hueOf(tolerance.colour)));
         const kelvane::Display d = windowDecoding(bandcount, hues, toleranceIndex ? tolerance.colour : 0);
         const std::string expected = "\"text\": \"" + d.value + d.dot + d.dec + d.enhet
             + "\", \"tolerance\": " + (toleranceIndex ? "\"" + std::string(tolerance.text) + "\"" : "null") + "}\n";
@@ -62,7 +82,10 @@ int main(int argc, char* argv[])
         ++checked;
         if (got.size() < expected.size() || got.compare(got.size() - expected.size(), expected.size(), expected) != 0) {
             ++faults;
-            std::printf("FAIL: %s gave %s, the window %s", command.c_str(), got.c_str(), expected.c_str());
+            std::string line;
+            for (const std::string& a : command)
+                line += a + " ";
+            std::printf("FAIL: %sgave %s, the window %s", line.c_str(), got.c_str(), expected.c_str());
         }
     };
     auto offered = [](int band, int bandcount) {

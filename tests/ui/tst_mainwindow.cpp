@@ -4,6 +4,7 @@
 
 #include "Finder.h"
 #include "Markings.h"
+#include "language.h"
 
 #include <kelvane/decode.h>
 
