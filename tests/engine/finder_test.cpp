@@ -55,12 +55,12 @@ TEST(Finder, SearchEqualsEnumeration)
     for (Milli v : {100, 220, 330, 470, 1000, 1500, 2200, 4700, 6800, 10000, 47000, 100000})
         drawer.push_back({v * ohm, v % 1000 == 0 ? 0.01 : 0.05});
     const SearchCase cases[] = {
-        {"E6 four parts", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4, 10, 4},
-        {"E6 four parts, the widest range", series(Series::E6, ohm, 10'000'000 * ohm), 4, 10, 1},
-        {"E12 three parts, 25 best", series(Series::E12, ohm, 10'000'000 * ohm), 3, 25, 6},
-        {"E24 three parts", series(Series::E24, 10 * ohm, 1'000'000 * ohm), 3, 10, 4},
+        {"E6 four parts", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4, 10, 3},
+        {"E6 three parts, the widest range", series(Series::E6, ohm, 10'000'000 * ohm), 3, 10, 6},
+        {"E12 three parts, 25 best", series(Series::E12, ohm, 10'000'000 * ohm), 3, 25, 4},
+        {"E24 three parts", series(Series::E24, 10 * ohm, 1'000'000 * ohm), 3, 10, 3},
         {"E24 three parts, one best, values left out",
-            series(Series::E24, ohm, 10'000'000 * ohm, {4700 * ohm, 1000 * ohm, 22 * ohm}), 3, 1, 2},
+            series(Series::E24, 10 * ohm, 1'000'000 * ohm, {4700 * ohm, 1000 * ohm, 22 * ohm}), 3, 1, 2},
         {"E24 two parts", series(Series::E24, ohm, 10'000'000 * ohm), 2, 10, 8},
         {"a drawer of parts, four", std::get<std::vector<Part>>(listParts(drawer, {})), 4, 40, 8},
     };

@@ -8,14 +8,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 class FinderTest : public WindowTest {
@@ -58,6 +62,7 @@ class FinderTest : public WindowTest {
 private slots:
     void initTestCase()
     {
+        prepareApplication();
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(TFinder::partsFile());
     }
@@ -136,18 +141,28 @@ private slots:
         }
     }
 
-    // The person's parts, read from their file when chosen.
+    // The person's parts, edited in their dialog, kept in their file and chosen.
     void myParts()
     {
-        QFile file(TFinder::partsFile());
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-        file.write("# drawer\n1k 1%, 2k2\n");
-        file.close();
         TFinder* f = open();
         QVERIFY(f);
-        child<QComboBox>(f, "Source")->setCurrentIndex(6);
         child<QSpinBox>(f, "MaxParts")->setValue(2);
         child<QLineEdit>(f, "Target")->setText(QStringLiteral("3k2"));
+        QString status;
+        QTimer::singleShot(0, f, [&status] {
+            QWidget* editor = nullptr;
+            if (!QTest::qWaitFor([&editor] { return (editor = QApplication::activeModalWidget()) != nullptr; }, 2000))
+                return;
+            editor->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("# drawer\n1k 1%, 2k2\nx"));
+            status = editor->findChild<QLabel*>(QStringLiteral("PartsStatus"))->text();
+            editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        Harness::click(child(f, "EditParts"));
+        QCOMPARE(status, QStringLiteral("Values read: 2. Not read: line 3"));
+        QCOMPARE(child<QComboBox>(f, "Source")->currentIndex(), 6);
+        QFile file(TFinder::partsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("# drawer\n1k 1%, 2k2\nx"));
         QCOMPARE(
             row(f, "Results", 0), QStringLiteral("2,2 Kohm + 1 Kohm | 3,2 Kohm | 0 % | 3,08 Kohm \u2026 3,32 Kohm"));
         QFile::remove(TFinder::partsFile());

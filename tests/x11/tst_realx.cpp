@@ -471,6 +471,7 @@ private slots:
         auto* results = finder->findChild<QTreeWidget*>(QStringLiteral("Results"));
         QTRY_VERIFY_WITH_TIMEOUT(results->topLevelItemCount() == 10, 10000);
         QCOMPARE(results->topLevelItem(0)->text(0), QStringLiteral("4,7 Kohm + 150 ohm"));
+        QVERIFY(!shotOf(finder, origin(finder), QStringLiteral("_finder")).isNull());
         const int before = h.activations->count();
         xdotool(QStringLiteral("key Escape"));
         backInMain(finder, before, 1);
