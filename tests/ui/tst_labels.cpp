@@ -14,9 +14,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
 
 #include <map>
 #include <set>
@@ -281,6 +285,29 @@ private slots:
         QVERIFY(labels->savePdf(pdf));
         QVERIFY(textOf(pdf).contains(QLatin1String("2,2 Kohm")));
         QFile::remove(TFinder::partsFile());
+        // The previews of the labels and of Help > Color code chart..., each of one page.
+        source->setCurrentIndex(0);
+        values->setText(QStringLiteral("4k7 10k"));
+        auto previewed = [](const std::function<void()>& open, const char* name) {
+            int pages = -1;
+            QTimer::singleShot(0, [&pages, name] {
+                QTRY_VERIFY(QApplication::activeModalWidget());
+                auto* dialog = QApplication::activeModalWidget();
+                QCOMPARE(dialog->objectName(), QLatin1String(name));
+                auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+                QTRY_VERIFY(preview->pageCount() > 0);
+                pages = preview->pageCount();
+                dialog->close();
+            });
+            open();
+            return pages;
+        };
+        QCOMPARE(previewed([labels] { Harness::click(labels->findChild<QWidget*>(QStringLiteral("Preview"))); },
+                     "LabelsPreview"),
+            1);
+        QCOMPARE(
+            previewed([this] { h.main()->findChild<QAction*>(QStringLiteral("Chart1"))->trigger(); }, "ChartPreview"),
+            1);
     }
 };
 
