@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -17,8 +18,14 @@ namespace {
 int write(int argc, char* argv[])
 {
     const QString file = QString::fromLocal8Bit(argv[2]);
+    const auto written = [&file](bool done) {
+        if (!done)
+            std::fprintf(stderr, "kelvane: %s\n",
+                qPrintable(QCoreApplication::translate("TLabels", "%1 cannot be written").arg(file)));
+        return done ? 0 : 1;
+    };
     if (std::strcmp(argv[1], "--write-chart") == 0)
-        return writeChart(file) ? 0 : 1;
+        return written(writeChart(file));
     if (argc < 5)
         return 2;
     LabelRun run;
@@ -28,7 +35,7 @@ int write(int argc, char* argv[])
         const QStringList part = QString::fromLatin1(argv[i]).split(QLatin1Char('/'));
         run.parts.push_back({part.value(0).toLongLong(), part.value(1).toDouble()});
     }
-    return writeLabels(run, file) ? 0 : 1;
+    return written(writeLabels(run, file));
 }
 
 } // namespace
@@ -37,8 +44,11 @@ int main(int argc, char* argv[])
 {
     const bool writing
         = argc > 2 && (std::strcmp(argv[1], "--write-labels") == 0 || std::strcmp(argv[1], "--write-chart") == 0);
-    if (writing)
+    if (writing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // A command's errors are its own line; Qt's warnings about the run are no answer.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    }
     QApplication app(argc, argv);
     prepareApplication();
     if (writing)

@@ -234,14 +234,19 @@ void TLabels::PrintClick()
     QPrinter printer(QPrinter::HighResolution);
     prepareLabels(printer, *r);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printLabels(printer, *r);
+    if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r)) {
+        const QString file = printer.outputFileName();
+        Count->setText(tr("%1 cannot be written").arg(file.isEmpty() ? printer.printerName() : file));
+        Count->setAccessibleName(Count->text());
+    }
 }
 
 void TLabels::SavePdfClick()
 {
     const QString file = QFileDialog::getSaveFileName(
         this, tr("Save labels as PDF"), QStringLiteral("labels.pdf"), tr("PDF files (*.pdf)"));
-    if (!file.isEmpty() && !savePdf(file))
+    if (!file.isEmpty() && !savePdf(file)) {
         Count->setText(tr("%1 cannot be written").arg(file));
+        Count->setAccessibleName(Count->text());
+    }
 }

@@ -225,10 +225,12 @@ void prepareLabels(QPrinter& printer, const LabelRun& run)
     preparePaper(printer, isLetter(kelvane::sheets[run.sheet]) ? QPageSize::Letter : QPageSize::A4);
 }
 
-void printLabels(QPrinter& printer, const LabelRun& run)
+bool printLabels(QPrinter& printer, const LabelRun& run)
 {
     const kelvane::Sheet& sheet = kelvane::sheets[run.sheet];
-    QPainter p(&printer);
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
     toMillimetres(p, printer);
     for (std::size_t i = 0; i < run.parts.size(); ++i) {
         const kelvane::LabelPlace place = kelvane::placeOf(sheet, i);
@@ -236,13 +238,16 @@ void printLabels(QPrinter& printer, const LabelRun& run)
             printer.newPage();
         drawLabel(p, QRectF(place.x, place.y, place.width, place.height), run.parts[i], run.bands, sheet.grid);
     }
+    return p.end();
 }
 
 void prepareChart(QPrinter& printer) { preparePaper(printer, chartPaper()); }
 
-void printChart(QPrinter& printer)
+bool printChart(QPrinter& printer)
 {
-    QPainter p(&printer);
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
     toMillimetres(p, printer);
     const QSizeF paper = QPageSize(chartPaper()).size(QPageSize::Millimeter);
     const double left = 20, width = paper.width() - 40;
@@ -300,6 +305,7 @@ void printChart(QPrinter& printer)
         p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, values.join(u' '));
         y += used.height() + 3;
     }
+    return p.end();
 }
 
 bool writeLabels(const LabelRun& run, const QString& file)
@@ -308,8 +314,7 @@ bool writeLabels(const LabelRun& run, const QString& file)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     prepareLabels(printer, run);
-    printLabels(printer, run);
-    return printer.printerState() != QPrinter::Error;
+    return printLabels(printer, run);
 }
 
 bool writeChart(const QString& file)
@@ -318,6 +323,5 @@ bool writeChart(const QString& file)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     prepareChart(printer);
-    printChart(printer);
-    return printer.printerState() != QPrinter::Error;
+    return printChart(printer);
 }

@@ -23,13 +23,14 @@ struct LabelRun {
     std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
 };
 
-// The printer set to the sheet's paper, whole page, no margins.
+// The printer set to the sheet's paper, whole page, no margins. Printing
+// is false where the printer or file cannot be opened.
 void prepareLabels(QPrinter& printer, const LabelRun& run);
-void printLabels(QPrinter& printer, const LabelRun& run);
+bool printLabels(QPrinter& printer, const LabelRun& run);
 
 // The chart's paper follows the language's measurement system: Letter for the US, else A4.
 void prepareChart(QPrinter& printer);
-void printChart(QPrinter& printer);
+bool printChart(QPrinter& printer);
 
 // Into a PDF file; false where it cannot be written.
 bool writeLabels(const LabelRun& run, const QString& file);

@@ -67,6 +67,7 @@ en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 |
 en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
 en | find abc | 1 | kelvane: abc: not a value
 en | labels 12x -o x.pdf | 1 | kelvane: 12x: not a value
+en | labels 4k7 -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
 en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: 1M … 1k: out of range
 en | labels --sheet B5 1k -o x.pdf | 2 | Usage:
 en | labels --bands 3 1k -o x.pdf | 2 | Usage:
