@@ -158,13 +158,18 @@ void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, Band
     const QRectF inside = place.adjusted(pad + 0.5, pad, -pad - 0.5, -pad);
     const QString value = writtenValue(part.value, true);
     const QString codes = codesOf(part.value);
-    const auto sets = bandSets(part, choice);
+    auto sets = bandSets(part, choice);
 
     // Nominal heights in millimetres, shrunk together to the label; the codes
-    // go first where the label is short.
-    const double valueEm = 5.0, bandHeight = 6.5, nameEm = 2.3, codeEm = 2.4, gap = 0.8;
-    const auto setCount = static_cast<double>(sets.size());
-    const double withoutCodes = valueEm * 1.2 + setCount * (bandHeight + nameEm * 1.25 + gap);
+    // go first where the label is short, then the second band set where the
+    // names under the bands would be too small to read.
+    const double valueEm = 5.0, bandHeight = 6.5, nameEm = 2.3, codeEm = 2.4, gap = 0.8, smallestName = 1.2;
+    const auto heightOf = [&](std::size_t setCount) {
+        return valueEm * 1.2 + static_cast<double>(setCount) * (bandHeight + nameEm * 1.25 + gap);
+    };
+    if (sets.size() > 1 && inside.height() / heightOf(sets.size()) * nameEm < smallestName)
+        sets.resize(1);
+    const double withoutCodes = heightOf(sets.size());
     const bool showCodes = !codes.isEmpty() && withoutCodes + codeEm * 1.25 <= inside.height() * 1.5;
     const double nominal = withoutCodes + (showCodes ? codeEm * 1.25 : 0);
     // Grown on a tall label up to half again, and centred down it.
