@@ -202,6 +202,9 @@ def main():
         key("4", "k", "8", "5")
         orca.said("the finder's best network",
                   "4.7 kilohms plus 150 ohms: 4.85 kilohms, exact, from 4.608 kilohms to 5.093 kilohms.")
+        # The labels window by its shortcut: its fields read by their captions.
+        key("Escape")
+        after(("ctrl+p",), "the labels window opened", "Labels dialog.", "Values panel.", "Take: combo box.")
         said = orca.utterances()
         check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
         check("no group named twice", [u for u in said if u == "Color code."], [])
