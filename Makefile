@@ -8,7 +8,8 @@ DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 fonts-dejavu-core fonts-wqy-microhei fonts-vlgothic \
                 weston qt6-wayland dbus at-spi2-core python3-pyatspi \
                 orca speech-dispatcher speech-dispatcher-espeak-ng \
-                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+                poppler-utils
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

@@ -5,7 +5,9 @@
 # Start-up times come in a fast and a slow cluster some 10 ms apart, in both
 # programs alike, so beside the median the fastest quarter's bound is shown:
 # it measures the program rather than how the runs fell.
-# Then the interaction times and the engine's per-call times.
+# Then the command line's decoding beside a C++ program that prints one line,
+# the interaction times and the engine's per-call times, and the network
+# search's speed-up over enumerating every choice of parts.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,5 +35,12 @@ line "start-up to first activation, median:" ms 1 0.5
 line "start-up to first activation, quartile 1:" ms 1 0.25
 line "peak memory, median:" kB 2 0.5
 echo "($RUNS starts of each)"
+read -r c r ratio < <("$build/bench/bench_runtimes" "${CLI_RUNS:-400}" "$build/app/kelvane" decode yellow violet red gold \
+    -- "$build/bench/bench_oneline")
+printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
+    "kelvane decode yellow violet red gold:" "$c" "$r" "$ratio" "${CLI_RUNS:-400}"
 "$build/bench/bench_interactions" 2>/dev/null
-"$build/bench/bench_engine" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(BM_|Benchmark)'
+"$build/bench/bench_engine" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(BM_|Benchmark)' | tee "$out/engine"
+# CPU times, one core's: the search beside the enumeration of the same parts.
+awk '/^BM_FindNetworks_E24_three / {s=$4} /^BM_Enumerate_E24_three / {e=$4}
+    END {printf "three E24 parts: search %s ms, exhaustive enumeration %s ms, speed-up %.0f\n", s, e, e/s}' "$out/engine"

@@ -63,6 +63,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не е цвят</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не е стойност</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ивица %1 не може да бъде %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Цветен код на резистори</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвят</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множител</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Толеранс</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без пръстен</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартни стойности за една декада</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -135,6 +181,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>точно</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>с %1 процента под</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>с %1 процента над</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>успоредно с</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Търсене на стойности</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Моите части</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Части:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Промяна на &amp;моите части...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Вериги</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>Д&amp;елител</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Стойност:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Най-много части:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Ред</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Под</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Над</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Най-&amp;близки стандартни стойности:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Верига</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Стойност</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Отклонение</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Обхват на допуска</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Н&amp;ай-добри вериги:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>В&amp;ходно напрежение:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Изходно напрежение:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;от:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;до:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Изход</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Обхват на изхода</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Двойки &amp;резистори:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копиране</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Показване на ивиците</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>твърде много части</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>няма части: променете моите части</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: под %2, %3; над %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, от %4 до %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Напрежението е число над 0, например 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 е обхват от стойности, например от 1k до 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 от входа към изхода, R2 от изхода към маса.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Изходът трябва да е над 0 и под входа.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, от %5 до %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочетени стойности: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Прочетени стойности: %1. Непрочетен ред %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Една или няколко стойности на ред, например 4k7 или 4,7 k; 1% след стойност дава допуска ѝ, иначе 5 %; # започва коментар.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Етикети</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Стойности</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Хартия</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Източник:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Въведени стойности</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Серия</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Моите части</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Стойности:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>С&amp;ерия:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;От:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;До:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Лист:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Пръстени:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 и 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>П&amp;реглед...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чат...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Запис като &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>няма стойности</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>твърде много стойности</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Етикети: %1, листове: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Запис на етикетите като PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF файлове (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 не може да бъде записан</translation>
     </message>
 </context>
 <context>
@@ -310,6 +626,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Копиране</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Търсене на стойности...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Печат на етикети...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблица на цветния код...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблица на цветния код</translation>
     </message>
 </context>
 <context>

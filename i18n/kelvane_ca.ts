@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>no és un color</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>no és un valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la banda %1 no pot ser %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Codi de colors de resistències</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígit</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerància</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sense banda</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valors normalitzats d'una dècada</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>D&apos;acord</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exacte</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 per cent per sota</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 per cent per sobre</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>més</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>en paral·lel amb</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Cerca valors</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Els meus components</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omponents:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Edita els meus components...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Xarxes</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ivisor</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Màxim de peces:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sèrie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Per sota</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Per sobre</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Valors &amp;normalitzats més propers:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Xarxa</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desviació</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Marge de tolerància</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Mi&amp;llors xarxes:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensió d&apos;entrada:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensió de &amp;sortida:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;des de:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;fins a:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortida</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Marge de sortida</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Parells de resistències:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Mostra les &amp;bandes</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>massa components</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>cap component: edita els meus components</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: per sota %2, %3; per sobre %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Una tensió és un nombre més gran que 0, com 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 és un interval de valors, com 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 de l&apos;entrada a la sortida, R2 de la sortida a massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>La sortida ha de ser més gran que 0 i més petita que l&apos;entrada.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valors llegits: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valors llegits: %1. No llegida: línia %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d&apos;un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valors</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valors escrits</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una sèrie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Els meus components</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valors:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sèrie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;es de:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Fins a:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>F&amp;ull:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Bandes:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Previsualitza...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimeix...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Desa com a P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>cap valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>massa valors</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetes: %1, fulls: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Desa les etiquetes com a PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fitxers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no es pot escriure %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Cerca &amp;valors...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimeix &amp;etiquetes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Taula del codi de colors...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Taula del codi de colors</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>není barva</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>není hodnota</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>proužek %1 nemůže být %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Barevný kód rezistorů</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Barva</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Číslice</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Násobitel</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez proužku</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normalizované hodnoty jedné dekády</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -135,6 +181,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>přesně</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>o %1 procenta níže</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>o %1 procenta výše</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralelně s</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Hledat hodnoty</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mé součástky</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Součástky:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Upravit &amp;mé součástky...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Zapojení</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ělič</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Hodnota:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;ejvýše součástek:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Řada</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Níže</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Výše</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Ne&amp;jbližší normalizované hodnoty:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Zapojení</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Odchylka</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Rozsah tolerance</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Nejlepší zapojení:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Vstupní napětí:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>V&amp;ýstupní napětí:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;do:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Rozsah výstupu</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Dvojice &amp;rezistorů:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Ukázat proužky</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>příliš mnoho součástek</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>žádné součástky: upravte mé součástky</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: níže %2, %3; výše %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, od %4 do %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Napětí je číslo větší než 0, např. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 je rozsah hodnot, např. 1k až 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 ze vstupu na výstup, R2 z výstupu na zem.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Výstup musí být nad 0 a pod vstupem.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Přečtené hodnoty: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Přečtené hodnoty: %1. Nepřečten řádek %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna či několik hodnot na řádek, např. 4k7 nebo 4,7 k; 1% za hodnotou udává její toleranci, jinak 5 %; # začíná komentář.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Štítky</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Hodnoty</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papír</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Zdroj:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Zadané hodnoty</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Řada</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mé součástky</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Hodnoty:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>Ř&amp;ada:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>A&amp;rch:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Proužky:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 a 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Náhled...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tisk...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Uložit jako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>žádné hodnoty</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>příliš mnoho hodnot</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Štítky: %1, archy: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Uložit štítky jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Soubory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nelze zapsat</translation>
     </message>
 </context>
 <context>
@@ -310,6 +626,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Hledat hodnoty...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tisk štítků...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabulka barevného kódu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabulka barevného kódu</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ingen farve</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ingen værdi</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan ikke være %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Farvekode for modstande</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farve</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Ciffer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ingen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normværdier i én dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>præcis</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 procent under</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 procent over</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallelt med</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Find værdier</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine dele</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Dele:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Rediger &amp;mine dele...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Netværk</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Spændingsdeler</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Værdi:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Højst dele:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Række</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>N&amp;ærmeste standardværdier:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netværk</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Værdi</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Afvigelse</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleranceområde</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Bedste netværk:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Indgangsspænding:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Udgangsspænding:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;fra:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;til:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Udgang</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Udgangsområde</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>M&amp;odstandspar:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiér</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Vis &amp;ringe</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>for mange dele</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>ingen dele: rediger mine dele</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: under %2, %3; over %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, fra %4 til %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>En spænding er et tal over 0, fx 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 er et værdiområde, fx 1k til 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 fra indgangen til udgangen, R2 fra udgangen til stel.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Udgangen skal være over 0 og under indgangen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, fra %5 til %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Læste værdier: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Læste værdier: %1. Ikke læst: linje %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Én eller nogle få værdier pr. linje, fx 4k7 eller 4,7 k; 1% efter en værdi giver dens tolerance, ellers 5 %; # indleder en kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Værdier</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papir</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Kilde:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Indtastede værdier</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>En række</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine dele</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Værdier:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Række:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Fra:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Til:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;inge:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 og 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>F&amp;orhåndsvis...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Udskriv...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Gem som P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ingen værdier</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>for mange værdier</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketter: %1, ark: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Gem etiketter som PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan ikke skrives</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiér</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Find værdier...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Udskriv etiketter...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Farvekodetabel...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Farvekodetabel</translation>
     </message>
 </context>
 <context>

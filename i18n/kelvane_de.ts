@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>keine Farbe</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>Ring %1 kann nicht %2 sein</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Farbcode für Widerstände</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Ziffer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>kein Ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normwerte einer Dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 Prozent darunter</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 Prozent darüber</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallel zu</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Werte finden</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Eigene Teile</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Teile:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Eigene Teile &amp;ändern...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Netzwerke</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>S&amp;pannungsteiler</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Wert:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Höchstens Teile:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Darunter</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Darüber</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Nä&amp;chste Normwerte:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleranzbereich</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Be&amp;ste Netzwerke:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Eingangsspannung:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Ausgangsspannung:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;von:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;bis:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Ausgangsbereich</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>W&amp;iderstandspaare:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Ringe zeigen</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>zu viele Teile</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>keine Teile: eigene Teile ändern</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: darunter %2, %3; darüber %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, von %4 bis %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Eine Spannung ist eine Zahl über 0, etwa 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 ist ein Wertebereich, etwa 1k bis 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 vom Eingang zum Ausgang, R2 vom Ausgang nach Masse.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Der Ausgang muss über 0 und unter dem Eingang liegen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 Volt, %4, von %5 bis %6 Volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Gelesene Werte: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Gelesene Werte: %1. Nicht gelesen: Zeile %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Ein Wert oder einige je Zeile, etwa 4k7 oder 4,7 k; 1% nach einem Wert gibt seine Toleranz, sonst 5 %; # beginnt einen Kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Eingegebene Werte</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Eigene Teile</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Werte:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Reihe:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;bis:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Bo&amp;gen:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ri&amp;nge:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 und 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Vor&amp;schau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>keine Werte</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>zu viele Werte</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketten: %1, Bögen: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketten als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Werte &amp;finden...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Etiketten drucken...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Farbcode-T&amp;afel...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Farbcode-Tafel</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>no es un color</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>no es un valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la banda %1 no puede ser %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Código de colores de resistencias</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígito</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sin banda</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valores normalizados de una década</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exacto</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 por ciento por debajo</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 por ciento por encima</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>en paralelo con</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Buscar valores</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mis componentes</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omponentes:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Editar mis componentes...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Redes</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ivisor</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>M&amp;áximo de piezas:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Por debajo</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Por encima</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Valores &amp;normalizados más cercanos:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desviación</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Margen de tolerancia</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Mejores redes:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensión de entrada:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensión de &amp;salida:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;desde:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;hasta:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Margen de salida</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Pares de resistencias:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Ver &amp;bandas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>demasiados componentes</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>sin componentes: editar mis componentes</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: por debajo %2, %3; por encima %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Una tensión es un número mayor que 0, como 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 es un intervalo de valores, como 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 de la entrada a la salida, R2 de la salida a masa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>La salida debe ser mayor que 0 y menor que la entrada.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 voltios, %4, de %5 a %6 voltios</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores leídos: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valores leídos: %1. Sin leer: línea %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o varios valores por línea, como 4k7 o 4,7 k; 1% tras un valor da su tolerancia, si no 5 %; # inicia un comentario.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valores escritos</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mis componentes</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valores:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;esde:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ho&amp;ja:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Bandas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 y 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Vista p&amp;revia...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ningún valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>demasiados valores</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetas: %1, hojas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Guardar etiquetas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Buscar valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimir &amp;etiquetas...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabla del código de colores...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabla del código de colores</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ei ole väri</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ei ole arvo</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>raita %1 ei voi olla %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Vastusten värikoodi</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Väri</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Kerroin</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranssi</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ei raitaa</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Yhden dekadin normiarvot</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -138,6 +184,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>tarkka</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 prosenttia alle</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 prosenttia yli</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>rinnan kanssa</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Etsi arvoja</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Omat osat</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Osat:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Muokkaa omia osia...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Verkot</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Jakaja</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Arvo:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Osia &amp;enintään:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sarja</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Yli</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Lä&amp;himmät standardiarvot:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Verkko</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Arvo</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Poikkeama</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleranssialue</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Parhaat verkot:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>T&amp;ulojännite:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>L&amp;ähtöjännite:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 a&amp;lkaen:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>a&amp;sti:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Lähtö</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Lähtöalue</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Vas&amp;tusparit:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopioi</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Näytä raidat</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>liikaa osia</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>ei osia: muokkaa omia osia</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: alle %2, %3; yli %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4 – %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Jännite on nollaa suurempi luku, esim. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 on arvoalue, esim. 1k – 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 tulosta lähtöön, R2 lähdöstä maahan.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Lähdön on oltava yli 0 ja alle tulon.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volttia, %4, %5 – %6 volttia</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Luettuja arvoja: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Luettuja arvoja: %1. Lukematta: rivi %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Yksi tai muutama arvo riville, esim. 4k7 tai 4,7 k; 1% arvon perässä antaa sen toleranssin, muuten 5 %; # aloittaa kommentin.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Tarrat</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Arvot</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paperi</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Lähde:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Kirjoitetut arvot</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Sarja</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Omat osat</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Arvot:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sarja:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Mistä:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>M&amp;ihin:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ar&amp;kki:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Raidat:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 ja 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Esikatselu...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tulosta...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Tallenna P&amp;DF:nä...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ei arvoja</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>liian monta arvoa</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Tarroja: %1, arkkeja: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Tallenna tarrat PDF:nä</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-tiedostot (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>kohteeseen %1 ei voi kirjoittaa</translation>
     </message>
 </context>
 <context>
@@ -313,6 +629,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopioi</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Etsi arvoja...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tulosta tarrat...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Värikooditaulukko...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Värikooditaulukko</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>pas une couleur</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>pas une valeur</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la bague %1 ne peut pas être %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Code couleur des résistances</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Chiffre</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicateur</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>pas d'anneau</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valeurs normalisées d'une décade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 pour cent en dessous</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 pour cent au-dessus</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>en parallèle avec</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Trouver des valeurs</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mes composants</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omposants :</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Modi&amp;fier mes composants...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Réseaux</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;iviseur</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Composants &amp;au plus :</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>En dessous</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Au-dessus</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Valeurs &amp;normalisées les plus proches :</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Plage de tolérance</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Meilleurs réseaux :</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>Tension d&apos;&amp;entrée :</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Tension de sortie :</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;de :</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;à :</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Plage de sortie</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Paires de résistances :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Voir &amp;les bagues</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>trop de composants</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>aucun composant : modifier mes composants</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1 : en dessous %2, %3 ; au-dessus %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1 : %2, %3, de %4 à %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Une tension est un nombre au-dessus de 0, comme 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 est une plage de valeurs, comme 1k à 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 de l&apos;entrée à la sortie, R2 de la sortie à la masse.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>La sortie doit être au-dessus de 0 et sous l&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2 : %3 volts, %4, de %5 à %6 volts</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valeurs lues : %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valeurs lues : %1. Non lue : ligne %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Une ou quelques valeurs par ligne, comme 4k7 ou 4,7 k ; 1% après une valeur donne sa tolérance, sinon 5 % ; # commence un commentaire.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Source :</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valeurs saisies</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Une série</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mes composants</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valeurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>Sé&amp;rie :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;e :</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Pla&amp;nche :</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Anneaux :</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 et 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>A&amp;perçu...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Créer un P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>trop de valeurs</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Étiquettes : %1, planches : %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Enregistrer les étiquettes en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d'écrire %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Trouver des valeurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimer des &amp;étiquettes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tableau du code couleur...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tableau du code couleur</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>chan e dath a th’ ann</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>chan e luach a th’ ann</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>chan fhaod stiall %1 a bhith %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Còd dhathan nan resistearan</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Dath</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Àireamh</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Iomadaiche</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Lamhas</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>gun bhann</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Luachan àbhaisteach deichead</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>Ceart ma-thà</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>pongail</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 sa cheud fodha</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 sa cheud os cionn</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>agus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>co-shìnte ri</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Lorg luachan</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mo phàirtean</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Pàirtean:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Deasaich &amp;mo phàirtean...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>L&amp;ìonraidhean</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Roinneadair</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Luach:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Pàirtean aig a&apos; &amp;char as motha:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sreath</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Fodha</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Os cionn</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Na luachan stannardach as &amp;fhaisge:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Lìonra</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Luach</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Claonadh</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Raon fulangais</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Na lìonraidhean as fheàrr:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>Bholtachd &amp;a-steach:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Bholtachd a-mach:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;o:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;gu:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>A-mach</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Raon a-mach</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Pa&amp;idhrichean resistor:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Dèan lethbhreac</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Seall na bannan</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>cus phàirtean</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>gun phàirtean: deasaich mo phàirtean</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: fodha %2, %3; os cionn %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, o %4 gu %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>&apos;S e àireamh os cionn 0 a th&apos; ann am bholtachd, mar 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>&apos;S e raon luachan a th&apos; ann an R1 + R2, mar 1k gu 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 on a-steach chun a-mach, R2 on a-mach chun na talmhainn.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Feumaidh an t-a-mach a bhith os cionn 0 is fon a-steach.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 bholt, %4, o %5 gu %6 bholt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Luachan air an leughadh: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Luachan air an leughadh: %1. Gun leughadh: loidhne %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Leubailean</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Luachan</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Pàipear</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Tùs:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Luachan sgrìobhte</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Sreath</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mo phàirtean</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Luachan:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sreath:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Bho:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Gu:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>D&amp;uilleag:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ba&amp;nnan:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 is 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Ro-shealladh...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Clò-bhuail...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Sàbhail mar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>gun luachan</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>cus luachan</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Leubailean: %1, duilleagan: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Sàbhail na leubailean mar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Faidhlichean PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>cha ghabh %1 sgrìobhadh</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>Dèan lethbhrea&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Lorg luachan...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Clò-bhuail &amp;leubailean...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Clàr a' chòd &amp;dhathan...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Clàr a' chòd dhathan</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nije boja</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nije vrijednost</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>prsten %1 ne može biti %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kod boja otpornika</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Boja</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Znamenka</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Množitelj</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancija</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez prstena</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Standardne vrijednosti jedne dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -138,6 +184,276 @@
     <message>
         <source>OK</source>
         <translation>U redu</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>točno</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 posto ispod</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 posto iznad</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralelno s</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Traženje vrijednosti</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moji dijelovi</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>D&amp;ijelovi:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>U&amp;redi moje dijelove...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Mreže</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;jelitelj</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Vrijednost:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;ajviše dijelova:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Niz</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Ispod</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Iznad</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Najbliže &amp;standardne vrijednosti:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Mreža</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Vrijednost</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Odstupanje</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Raspon tolerancije</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Naj&amp;bolje mreže:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Ulazni napon:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Izlazni &amp;napon:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;do:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Izlaz</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Raspon izlaza</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Parovi otpornika:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiraj</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Prika&amp;ži prstene</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>previše dijelova</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nema dijelova: uredite moje dijelove</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: ispod %2, %3; iznad %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, od %4 do %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Napon je broj veći od 0, npr. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 je raspon vrijednosti, npr. od 1k do 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 od ulaza do izlaza, R2 od izlaza do mase.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Izlaz mora biti iznad 0 i ispod ulaza.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Pročitane vrijednosti: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Pročitane vrijednosti: %1. Nepročitan redak %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna ili nekoliko vrijednosti po retku, npr. 4k7 ili 4,7 k; 1% iza vrijednosti daje njezinu toleranciju, inače 5 %; # započinje komentar.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Naljepnice</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Vrijednosti</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papir</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Izvor:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Upisane vrijednosti</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Niz</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moji dijelovi</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Vrijednosti:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Niz:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Arak:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>P&amp;rsteni:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Pregled...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>I&amp;spis...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Spremi kao PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nema vrijednosti</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>previše vrijednosti</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Naljepnice: %1, arci: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Spremi naljepnice kao PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF datoteke (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nije moguće zapisati</translation>
     </message>
 </context>
 <context>
@@ -313,6 +629,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiraj</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Traženje vrijednosti...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Is&amp;pis naljepnica...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tablica koda boja...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tablica koda boja</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nem szín</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nem érték</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>%1. gyűrű nem lehet %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Ellenállások színkódja</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Szín</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Számjegy</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Szorzó</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tűrés</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>nincs gyűrű</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Egy dekád szabványos értékei</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>pontos</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 százalékkal alatta</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 százalékkal felette</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plusz</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>párhuzamosan</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Értékek keresése</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Saját alkatrészek</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Alkatrészek:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Sa&amp;ját alkatrészek szerkesztése...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Hálózatok</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Osztó</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Érték:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Le&amp;gfeljebb alkatrész:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Sor</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Alatta</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Felette</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Legk&amp;özelebbi szabványos értékek:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Hálózat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Érték</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Eltérés</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Tűréstartomány</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Legjo&amp;bb hálózatok:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>Bemeneti &amp;feszültség:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Kimeneti feszültség:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 e&amp;ttől:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;eddig:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Kimenet</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Kimeneti tartomány</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>E&amp;llenálláspárok:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Másolás</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Sávok mutatása</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>túl sok alkatrész</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nincs alkatrész: szerkessze a saját alkatrészeket</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: alatta %2, %3; felette %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4 és %5 között</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>A feszültség 0-nál nagyobb szám, például 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 egy értéktartomány, például 1k és 1M között.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 a bemenettől a kimenetig, R2 a kimenettől a földig.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>A kimenet 0 fölött és a bemenet alatt legyen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, %5 és %6 V között</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Beolvasott értékek: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Beolvasott értékek: %1. Nem olvasható: %2. sor</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Soronként egy vagy néhány érték, például 4k7 vagy 4,7 k; az érték utáni 1% a tűrése, különben 5 %; a # megjegyzést kezd.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Címkék</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Értékek</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papír</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>Fo&amp;rrás:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Beírt értékek</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Egy sor</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Saját alkatrészek</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>Érté&amp;kek:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Sor:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ettől:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>E&amp;ddig:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Í&amp;v:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Gyűrűk:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 és 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Elő&amp;nézet...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Nyom&amp;tatás...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Mentés PD&amp;F-ként...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nincs érték</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>túl sok érték</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Címkék: %1, ívek: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Címkék mentése PDF-ként</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-fájlok (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nem írható</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Másolás</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Értékek keresése...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Címkék nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Színkódtáblázat...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Színkódtáblázat</translation>
     </message>
 </context>
 <context>

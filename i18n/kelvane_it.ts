@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>non è un colore</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>non è un valore</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>la fascia %1 non può essere %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Codice colori dei resistori</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cifra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Moltiplicatore</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>nessuna fascia</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valori normalizzati di una decade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>esatto</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 per cento sotto</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 per cento sopra</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>in parallelo con</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Trova valori</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Miei componenti</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>C&amp;omponenti:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Modi&amp;fica miei componenti...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Reti</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Partitore</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valore:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Ma&amp;ssimo componenti:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Sotto</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Sopra</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Va&amp;lori standard più vicini:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Intervallo di tolleranza</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Reti &amp;migliori:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensione d&apos;ingresso:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensione d&apos;&amp;uscita:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;da:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;a:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Intervallo d&apos;uscita</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Copp&amp;ie di resistori:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Mostra &amp;bande</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>troppi componenti</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nessun componente: modifica miei componenti</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: sotto %2, %3; sopra %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, da %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Una tensione è un numero sopra 0, come 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 è un intervallo di valori, come da 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 dall&apos;ingresso all&apos;uscita, R2 dall&apos;uscita a massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>L&apos;uscita deve stare sopra 0 e sotto l&apos;ingresso.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, da %5 a %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valori letti: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valori letti: %1. Non letta: riga %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etichette</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origine:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valori digitati</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Una serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Miei componenti</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valori:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Fo&amp;glio:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Fasc&amp;e:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 e 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Antep&amp;rima...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Salva come PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>troppi valori</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etichette: %1, fogli: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Salva le etichette come PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Trova valori...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Stam&amp;pa etichette...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabella codice colori...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabella codice colori</translation>
     </message>
 </context>
 <context>

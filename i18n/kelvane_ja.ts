@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>色ではない</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>値ではない</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>第%1帯に%2は使えない</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>抵抗器のカラーコード</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>乗数</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>許容差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>帯なし</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>1ディケードの標準値</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>一致</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 パーセント下</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 パーセント上</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>直列</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>並列</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>値の検索</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>手持ちの部品</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>部品(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>手持ちの部品を編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>回路網(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>分圧器(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>値(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>最大部品数(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>最も近い標準値(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>回路網</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>偏差</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>許容差の範囲</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>最良の回路網(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>入力電圧(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>出力電圧(&amp;O):</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 の下限(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>上限(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>出力の範囲</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>抵抗の組(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>カラーコードを表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>部品が多すぎます</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>部品がありません: 手持ちの部品を編集してください</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: 下 %2、%3; 上 %4、%5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2、%3、%4 から %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>電圧は 0 より大きい数です (例: 3,3)。</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 は値の範囲です (例: 1k から 1M)。</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 は入力から出力へ、R2 は出力からグランドへ。</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>出力は 0 より大きく入力より小さくしてください。</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1、R2 %2: %3 ボルト、%4、%5 から %6 ボルト</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>読み取った値: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>読み取った値: %1。読めない行: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>1 行に 1 つまたは数個の値 (例: 4k7、4,7 k)。値の後の 1% はその許容差、なければ 5 %。# から後はコメント。</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>取得元(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>入力した値</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>シリーズ</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>手持ちの部品</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>値(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>シリーズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>開始(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>終了(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>シート(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>帯(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 と 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>プレビュー(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF で保存(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>値が多すぎます</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>ラベル: %1、シート: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>ラベルを PDF で保存</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 に書き込めません</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>値の検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>ラベルを印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>カラーコード表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>カラーコード表</translation>
     </message>
 </context>
 <context>

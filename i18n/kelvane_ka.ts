@@ -84,6 +84,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>არ არის ფერი</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>არ არის მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ზოლი %1 ვერ იქნება %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>რეზისტორების ფერადი კოდი</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>ფერი</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>ციფრი</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>მამრავლი</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>დაშვება</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ზოლის გარეშე</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>ერთი დეკადის სტანდარტული მნიშვნელობები</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -156,6 +202,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>ზუსტად</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 პროცენტით ნაკლები</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 პროცენტით მეტი</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>პლუს</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>პარალელურად</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>მნიშვნელობების ძებნა</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>დ&amp;ეტალები:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;ჩემი დეტალების შეცვლა...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;წრედები</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;გამყოფი</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>მ&amp;ნიშვნელობა:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>მ&amp;აქსიმუმ დეტალი:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>რიგი</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>ნაკლები</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>მეტი</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>&amp;უახლოესი სტანდარტული მნიშვნელობები:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>წრედი</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>გადახრა</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>დაშვების დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;საუკეთესო წრედები:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;შემავალი ძაბვა:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>გამომავალი &amp;ძაბვა:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;დან:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;მდე:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>გამოსავალი</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>გამოსავლის დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;რეზისტორების წყვილები:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;კოპირება</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;ზოლების ჩვენება</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>ზედმეტად ბევრი დეტალი</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>დეტალები არ არის: შეცვალეთ ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: ნაკლები %2, %3; მეტი %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4-დან %5-მდე</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>ძაბვა არის 0-ზე მეტი რიცხვი, მაგალითად 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 არის მნიშვნელობების დიაპაზონი, მაგალითად 1k-დან 1M-მდე.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 შესასვლელიდან გამოსასვლელამდე, R2 გამოსასვლელიდან მიწამდე.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>გამოსავალი უნდა იყოს 0-ზე მეტი და შესავალზე ნაკლები.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 ვოლტი, %4, %5-დან %6 ვოლტამდე</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>წაკითხული მნიშვნელობები: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>წაკითხული მნიშვნელობები: %1. წაუკითხავი სტრიქონი: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>ერთი ან რამდენიმე მნიშვნელობა სტრიქონზე, მაგალითად 4k7 ან 4,7 k; 1% მნიშვნელობის შემდეგ მის დაშვებას აძლევს, სხვაგვარად 5 %; # იწყებს კომენტარს.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>ეტიკეტები</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>მნიშვნელობები</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>ქაღალდი</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>წ&amp;ყარო:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>შეყვანილი მნიშვნელობები</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>მწკრივი</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>სი&amp;დიდეები:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>მ&amp;წკრივი:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;საწყისი:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;ბოლო:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;ფურცელი:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;ზოლები:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 და 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;გადახედვა...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>ბე&amp;ჭდვა...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF-ად შ&amp;ენახვა...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>მნიშვნელობები არ არის</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>ზედმეტად ბევრი მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>ეტიკეტები: %1, ფურცლები: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>ეტიკეტების შენახვა PDF-ად</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ფაილები (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ვერ ჩაიწერა</translation>
     </message>
 </context>
 <context>
@@ -331,6 +647,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;კოპირება</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>მნიშვნელობების &amp;ძებნა...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>ეტიკეტების &amp;ბეჭდვა...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>ფერადი კოდის &amp;ცხრილი...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>ფერადი კოდის ცხრილი</translation>
     </message>
 </context>
 <context>

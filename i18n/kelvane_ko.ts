@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>유효한 색 아님</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>유효한 값 아님</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>%1번 띠는 %2일 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>저항기 색 코드</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>숫자</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>승수</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>허용 오차</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>띠 없음</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>한 디케이드의 표준값</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>정확</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 퍼센트 낮음</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 퍼센트 높음</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>직렬</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>병렬</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>값 찾기</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>내 부품</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>부품(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>내 부품 편집(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>회로망(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>분압기(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>값(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>최대 부품 수(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>계열</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>아래</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>위</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>가장 가까운 표준값(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>회로망</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>편차</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>허용 오차 범위</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>최적 회로망(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>입력 전압(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>출력 전압(&amp;O):</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 최소(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>최대(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>출력 범위</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>저항 쌍(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>색 띠 보기(&amp;H)</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>부품이 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>부품 없음: 내 부품을 편집하십시오</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: 아래 %2, %3; 위 %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4에서 %5까지</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>전압은 0보다 큰 수입니다(예: 3,3).</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2는 값의 범위입니다(예: 1k에서 1M까지).</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1은 입력에서 출력으로, R2는 출력에서 접지로.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>출력은 0보다 크고 입력보다 작아야 합니다.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 볼트, %4, %5에서 %6 볼트까지</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>읽은 값: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>읽은 값: %1. 읽지 못한 줄: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>한 줄에 값 하나 또는 몇 개(예: 4k7, 4,7 k). 값 뒤의 1%는 그 허용 오차이며, 없으면 5 %. #부터는 주석입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>라벨</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>용지</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>원본(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>입력한 값</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>계열</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>내 부품</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>값(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>계열(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>시작(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>끝(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>시트(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>띠(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 및 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>미리 보기(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF로 저장(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>값 없음</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>값이 너무 많음</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>라벨: %1, 시트: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>라벨을 PDF로 저장</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1에 쓸 수 없음</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>값 찾기(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>라벨 인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>색 코드 표(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>색 코드 표</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nav krāsa</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nav vērtība</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>josla %1 nevar būt %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Rezistoru krāsu kods</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Krāsa</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cipars</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Reizinātājs</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Pielaide</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez joslas</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Vienas dekādes standartvērtības</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>Labi</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>precīzi</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>par %1 procentiem zemāk</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>par %1 procentiem augstāk</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralēli ar</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Meklēt vērtības</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Manas detaļas</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Detaļas:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Labot &amp;manas detaļas...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Slēgumi</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;alītājs</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Vērtība:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;e vairāk detaļu:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Rinda</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Zemāk</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Augstāk</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>&amp;Tuvākās standarta vērtības:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Slēgums</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Vērtība</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Novirze</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Pielaides diapazons</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>La&amp;bākie slēgumi:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Ieejas spriegums:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>I&amp;zejas spriegums:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;no:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;līdz:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Izeja</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Izejas diapazons</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>&amp;Rezistoru pāri:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Rādīt &amp;joslas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>pārāk daudz detaļu</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nav detaļu: labojiet manas detaļas</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: zemāk %2, %3; augstāk %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, no %4 līdz %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Spriegums ir skaitlis virs 0, piemēram, 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 ir vērtību diapazons, piemēram, no 1k līdz 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 no ieejas uz izeju, R2 no izejas uz zemi.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Izejai jābūt virs 0 un zem ieejas.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, no %5 līdz %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Nolasītās vērtības: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Nolasītās vērtības: %1. Nenolasīta rinda %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Viena vai dažas vērtības rindā, piemēram, 4k7 vai 4,7 k; 1% pēc vērtības dod tās pielaidi, citādi 5 %; # sāk komentāru.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Uzlīmes</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Vērtības</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papīrs</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Avots:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Ievadītās vērtības</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Rinda</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Manas detaļas</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Vērtības:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Rinda:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;No:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Līdz:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>La&amp;pa:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Joslas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 un 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Priekš&amp;skatīt...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukāt...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Saglabāt PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nav vērtību</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>pārāk daudz vērtību</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Uzlīmes: %1, lapas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Saglabāt uzlīmes kā PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF faili (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nevar ierakstīt</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Meklēt &amp;vērtības...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Drukāt uzlīmes...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>Krāsu koda &amp;tabula...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Krāsu koda tabula</translation>
     </message>
 </context>
 <context>

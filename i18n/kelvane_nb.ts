@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ikke en farge</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>ikke en verdi</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan ikke være %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Fargekode for motstander</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Siffer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranse</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ingen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normverdier i én dekade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>nøyaktig</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 prosent under</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 prosent over</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>pluss</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallelt med</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Finn verdier</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine deler</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Deler:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Rediger &amp;mine deler...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Nettverk</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Spenningsdeler</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Verdi:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Høyst deler:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Rekke</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>N&amp;ærmeste standardverdier:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Verdi</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Avvik</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleranseområde</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Beste nettverk:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Inngangsspenning:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Utgangsspenning:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;fra:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;til:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Utgang</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Utgangsområde</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>M&amp;otstandspar:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopier</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Vis &amp;ringer</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>for mange deler</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>ingen deler: rediger mine deler</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: under %2, %3; over %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, fra %4 til %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>En spenning er et tall over 0, f.eks. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 er et verdiområde, f.eks. 1k til 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 fra inngangen til utgangen, R2 fra utgangen til jord.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Utgangen må være over 0 og under inngangen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, fra %5 til %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Leste verdier: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Leste verdier: %1. Ikke lest: linje %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Én eller noen få verdier per linje, f.eks. 4k7 eller 4,7 k; 1% etter en verdi gir toleransen, ellers 5 %; # innleder en kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Verdier</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papir</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Kilde:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Innskrevne verdier</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>En rekke</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mine deler</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Verdier:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Rekke:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Fra:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Til:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;inger:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 og 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>F&amp;orhåndsvis...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Skriv ut...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Lagre som P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>ingen verdier</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>for mange verdier</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketter: %1, ark: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Lagre etiketter som PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan ikke skrives</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopier</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Finn verdier...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Skriv ut etiketter...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Fargekodetabell...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Fargekodetabell</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>geen kleur</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>geen waarde</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan niet %2 zijn</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kleurcode van weerstanden</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cijfer</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Vermenigvuldiger</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerantie</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>geen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normwaarden van één decade</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 procent lager</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 procent hoger</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallel met</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Waarden zoeken</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mijn onderdelen</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Onderdelen:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Mijn onderdelen bewerken...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Netwerken</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Deler</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Waarde:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Hoogstens onderdelen:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Reeks</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Hoger</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Dichtstbijzijnde &amp;standaardwaarden:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Afwijking</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Tolerantiebereik</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Beste netwerken:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Ingangsspanning:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Uitgangsspanning:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;van:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;tot:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uitgang</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Uitgangsbereik</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>W&amp;eerstandsparen:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Ringen tonen</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>te veel onderdelen</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>geen onderdelen: mijn onderdelen bewerken</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: lager %2, %3; hoger %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, van %4 tot %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Een spanning is een getal boven 0, zoals 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 is een bereik van waarden, zoals 1k tot 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 van de ingang naar de uitgang, R2 van de uitgang naar massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>De uitgang moet boven 0 en onder de ingang liggen.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, van %5 tot %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Gelezen waarden: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Gelezen waarden: %1. Niet gelezen: regel %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Eén of enkele waarden per regel, zoals 4k7 of 4,7 k; 1% na een waarde geeft haar tolerantie, anders 5 %; # begint een opmerking.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Waarden</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Bron:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Getypte waarden</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Een reeks</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mijn onderdelen</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Waarden:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Reeks:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>Va&amp;n:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>V&amp;el:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;ingen:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 en 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Voorbeeld...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Opslaan als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>geen waarden</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>te veel waarden</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketten: %1, vellen: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketten opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Waarden &amp;zoeken...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Etiketten af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Kleurcodetabel...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Kleurcodetabel</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>to nie kolor</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>to nie wartość</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>kolor %2 jest niedozwolony dla paska %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Kod barwny rezystorów</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cyfra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Mnożnik</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancja</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez paska</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Wartości znormalizowane jednej dekady</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -141,6 +187,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>dokładnie</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 procent poniżej</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 procent powyżej</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>równolegle z</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Szukaj wartości</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje części</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Części:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Edytuj moje części...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Układy</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;zielnik</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Wartość:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;ajwyżej części:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Szereg</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Poniżej</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Powyżej</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Naj&amp;bliższe wartości znormalizowane:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Układ</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Odchyłka</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Zakres tolerancji</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Na&amp;jlepsze układy:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Napięcie wejściowe:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Nap&amp;ięcie wyjściowe:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;do:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Zakres wyjścia</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Pary &amp;rezystorów:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Pokaż paski</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>za dużo części</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>brak części: edytuj moje części</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: poniżej %2, %3; powyżej %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, od %4 do %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Napięcie to liczba większa od 0, np. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 to zakres wartości, np. od 1k do 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 od wejścia do wyjścia, R2 od wyjścia do masy.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Wyjście musi być powyżej 0 i poniżej wejścia.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Odczytane wartości: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Odczytane wartości: %1. Nieodczytany wiersz %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna lub kilka wartości w wierszu, np. 4k7 lub 4,7 k; 1% po wartości podaje jej tolerancję, inaczej 5 %; # zaczyna komentarz.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etykiety</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Wartości</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>Ź&amp;ródło:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Wpisane wartości</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Szereg</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje części</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Wartości:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Szereg:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Arkusz:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Paski:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 i 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Pod&amp;gląd...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ukuj...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Zapisz jako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>za dużo wartości</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etykiety: %1, arkusze: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Zapisz etykiety jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>nie można zapisać %1</translation>
     </message>
 </context>
 <context>
@@ -316,6 +632,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Szukaj wartości...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Drukuj etykiety...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabela kodu barwnego...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabela kodu barwnego</translation>
     </message>
 </context>
 <context>

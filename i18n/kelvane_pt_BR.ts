@@ -63,6 +63,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>não é uma cor</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>não é um valor</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>a faixa %1 não pode ser %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Código de cores de resistores</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Dígito</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerância</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sem faixa</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Valores padronizados de uma década</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -135,6 +181,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exato</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 por cento abaixo</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 por cento acima</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>em paralelo com</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Encontrar valores</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Minhas peças</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Peças:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Editar mi&amp;nhas peças...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Redes</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;ivisor</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>M&amp;áximo de peças:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Va&amp;lores padrão mais próximos:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desvio</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Faixa de tolerância</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Melhores redes:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Tensão de entrada:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Tensão de &amp;saída:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;de:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;até:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Faixa de saída</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Par&amp;es de resistores:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Mostrar &amp;faixas</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>peças demais</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>nenhuma peça: edite minhas peças</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: abaixo %2, %3; acima %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Uma tensão é um número acima de 0, como 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 é uma faixa de valores, como 1k a 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 da entrada à saída, R2 da saída ao terra.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>A saída deve ficar acima de 0 e abaixo da entrada.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores lidos: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Valores lidos: %1. Não lida: linha %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Um ou alguns valores por linha, como 4k7 ou 4,7 k; 1% após um valor dá sua tolerância, senão 5 %; # inicia um comentário.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Origem:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Valores digitados</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Uma série</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Minhas peças</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Valores:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Série:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;e:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>A&amp;té:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Folha:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>F&amp;aixas:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 e 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Visuali&amp;zar...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Salvar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>nenhum valor</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>valores demais</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiquetas: %1, folhas: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Salvar etiquetas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
     </message>
 </context>
 <context>
@@ -310,6 +626,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Encontrar valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Imprimir &amp;etiquetas...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabela do código de cores...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabela do código de cores</translation>
     </message>
 </context>
 <context>

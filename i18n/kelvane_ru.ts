@@ -72,6 +72,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не цвет</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не значение</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>цвет %2 недопустим для полосы %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Цветовая маркировка резисторов</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множитель</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без полосы</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартные номиналы одной декады</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -144,6 +190,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>точно</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>на %1 процента ниже</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>на %1 процента выше</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>параллельно с</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Подбор номиналов</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мои детали</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>Д&amp;етали:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Изменить мои детали...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Цепи</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>Де&amp;литель</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Номинал:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Деталей не &amp;более:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Ниже</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Выше</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Ближайшие &amp;стандартные номиналы:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Цепь</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Отклонение</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Диапазон допуска</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Л&amp;учшие цепи:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Входное напряжение:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>В&amp;ыходное напряжение:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;от:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;до:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Диапазон выхода</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Пары &amp;резисторов:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Показать полосы</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>слишком много деталей</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>нет деталей: измените мои детали</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: ниже %2, %3; выше %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, от %4 до %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Напряжение — число больше 0, например 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 — диапазон значений, например от 1k до 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 от входа к выходу, R2 от выхода к земле.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Выход должен быть больше 0 и меньше входа.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 В, %4, от %5 до %6 В</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочитано значений: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Прочитано значений: %1. Не прочитана строка %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Одно или несколько значений в строке, например 4k7 или 4,7 k; 1% после значения задаёт его допуск, иначе 5 %; # начинает комментарий.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Этикетки</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Номиналы</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Бумага</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Источник:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Введённые номиналы</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мои детали</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Номиналы:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Ряд:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;От:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;До:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Ли&amp;ст:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>По&amp;лосы:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 и 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Предпросмотр...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чать...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Сохранить в P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>нет номиналов</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>слишком много номиналов</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Этикеток: %1, листов: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Сохранить этикетки в PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
     </message>
 </context>
 <context>
@@ -319,6 +635,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Подбор номиналов...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Печать этикеток...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблица цветовой маркировки...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблица цветовой маркировки</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>nie je farba</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>nie je hodnota</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>prúžok %1 nemôže byť %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Farebný kód rezistorov</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farba</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Číslica</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Násobiteľ</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bez prúžku</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normalizované hodnoty jednej dekády</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -138,6 +184,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>presne</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>o %1 percenta nižšie</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>o %1 percenta vyššie</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralelne s</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Hľadať hodnoty</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje súčiastky</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Súčiastky:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Upraviť &amp;moje súčiastky...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Zapojenia</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>D&amp;elič</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Hodnota:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>N&amp;ajviac súčiastok:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Nižšie</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Vyššie</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Na&amp;jbližšie normalizované hodnoty:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Zapojenie</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Odchýlka</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Rozsah tolerancie</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Najlepšie zapojenia:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Vstupné napätie:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>V&amp;ýstupné napätie:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;do:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Rozsah výstupu</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Dvojice &amp;rezistorov:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovať</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>&amp;Ukázať prúžky</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>priveľa súčiastok</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>žiadne súčiastky: upravte moje súčiastky</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: nižšie %2, %3; vyššie %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, od %4 do %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Napätie je číslo väčšie ako 0, napr. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 je rozsah hodnôt, napr. 1k až 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 zo vstupu na výstup, R2 z výstupu na zem.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Výstup musí byť nad 0 a pod vstupom.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Prečítané hodnoty: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Prečítané hodnoty: %1. Neprečítaný riadok %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna alebo niekoľko hodnôt na riadok, napr. 4k7 alebo 4,7 k; 1% za hodnotou udáva jej toleranciu, inak 5 %; # začína komentár.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Štítky</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Hodnoty</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Zdroj:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Zadané hodnoty</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje súčiastky</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Hodnoty:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>R&amp;ad:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Há&amp;rok:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Prúžky:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 a 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Náhľad...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tlačiť...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Uložiť ako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>žiadne hodnoty</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>príliš veľa hodnôt</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Štítky: %1, hárky: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Uložiť štítky ako PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Súbory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nemožno zapísať</translation>
     </message>
 </context>
 <context>
@@ -313,6 +629,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopírovať</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Hľadať hodnoty...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Tlačiť štítky...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Tabuľka farebného kódu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Tabuľka farebného kódu</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>ingen färg</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>inget värde</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>ring %1 kan inte vara %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Färgkod för motstånd</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Färg</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Siffra</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>ingen ring</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Normvärden i en dekad</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>%1 procent under</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>%1 procent över</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>parallellt med</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Hitta värden</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mina delar</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Delar:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Redigera &amp;mina delar...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Nät</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>S&amp;pänningsdelare</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Värde:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>&amp;Högst delar:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Över</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>Närmaste &amp;standardvärden:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nät</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Värde</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Avvikelse</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Toleransområde</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>&amp;Bästa näten:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Inspänning:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>&amp;Utspänning:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;från:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;till:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Utgång</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Utgångsområde</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>M&amp;otståndspar:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiera</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Visa &amp;ringar</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>för många delar</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>inga delar: redigera mina delar</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: under %2, %3; över %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, från %4 till %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>En spänning är ett tal över 0, t.ex. 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 är ett värdeområde, t.ex. 1k till 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 från ingången till utgången, R2 från utgången till jord.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Utgången måste vara över 0 och under ingången.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, från %5 till %6 volt</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Lästa värden: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Lästa värden: %1. Inte läst: rad %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Ett eller några värden per rad, t.ex. 4k7 eller 4,7 k; 1% efter ett värde ger dess tolerans, annars 5 %; # inleder en kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Värden</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papper</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Källa:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Inskrivna värden</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>En serie</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mina delar</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Värden:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Från:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Till:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>R&amp;ingar:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 och 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>F&amp;örhandsgranska...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Spara som P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>inga värden</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>för många värden</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiketter: %1, ark: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Spara etiketter som PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan inte skrivas</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiera</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Hitta värden...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>Skriv ut &amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Färgkodstabell...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Färgkodstabell</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>renk değil</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>değer değil</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>bant %1 %2 olamaz</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Direnç renk kodu</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Rakam</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Çarpan</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerans</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>bant yok</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Bir dekadın standart değerleri</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -135,6 +181,276 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>tam</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>yüzde %1 altında</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>yüzde %1 üstünde</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>artı</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>paralel</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Değer bul</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Parçalarım</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>&amp;Parçalar:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>Parça&amp;larımı düzenle...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>D&amp;evreler</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Bölücü</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Değer:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>E&amp;n çok parça:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Seri</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Altında</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Üstünde</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>En &amp;yakın standart değerler:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Devre</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Değer</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Sapma</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Tolerans aralığı</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>En &amp;iyi devreler:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>&amp;Giriş gerilimi:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>Ç&amp;ıkış gerilimi:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 en &amp;az:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>en &amp;çok:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Çıkış aralığı</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Di&amp;renç çiftleri:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Ban&amp;tları göster</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>çok fazla parça</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>parça yok: parçalarımı düzenleyin</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: altında %2, %3; üstünde %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, %4 ile %5 arası</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Gerilim 0&apos;dan büyük bir sayıdır, örneğin 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 bir değer aralığıdır, örneğin 1k ile 1M arası.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 girişten çıkışa, R2 çıkıştan toprağa.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Çıkış 0&apos;ın üstünde ve girişin altında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 volt, %4, %5 ile %6 volt arası</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Okunan değerler: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Okunan değerler: %1. Okunamayan satır: %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Satır başına bir ya da birkaç değer, örneğin 4k7 veya 4,7 k; bir değerden sonra 1% toleransını verir, yoksa 5 %; # yorum başlatır.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketler</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Değerler</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Kâğıt</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Kaynak:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Yazılan değerler</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Bir seri</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Parçalarım</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>De&amp;ğerler:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Seri:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Başlangıç:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>Bi&amp;tiş:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>S&amp;ayfa:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>Ba&amp;ntlar:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 ve 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>Ön&amp;izleme...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>P&amp;DF olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>değer yok</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>çok fazla değer</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Etiket: %1, sayfa: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Etiketleri PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF dosyaları (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 yazılamıyor</translation>
     </message>
 </context>
 <context>
@@ -310,6 +626,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>Değer &amp;bul...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Etiketleri yazdır...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Renk kodu tablosu...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Renk kodu tablosu</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>не колір</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>не значення</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>колір %2 неприпустимий для смуги %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>Кольорове маркування резисторів</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Цифра</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множник</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Допуск</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>без смуги</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>Стандартні номінали однієї декади</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -144,6 +190,276 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>точно</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>на %1 відсотка нижче</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>на %1 відсотка вище</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>паралельно з</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>Підбір номіналів</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мої деталі</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>Д&amp;еталі:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>&amp;Змінити мої деталі...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>&amp;Кола</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>&amp;Подільник</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Номінал:</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>Деталей не &amp;більше:</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Нижче</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Вище</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>На&amp;йближчі стандартні номінали:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Коло</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Відхилення</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>Діапазон допуску</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>Н&amp;айкращі кола:</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>В&amp;хідна напруга:</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>В&amp;ихідна напруга:</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 &amp;від:</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>&amp;до:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>Діапазон виходу</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>Пари &amp;резисторів:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>К&amp;опіювати</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>Показати &amp;смуги</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>забагато деталей</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>немає деталей: змініть мої деталі</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: нижче %2, %3; вище %4, %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2, %3, від %4 до %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>Напруга — число більше 0, наприклад 3,3.</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 — діапазон значень, наприклад від 1k до 1M.</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 від входу до виходу, R2 від виходу до землі.</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>Вихід має бути більше 0 і менше входу.</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1, R2 %2: %3 В, %4, від %5 до %6 В</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочитано значень: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>Прочитано значень: %1. Не прочитано рядок %2</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Одне чи кілька значень у рядку, наприклад 4k7 або 4,7 k; 1% після значення задає його допуск, інакше 5 %; # починає коментар.</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>Етикетки</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Номінали</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Папір</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>&amp;Джерело:</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>Введені номінали</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>Ряд</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мої деталі</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>&amp;Номінали:</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Ряд:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Від:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>Д&amp;о:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Аркуш:</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Смуги:</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 і 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>&amp;Перегляд...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Дру&amp;к...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Зберегти як P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>немає номіналів</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>забагато номіналів</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>Етикеток: %1, аркушів: %2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>Зберегти етикетки як PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файли PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не вдається записати %1</translation>
     </message>
 </context>
 <context>
@@ -319,6 +635,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>&amp;Підбір номіналів...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>&amp;Друк етикеток...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>&amp;Таблиця кольорового маркування...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>Таблиця кольорового маркування</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>不是颜色</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>不是有效数值</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>第%1环不能是%2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>电阻色码</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>误差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>无色环</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>一个十倍程的标准值</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>精确</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>低 %1 个百分点</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>高 %1 个百分点</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>串联</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>并联</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>查找阻值</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>元件(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>编辑我的元件(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>网络(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>分压器(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>阻值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>最多元件数(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>下方</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>上方</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>最接近的标准值(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>阻值</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>偏差</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>容差范围</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>最佳网络(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>输入电压(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>输出电压(&amp;O):</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 自(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>至(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>输出范围</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>电阻对(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>显示色环(&amp;H)</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>元件太多</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>没有元件: 请编辑我的元件</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: 下方 %2，%3；上方 %4，%5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2，%3，%4 至 %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>电压是大于 0 的数，例如 3,3。</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 是一个阻值范围，例如 1k 至 1M。</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 从输入到输出，R2 从输出到地。</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>输出必须大于 0 且小于输入。</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>已读取的值: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>已读取的值: %1。未能读取: 第 %2 行</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>每行一个或几个值，例如 4k7 或 4,7 k；值后的 1% 为其容差，否则为 5 %；# 开始注释。</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>来源(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>输入的数值</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>数值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>从(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>到(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>标签纸(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>色环(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 和 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>预览(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>另存为 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>没有数值</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>数值过多</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>标签：%1，页数：%2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>将标签另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>查找阻值(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>打印标签(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>色码表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>色码表</translation>
     </message>
 </context>
 <context>

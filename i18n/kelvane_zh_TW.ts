@@ -60,6 +60,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>not a colour</source>
+        <translation>不是顏色</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>不是有效數值</translation>
+    </message>
+    <message>
+        <source>band %1 cannot be %2</source>
+        <translation>第%1環不能是%2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPages</name>
+    <message>
+        <source>Resistor color code</source>
+        <translation>電阻色碼</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>無色環</translation>
+    </message>
+    <message>
+        <source>Standard values of one decade</source>
+        <translation>一個十倍程的標準值</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>%1 ohm</source>
@@ -132,6 +178,276 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>TFinder</name>
+    <message>
+        <source>exact</source>
+        <translation>精確</translation>
+    </message>
+    <message>
+        <source>%1 percent below</source>
+        <translation>低 %1 個百分點</translation>
+    </message>
+    <message>
+        <source>%1 percent above</source>
+        <translation>高 %1 個百分點</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>串聯</translation>
+    </message>
+    <message>
+        <source>in parallel with</source>
+        <translation>並聯</translation>
+    </message>
+    <message>
+        <source>Find values</source>
+        <translation>尋找阻值</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Parts:</source>
+        <translation>元件(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit my parts...</source>
+        <translation>編輯我的元件(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Networks</source>
+        <translation>網路(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Divider</source>
+        <translation>分壓器(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>阻值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Most parts:</source>
+        <translation>最多元件數(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>下方</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>上方</translation>
+    </message>
+    <message>
+        <source>Nea&amp;rest standard values:</source>
+        <translation>最接近的標準值(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>阻值</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>偏差</translation>
+    </message>
+    <message>
+        <source>Tolerance range</source>
+        <translation>容差範圍</translation>
+    </message>
+    <message>
+        <source>&amp;Best networks:</source>
+        <translation>最佳網路(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Input voltage:</source>
+        <translation>輸入電壓(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;Output voltage:</source>
+        <translation>輸出電壓(&amp;O):</translation>
+    </message>
+    <message>
+        <source>R1 + R2 &amp;from:</source>
+        <translation>R1 + R2 自(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation>至(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Output range</source>
+        <translation>輸出範圍</translation>
+    </message>
+    <message>
+        <source>Resistor pair&amp;s:</source>
+        <translation>電阻對(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;how bands</source>
+        <translation>顯示色環(&amp;H)</translation>
+    </message>
+    <message>
+        <source>too many parts</source>
+        <translation>元件太多</translation>
+    </message>
+    <message>
+        <source>no parts: edit my parts</source>
+        <translation>沒有元件: 請編輯我的元件</translation>
+    </message>
+    <message>
+        <source>%1: below %2, %3; above %4, %5</source>
+        <translation>%1: 下方 %2，%3；上方 %4，%5</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5</source>
+        <translation>%1: %2，%3，%4 至 %5</translation>
+    </message>
+    <message>
+        <source>A voltage is a number above 0, as 3,3.</source>
+        <translation>電壓是大於 0 的數，例如 3,3。</translation>
+    </message>
+    <message>
+        <source>R1 + R2 is a range of values, as 1k to 1M.</source>
+        <translation>R1 + R2 是一個阻值範圍，例如 1k 至 1M。</translation>
+    </message>
+    <message>
+        <source>R1 from the input to the output, R2 from the output to ground.</source>
+        <translation>R1 從輸入到輸出，R2 從輸出到地。</translation>
+    </message>
+    <message>
+        <source>The output must be above 0 and below the input.</source>
+        <translation>輸出必須大於 0 且小於輸入。</translation>
+    </message>
+    <message>
+        <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
+        <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
+    </message>
+    <message>
+        <source>Values read: %1</source>
+        <translation>已讀取的值: %1</translation>
+    </message>
+    <message>
+        <source>Values read: %1. Not read: line %2</source>
+        <translation>已讀取的值: %1。未能讀取: 第 %2 行</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>每行一個或幾個值，例如 4k7 或 4,7 k；值後的 1% 為其容差，否則為 5 %；# 開始註解。</translation>
+    </message>
+</context>
+<context>
+    <name>TLabels</name>
+    <message>
+        <source>Labels</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>紙張</translation>
+    </message>
+    <message>
+        <source>&amp;Take:</source>
+        <translation>來源(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Typed values</source>
+        <translation>輸入的數值</translation>
+    </message>
+    <message>
+        <source>A series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>&amp;Values:</source>
+        <translation>數值(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>從(&amp;F):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>到(&amp;O):</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>標籤紙(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Bands:</source>
+        <translation>色環(&amp;B):</translation>
+    </message>
+    <message>
+        <source>4 and 5</source>
+        <translation>4 和 5</translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation>預覽(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>另存為 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>沒有數值</translation>
+    </message>
+    <message>
+        <source>too many values</source>
+        <translation>數值過多</translation>
+    </message>
+    <message>
+        <source>Labels: %1, sheets: %2</source>
+        <translation>標籤：%1，頁數：%2</translation>
+    </message>
+    <message>
+        <source>Save labels as PDF</source>
+        <translation>將標籤另存為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>無法寫入 %1</translation>
     </message>
 </context>
 <context>
@@ -307,6 +623,22 @@
     <message>
         <source>&amp;Copy</source>
         <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find values...</source>
+        <translation>尋找阻值(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels...</source>
+        <translation>列印標籤(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Color code &amp;chart...</source>
+        <translation>色碼表(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Color code chart</source>
+        <translation>色碼表</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "Mainres.h"
 
 #include "Aboutres.h"
+#include "Finder.h"
+#include "Labels.h"
 #include "Markings.h"
 #include "Selcolor.h"
 #include "Tolcolor.h"
@@ -8,6 +10,7 @@
 #include "activation.h"
 #include "bandpanel.h"
 #include "look.h"
+#include "wording.h"
 
 #include <kelvane/encode.h>
 
@@ -27,6 +30,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -161,6 +166,9 @@ void TMainform::createMenu()
     auto menu = [bar](const char* name, const QString& title) { return named(bar->addMenu(title), name); };
 
     QMenu* file = menu("File1", tr("&File"));
+    auto* labels = named(file->addAction(tr("&Print labels..."), this, &TMainform::PrintLabels1Click), "PrintLabels1");
+    labels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    named(file->addSeparator(), "N2");
     Exit1 = named(file->addAction(tr("E&xit"), this, &TMainform::Exit1Click), "Exit1");
 
     QMenu* component = menu("Options1", tr("&Component"));
@@ -173,10 +181,13 @@ void TMainform::createMenu()
     Capasitor1->setCheckable(true);
     auto* markings = named(component->addAction(tr("&Markings..."), this, &TMainform::Markings1Click), "Markings1");
     markings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    auto* finder = named(component->addAction(tr("&Find values..."), this, &TMainform::Finder1Click), "Finder1");
+    finder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     QMenu* help = menu("Help1", tr("&Help"));
     ShowToolTips1 = named(help->addAction(tr("&Show ToolTips"), this, &TMainform::ShowToolTips1Click), "ShowToolTips1");
     ShowToolTips1->setCheckable(true);
+    named(help->addAction(tr("Color code &chart..."), this, &TMainform::Chart1Click), "Chart1");
     named(help->addSeparator(), "N1");
     About1 = named(help->addAction(tr("&About..."), this, &TMainform::About1Click), "About1");
 
@@ -439,6 +450,12 @@ void TMainform::N5colorringsClick(bool checked)
 
 void TMainform::setKind(bool resistor)
 {
+    switchKind(resistor);
+    cycle(true);
+}
+
+void TMainform::switchKind(bool resistor)
+{
     Resistor1->setChecked(resistor);
     Capasitor1->setChecked(!resistor);
     const UnitCaptions& units = resistor ? resistorUnits : capacitorUnits;
@@ -448,7 +465,6 @@ void TMainform::setKind(bool resistor)
     GroupBox2->setTitle(tr(units.quantity));
     readBands();
     kelvane::switchKind(bands_, resistor);
-    cycle(true);
 }
 
 void TMainform::Resistor1Click() { setKind(true); }
@@ -464,8 +480,8 @@ void TMainform::CalculateClick()
         round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up, bands_.bandcount);
     const auto* encoding = std::get_if<kelvane::Encoding>(&result);
     if (!encoding) {
-        QMessageBox box(QMessageBox::NoIcon, tr("Error converting componentvalue"),
-            tr("Componentvalue must be a number between 1 and 990M"), QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::NoIcon, tr("Error converting componentvalue"), tr(wording::entryError), QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("EntryError"));
         box.exec();
         return;
@@ -507,6 +523,58 @@ void TMainform::Markings1Click()
     if (!markings_->isVisible())
         placeBeside(markings_, this);
     presentWindow(markings_);
+}
+
+void TMainform::PrintLabels1Click()
+{
+    if (!labels_) {
+        labels_ = new TLabels(this);
+        activation_->track(labels_);
+    }
+    if (!labels_->isVisible())
+        placeBeside(labels_, this);
+    presentWindow(labels_);
+}
+
+void TMainform::Chart1Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareChart(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("ChartPreview"));
+    preview.setWindowTitle(tr("Color code chart"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [](QPrinter* p) { printChart(*p); });
+    preview.exec();
+}
+
+void TMainform::Finder1Click()
+{
+    if (!finder_) {
+        finder_ = new TFinder(this);
+        activation_->track(finder_);
+        connect(finder_, &TFinder::showBands, this, &TMainform::ShowBands);
+        finder_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    presentWindow(finder_);
+}
+
+void TMainform::ShowBands(kelvane::Milli part)
+{
+    const auto bands = kelvane::bandsOf(part);
+    if (!bands)
+        return;
+    if (!Resistor1->isChecked())
+        switchKind(true);
+    {
+        const QSignalBlocker quiet4(N4colorrings), quiet5(N5colorrings);
+        (bands->bandcount == 5 ? N5colorrings : N4colorrings)->setChecked(true);
+    }
+    readBands();
+    bands_.bandcount = bands->bandcount;
+    bands_.ring4Shown = bands->bandcount == 5;
+    kelvane::applyEncoding(bands_, bands->encoding);
+    writeBands();
+    cycle(true);
 }
 
 // As shown, "4,7 Kohm": the readout's phrase is the spoken one.

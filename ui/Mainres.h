@@ -28,6 +28,8 @@ class QRadioButton;
 class Tselectcolor;
 class TTolform;
 class TAboutBox;
+class TFinder;
+class TLabels;
 class TMarkings;
 class ValueReadout;
 
@@ -38,7 +40,7 @@ public:
     explicit TMainform(QWidget* parent = nullptr);
 
     // The three windows it opens, created after it, and the hand-over that
-    // watches them; the markings window is made when first opened.
+    // watches them; the markings and finder windows are made when first opened.
     void setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about, ActivationHandOver* activation);
 
     // The band state with the colours, ring4's visibility and the kind read
@@ -48,6 +50,10 @@ public:
     // The refresh cycle, run when the person comes back from a dialog.
     void FormActivate();
     void calcvalue();
+
+    // A resistor's value in the bands, as if the person had picked their
+    // colours, with five bands for three significant digits; then the cycle.
+    void ShowBands(kelvane::Milli part);
 
 signals:
     // The bands, the shown value or the component kind may have changed.
@@ -79,9 +85,13 @@ private:
     void N4colorringsClick(bool checked);
     void N5colorringsClick(bool checked);
     void setKind(bool resistor);
+    void switchKind(bool resistor); // setKind without the cycle
     void Resistor1Click();
     void Capasitor1Click();
     void Markings1Click();
+    void Finder1Click();
+    void PrintLabels1Click();
+    void Chart1Click();
     void CalculateClick();
     void ShowToolTips1Click();
     void Exit1Click();
@@ -100,6 +110,8 @@ private:
     TAboutBox* about_ = nullptr;
     ActivationHandOver* activation_ = nullptr;
     TMarkings* markings_ = nullptr;
+    TFinder* finder_ = nullptr;
+    TLabels* labels_ = nullptr;
 
     QAction* Exit1 = nullptr;
     QAction* Resistor1 = nullptr;

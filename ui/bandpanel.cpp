@@ -1,19 +1,9 @@
 #include "bandpanel.h"
 
+#include "wording.h"
+
 #include <QCoreApplication>
 #include <QPainter>
-
-namespace {
-
-// Indexed by Hue; the English name is also the key of its translations.
-constexpr const char* colourNames[] = {QT_TRANSLATE_NOOP("Colour", "Black"), QT_TRANSLATE_NOOP("Colour", "Brown"),
-    QT_TRANSLATE_NOOP("Colour", "Red"), QT_TRANSLATE_NOOP("Colour", "Orange"), QT_TRANSLATE_NOOP("Colour", "Yellow"),
-    QT_TRANSLATE_NOOP("Colour", "Green"), QT_TRANSLATE_NOOP("Colour", "Blue"), QT_TRANSLATE_NOOP("Colour", "Violet"),
-    QT_TRANSLATE_NOOP("Colour", "Gray"), QT_TRANSLATE_NOOP("Colour", "White"), QT_TRANSLATE_NOOP("Colour", "Gold"),
-    QT_TRANSLATE_NOOP("Colour", "Silver")};
-static_assert(std::size(colourNames) == kelvane::hueCount);
-
-} // namespace
 
 QColor toQColor(kelvane::Colour c)
 {
@@ -22,7 +12,7 @@ QColor toQColor(kelvane::Colour c)
 
 QString colourCaption(kelvane::Hue hue)
 {
-    return QCoreApplication::translate("Colour", colourNames[static_cast<std::size_t>(hue)]);
+    return QCoreApplication::translate(wording::colourContext, wording::textOf(wording::colourNames, hue));
 }
 
 QString colourName(kelvane::Hue hue) { return fullVariant(colourCaption(hue)); }

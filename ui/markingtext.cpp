@@ -1,6 +1,7 @@
 #include "markingtext.h"
 
 #include "accessible.h"
+#include "wording.h"
 
 #include <kelvane/series.h>
 
@@ -10,30 +11,9 @@
 
 namespace {
 
-// Indexed by kelvane::Code.
-constexpr const char* codeNames[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "3-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "4-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "letter code"),
-    QT_TRANSLATE_NOOP("TMarkings", "EIA-96 code, 1 %"),
-    QT_TRANSLATE_NOOP("TMarkings", "zero-ohm link"),
-    QT_TRANSLATE_NOOP("TMarkings", "value in pF"),
-};
+QString translated(const char* text) { return QCoreApplication::translate(wording::markingsContext, text); }
 
-// Indexed by kelvane::MarkingError.
-constexpr const char* errorTexts[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "empty"),
-    QT_TRANSLATE_NOOP("TMarkings", "not a marking"),
-    QT_TRANSLATE_NOOP("TMarkings", "no such EIA-96 number"),
-    QT_TRANSLATE_NOOP("TMarkings", "out of range"),
-};
-
-template <typename Enum> QString textOf(const char* const* texts, Enum e)
-{
-    return QCoreApplication::translate("TMarkings", texts[static_cast<std::size_t>(e)]);
-}
-
-QString notStandard() { return QCoreApplication::translate("TMarkings", "not standard"); }
+QString notStandard() { return QCoreApplication::translate(wording::markingsContext, wording::notStandardAlone); }
 
 QString saidValue(std::int64_t value, bool resistor, int decimals = 3)
 {
@@ -62,7 +42,7 @@ QString seriesText(kelvane::Milli value, bool resistor)
     if (kelvane::coarsestSeries(value) || value < kelvane::tableOf(nearest).decade)
         return seriesName(value);
     const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
-    return QCoreApplication::translate("TMarkings", "not standard; nearest %1: %2 and %3")
+    return QCoreApplication::translate(wording::markingsContext, wording::notStandard)
         .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), writtenValue(n.below, resistor),
             writtenValue(n.above, resistor));
 }
@@ -79,9 +59,10 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
 {
     ReadingText t;
     t.value = writtenValue(reading.value, resistor);
-    t.kind = textOf(codeNames, reading.code);
+    t.kind = translated(wording::textOf(wording::codeNames, reading.code));
     if (reading.alsoAs)
-        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2").arg(t.kind, textOf(codeNames, *reading.alsoAs));
+        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2")
+                     .arg(t.kind, translated(wording::textOf(wording::codeNames, *reading.alsoAs)));
     t.series = seriesText(reading.value, resistor);
     t.said = saidValue(reading.value, resistor);
     if (reading.tolerance) {
@@ -92,7 +73,10 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
     return t;
 }
 
-QString markingErrorText(kelvane::MarkingError error) { return textOf(errorTexts, error); }
+QString markingErrorText(kelvane::MarkingError error)
+{
+    return translated(wording::textOf(wording::markingErrors, error));
+}
 
 QString reversedText(const kelvane::BandState& bands)
 {

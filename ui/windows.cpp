@@ -7,6 +7,7 @@
 #include "accessible.h"
 #include "activation.h"
 #include "icon.h"
+#include "language.h"
 #include "look.h"
 
 #include <QApplication>
@@ -43,35 +44,27 @@ public:
     }
 };
 
-bool installTranslation(const QString& name, const QString& folder)
-{
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(name, folder))
-        return QCoreApplication::installTranslator(translator);
-    delete translator;
-    return false;
-}
-
-// The first of the person's languages (LANGUAGE, then LANG) that is English
-// or that the program is translated into wins; English is the texts as
-// written. Qt's own texts (the message box's buttons, the edit box's menu)
-// follow in the same language where Qt has them. The program's catalogues
-// lie where the package installs them, relative to the program's folder.
+// The program's texts in the chosen language; Qt's own texts (the message
+// box's buttons, the edit box's menu) follow in the same language where Qt
+// has them. The program's catalogues lie where the package installs them,
+// relative to the program's folder.
 void installTranslations()
 {
-    const QString own = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KELVANE_QM_FROM_BIN));
-    for (const QString& name : QLocale().uiLanguages()) {
-        const QLocale language(name);
-        if (language.language() == QLocale::English || language.language() == QLocale::C)
-            return;
-        const QString catalogue = catalogueFor(language);
-        if (installTranslation(QStringLiteral("kelvane_") + catalogue, own)) {
-            installTranslation(
-                QStringLiteral("qtbase_") + catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            chooseScriptFace(language);
-            return;
-        }
+    const QString own = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KELVANE_QM_FROM_WINDOW));
+    auto* translator = new QTranslator(qApp);
+    const auto language = loadLanguage(own, *translator);
+    if (!language) {
+        delete translator;
+        return;
     }
+    QCoreApplication::installTranslator(translator);
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(
+            QStringLiteral("qtbase_") + catalogueFor(*language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    chooseScriptFace(*language);
 }
 
 // Qt tells Wayland the desktop entry (the app id) but not X11, where docks
@@ -104,17 +97,6 @@ void nameDesktopEntry(QWidget* window)
 }
 
 } // namespace
-
-QString catalogueFor(const QLocale& language)
-{
-    switch (language.language()) {
-    case QLocale::Portuguese: return QStringLiteral("pt_BR");
-    case QLocale::Chinese:
-        return language.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
-    default: // "no" is Bokmål to QLocale, "nb"
-        return QLocale::languageToCode(language.language());
-    }
-}
 
 void prepareApplication()
 {

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QLocale;
-class QString;
 class TMainform;
 class Tselectcolor;
 class TTolform;
@@ -22,9 +20,5 @@ struct Windows {
 // The application's title, look, icon and language; before any window is
 // created.
 void prepareApplication();
-
-// The catalogue that serves a language: its own, or for Portuguese the
-// Brazilian and for Chinese the one of its script ("zh_TW" for Hong Kong).
-QString catalogueFor(const QLocale& language);
 
 Windows createWindows();

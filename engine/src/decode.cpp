@@ -49,6 +49,12 @@ Display display(std::int64_t value, bool resistor, int decimals)
     return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, units[resistor ? 1 : 0][s.prefix]};
 }
 
+std::string written(Milli value, bool resistor)
+{
+    const Display d = display(value, resistor);
+    return d.value + d.dot + d.dec + d.enhet;
+}
+
 Milli bandValue(BandState& s)
 {
     const bool five = s.bandcount == 5;

@@ -138,6 +138,43 @@ std::variant<Encoding, EntryError> encode(std::string_view entry, Unit unit, Rou
     return e;
 }
 
+std::optional<ValueBands> bandsOf(Milli value, int bandcount)
+{
+    if (value <= 0)
+        return std::nullopt;
+    int exponent = -3; // of the value in ohms
+    while (value % 10 == 0) {
+        value /= 10;
+        ++exponent;
+    }
+    int digits = 1;
+    for (Milli v = value; v >= 10; v /= 10)
+        ++digits;
+    if (digits > 3 || (bandcount == 4 && digits == 3))
+        return std::nullopt;
+    ValueBands b;
+    b.bandcount = static_cast<std::uint8_t>(bandcount != 0 ? bandcount : digits == 3 ? 5 : 4);
+    const int kept = b.bandcount - 2;
+    for (; digits < kept; ++digits) {
+        value *= 10;
+        --exponent;
+    }
+    if (exponent < -2 || exponent > (b.bandcount == 5 ? 6 : 7))
+        return std::nullopt;
+    // Codes 10 and 11 for Gold and Silver, as bandColour takes them.
+    std::uint8_t codes[4] = {};
+    for (int i = kept - 1; i >= 0; --i, value /= 10)
+        codes[i] = static_cast<std::uint8_t>(value % 10);
+    codes[kept] = static_cast<std::uint8_t>(exponent >= 0 ? exponent : exponent == -1 ? 10 : 11);
+    for (std::size_t i = 0; i < 4; ++i)
+        b.encoding.ring[i] = i <= std::size_t(kept) ? bandColour(codes[i]) : BodyColor;
+    b.encoding.digit1 = codes[0];
+    b.encoding.digit2 = codes[1];
+    b.encoding.digit3 = codes[2];
+    b.encoding.digit4 = codes[3];
+    return b;
+}
+
 void applyEncoding(BandState& s, const Encoding& e)
 {
     s.digit1 = e.digit1;

@@ -54,4 +54,15 @@ Neighbours neighbours(Series s, Milli value)
     return n;
 }
 
+Standing standing(Milli value)
+{
+    Standing s{coarsestSeries(value)};
+    if (!s.series && value > 0)
+        s.nearest = neighbourSeries(value);
+    // Below the series' first value there are no neighbours to name.
+    if (!s.series && value >= tableOf(s.nearest).decade)
+        s.around = neighbours(s.nearest, value);
+    return s;
+}
+
 } // namespace kelvane

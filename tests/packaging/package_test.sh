@@ -2,7 +2,8 @@
 # package_test.sh BUILD-DIR SOURCE-DIR LANGUAGE...: builds the Debian package,
 # checks it with lintian, its dependencies, each language's translation and
 # its desktop files with Debian's validators, installs it (as root; otherwise
-# unpacks it) and starts the installed program on a private X display, where
+# unpacks it), asks its command line for an answer in English and German, and
+# starts the installed program on a private X display, where
 # File > Exit must end it, in English and, by its German menu keys, in German.
 set -euo pipefail
 build=$1
@@ -22,7 +23,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 (cd "$build" && cpack -B "$tmp/out" >/dev/null) || fail "cpack"
 deb=$(ls "$tmp"/out/kelvane_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translations-l10n; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
@@ -46,6 +47,7 @@ appstreamcli validate --no-net --pedantic "$tmp/root/usr/share/metainfo/org.kelv
 for language in "$@"; do
     [ -s "$tmp/root/usr/share/kelvane/translations/kelvane_$language.qm" ] || fail "translation $language"
 done
+[ -s "$tmp/root/usr/share/bash-completion/completions/kelvane" ] || fail "bash completion"
 for size in 16 32 48 256; do
     [ -s "$tmp/root/usr/share/icons/hicolor/${size}x${size}/apps/org.kelvane.Kelvane.png" ] || fail "icon $size"
 done
@@ -56,6 +58,11 @@ if [ "$(id -u)" = 0 ]; then
     installed=yes
     binary=/usr/bin/kelvane
 fi
+# The command line with no display, and with the texts of its window.
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$binary" decode yellow violet red gold) &&
+    [ "$answer" = "4,7 Kohm ±5%" ] || fail "kelvane decode: $answer"
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY LANG=de_DE.UTF-8 "$binary" encode 4700) &&
+    [ "$answer" = "4,7 Kohm: Gelb, Violett, Rot" ] || fail "kelvane encode in German: $answer"
 "$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" >"$tmp/run.log" 2>&1 ||
     { cat "$tmp/run.log"; fail "the installed program"; }
 LANG=de_DE.UTF-8 EXIT_KEYS="alt+d b" "$source/scripts/with-x.sh" "$source/tests/x11/start_exit.sh" "$binary" \

@@ -2,7 +2,10 @@
 // drawn component.
 #include "windowtest.h"
 
+#include "Finder.h"
+#include "Labels.h"
 #include "Markings.h"
+#include "language.h"
 
 #include <kelvane/decode.h>
 
@@ -25,8 +28,11 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSet>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTextLayout>
 #include <QToolTip>
+#include <QTreeWidget>
 
 #include <set>
 #include <string>
@@ -70,6 +76,8 @@ class MainWindowTest : public WindowTest {
             drawnWhole(box->title(), box->font());
         }
         for (auto* button : window->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty()) // a tab bar's hidden arrows
+                continue;
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
             drawnWhole(button->text(), button->font());
         }
@@ -269,6 +277,9 @@ private slots:
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("checkable");
         QTest::addColumn<bool>("checked");
+        QTest::newRow("PrintLabels1") << tr("&File") << tr("&Print labels...") << QKeySequence(QStringLiteral("Ctrl+P"))
+                                      << false << false;
+        QTest::newRow("N2") << tr("&File") << QString() << QKeySequence() << false << false;
         QTest::newRow("Exit1") << tr("&File") << tr("E&xit") << QKeySequence() << false << false;
         QTest::newRow("Resistor1") << tr("&Component") << tr("&Resistor") << QKeySequence(QStringLiteral("Ctrl+R"))
                                    << true << true;
@@ -276,7 +287,10 @@ private slots:
                                     << true << false;
         QTest::newRow("Markings1") << tr("&Component") << tr("&Markings...") << QKeySequence(QStringLiteral("Ctrl+M"))
                                    << false << false;
+        QTest::newRow("Finder1") << tr("&Component") << tr("&Find values...") << QKeySequence(QStringLiteral("Ctrl+F"))
+                                 << false << false;
         QTest::newRow("ShowToolTips1") << tr("&Help") << tr("&Show ToolTips") << QKeySequence() << true << false;
+        QTest::newRow("Chart1") << tr("&Help") << tr("Color code &chart...") << QKeySequence() << false << false;
         QTest::newRow("N1") << tr("&Help") << QString() << QKeySequence() << false << false;
         QTest::newRow("About1") << tr("&Help") << tr("&About...") << QKeySequence() << false << false;
     }
@@ -483,6 +497,67 @@ private slots:
         allFit(markings);
     }
 
+    // The finder's captions and states, each with its longest texts: a value
+    // and none, a divider and each reason for none, no parts of one's own.
+    void finderFit_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("vin");
+        QTest::addColumn<QString>("vout");
+        QTest::newRow("found") << 5 << "4k8321"
+                               << "5"
+                               << "3,3";
+        QTest::newRow("not a value") << 2 << "12x"
+                                     << "5"
+                                     << "6";
+        QTest::newRow("no parts") << 6 << "1k"
+                                  << ""
+                                  << "1";
+    }
+    void finderFit()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, target);
+        QFETCH(QString, vin);
+        QFETCH(QString, vout);
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(TFinder::partsFile());
+        h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
+        auto* finder = h.main()->findChild<TFinder*>();
+        finder->findChild<QComboBox*>(QStringLiteral("Source"))->setCurrentIndex(source);
+        finder->findChild<QLineEdit*>(QStringLiteral("Target"))->setText(target);
+        finder->findChild<QLineEdit*>(QStringLiteral("Vin"))->setText(vin);
+        finder->findChild<QLineEdit*>(QStringLiteral("Vout"))->setText(vout);
+        QVERIFY(!finder->findChild<QLabel*>(QStringLiteral("TargetStatus"))->text().isEmpty());
+        allFit(finder);
+        for (auto* list : finder->findChildren<QTreeWidget*>())
+            for (int c = 0; c < list->columnCount(); ++c)
+                drawnWhole(list->headerItem()->text(c), list->font());
+    }
+
+    // The labels window with each source's longest texts: a count, a value
+    // that is none, the reason for no values.
+    void labelsFit_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("count") << 1 << "";
+        QTest::newRow("not a value") << 0 << "4k7 12x";
+        QTest::newRow("no values") << 0 << "";
+    }
+    void labelsFit()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, typed);
+        h.main()->findChild<QAction*>(QStringLiteral("PrintLabels1"))->trigger();
+        auto* labels = h.main()->findChild<TLabels*>();
+        labels->findChild<QComboBox*>(QStringLiteral("Source"))->setCurrentIndex(source);
+        labels->findChild<QLineEdit*>(QStringLiteral("Values"))->setText(typed);
+        QVERIFY(!labels->findChild<QLabel*>(QStringLiteral("Count"))->text().isEmpty());
+        allFit(labels);
+    }
+
     // The dialogs' colour buttons keep their colour inside their frame at the
     // run's scale (QT_SCALE_FACTOR): coming from beside a button, right or
     // below, the first pixel that is not the dialog's face is the frame's light edge.
@@ -526,6 +601,21 @@ private slots:
             scopes[0] << button->text();
         for (auto* box : h.main()->findChildren<QGroupBox*>())
             scopes[0] << box->title();
+        // The finder's and the labels window's captions and buttons, and the finder's pages.
+        h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
+        h.main()->findChild<QAction*>(QStringLiteral("PrintLabels1"))->trigger();
+        for (const QWidget* window : {static_cast<QWidget*>(h.main()->findChild<TFinder*>()),
+                 static_cast<QWidget*>(h.main()->findChild<TLabels*>())}) {
+            QStringList inWindow;
+            for (auto* label : window->findChildren<QLabel*>())
+                inWindow << label->text();
+            for (auto* button : window->findChildren<QAbstractButton*>())
+                inWindow << button->text();
+            if (const auto* pages = window->findChild<QTabWidget*>())
+                for (int i = 0; i < pages->count(); ++i)
+                    inWindow << pages->tabText(i);
+            scopes << inWindow;
+        }
         for (const QStringList& texts : scopes) {
             QSet<QChar> seen;
             for (const QString& text : texts) {

@@ -7,7 +7,8 @@ ALSA's null device) and the Orca screen reader with a private home, then
 drives Kelvane by keys sent through the X server and checks what Orca says,
 read from its debug log: a decoding by Alt+band and digits, a tolerance
 pick by G, the first Tab into the entry box, an encoding by Enter and the
-switch to five bands, a code typed into the markings window. What Orca does not say aloud is read over the bus:
+switch to five bands, a code typed into the markings window, a value typed
+into the finder. What Orca does not say aloud is read over the bus:
 the bands' and colours' press actions, the tolerance list's name and value,
 the value not split into labels.
 """
@@ -194,6 +195,16 @@ def main():
                   "4.7 kilohms. letter code, \u00b15 %. E6. 4.465 kilohms to 4.935 kilohms.")
         value = markings and wait_for(lambda: find(markings, pyatspi.ROLE_LABEL, "Range: 4,465 Kohm to 4,935 Kohm"))
         check("the range read with its caption", value.name if value else None, "Range: 4,465 Kohm to 4,935 Kohm")
+        # The finder by its shortcut, a value typed right after it: its best
+        # network spoken as one sentence.
+        key("Escape")
+        after(("ctrl+f",), "the finder opened", "Value: text.")
+        key("4", "k", "8", "5")
+        orca.said("the finder's best network",
+                  "4.7 kilohms plus 150 ohms: 4.85 kilohms, exact, from 4.608 kilohms to 5.093 kilohms.")
+        # The labels window by its shortcut: its fields read by their captions.
+        key("Escape")
+        after(("ctrl+p",), "the labels window opened", "Labels dialog.", "Values panel.", "Take: combo box.")
         said = orca.utterances()
         check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
         check("no group named twice", [u for u in said if u == "Color code."], [])

@@ -10,6 +10,7 @@
 // entry as the X server (its properties) or weston (its log) sees it.
 #include "../ui/harness.h"
 
+#include "Finder.h"
 #include "Markings.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <cstring>
 #include <functional>
@@ -456,6 +458,23 @@ private slots:
         h.main()->move(home);
         QTRY_COMPARE_WITH_TIMEOUT(h.main()->pos(), home, 10000);
         mainOrigin_ = origin(h.main());
+    }
+
+    // Component > Find values... by its shortcut with a value typed right after
+    // it, the best network found as it is typed, and Escape: one cycle.
+    void finderByKeyboard()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(h.main()->isActiveWindow(), 10000);
+        xdotool(QStringLiteral("key --delay 1 ctrl+f 4 k 8 5"));
+        QWidget* finder = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((finder = h.main()->findChild<TFinder*>()) && finder->isActiveWindow(), 10000);
+        auto* results = finder->findChild<QTreeWidget*>(QStringLiteral("Results"));
+        QTRY_VERIFY_WITH_TIMEOUT(results->topLevelItemCount() == 10, 10000);
+        QCOMPARE(results->topLevelItem(0)->text(0), QStringLiteral("4,7 Kohm + 150 ohm"));
+        QVERIFY(!shotOf(finder, origin(finder), QStringLiteral("_finder")).isNull());
+        const int before = h.activations->count();
+        xdotool(QStringLiteral("key Escape"));
+        backInMain(finder, before, 1);
     }
 
     // The error box by the pointer, in the language of the run with Qt's own

@@ -39,6 +39,9 @@ Scaled scale(std::int64_t value, int decimals = 3);
 // The value as the display writes it: "4" "," "7" " Kohm". value >= 0.
 Display display(std::int64_t value, bool resistor, int decimals = 3);
 
+// The display's captions as one text: "4,7 Kohm".
+std::string written(Milli value, bool resistor);
+
 // The value the bands stand for, after the corrections of a Black band: a
 // Black multiplier holds 1, and with 5 bands a Black third band holds 0.
 // Never overflows, whatever the digits hold: a multiplier code beyond White

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kelvane/bands.h"
+#include "kelvane/decode.h"
 
 #include <cstdint>
 #include <optional>
@@ -59,5 +60,16 @@ void roundvalue(BandState& s);
 // Writes an encoding into the band state. The cycle's target is cleared, so a
 // later refresh does not put the colour dialog's last pick over the new bands.
 void applyEncoding(BandState& s, const Encoding& e);
+
+// The bands of a resistor's value as it stands, without rounding: five where
+// it has three significant digits, four otherwise; from Silver (0,01) up to a
+// Violet multiplier on four bands and Blue on five. nullopt where the bands
+// cannot carry the value exactly. Asked for a band count (4 or 5), those
+// bands or nullopt: five carry a value of fewer digits with zeros after them.
+struct ValueBands {
+    std::uint8_t bandcount = 4;
+    Encoding encoding;
+};
+std::optional<ValueBands> bandsOf(Milli value, int bandcount = 0);
 
 } // namespace kelvane

@@ -87,4 +87,19 @@ inline constexpr std::array<ToleranceItem, 6> toleranceList{{
     {"0.5%", colourOf(Hue::Green), 500},
 }};
 
+// What a colour stands for on a tolerance band, in thousandths of a per cent:
+// the list's colours, and Blue, Violet and Gray of the finer parts.
+constexpr std::optional<std::int32_t> toleranceOfHue(Hue h)
+{
+    for (const ToleranceItem& item : toleranceList)
+        if (item.colour == colourOf(h))
+            return item.spread;
+    switch (h) {
+    case Hue::Blue: return 250;
+    case Hue::Violet: return 100;
+    case Hue::Gray: return 50;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace kelvane

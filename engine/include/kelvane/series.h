@@ -76,4 +76,15 @@ struct Neighbours {
 // both are whole thousandths; below, as for a few milliohms, there are none.
 Neighbours neighbours(Series s, Milli value);
 
+// Where a value stands, as the windows and the command line tell it: the
+// coarsest series that holds it, or for a value in none (not 0) the series
+// whose values are nearest and its values below and above.
+struct Standing {
+    std::optional<Series> series;
+    Series nearest = Series::E24;
+    Neighbours around{0, 0};
+};
+
+Standing standing(Milli value);
+
 } // namespace kelvane

@@ -1,0 +1,47 @@
+// Voltage dividers from a part set: R1 from the input to the output, R2 from
+// the output to ground, Vout = Vin × R2 / (R1 + R2). For each R2 the R1 that
+// gives the wanted output is looked up among the sorted parts, and the walk
+// outward from it stops where the deviation passes the K-th best so far.
+#pragma once
+
+#include "kelvane/decode.h"
+#include "kelvane/parts.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+namespace kelvane {
+
+struct DividerWanted {
+    double vin = 0;       // or 1 for a ratio
+    double vout = 0;      // or the ratio
+    Milli leastTotal = 0; // R1 + R2 within these, both included
+    Milli mostTotal = 0;
+    std::size_t count = 10;
+};
+
+struct Divider {
+    Milli r1 = 0;
+    Milli r2 = 0;
+    double vout = 0;
+    double deviation = 0; // vout / wanted - 1
+    double low = 0;       // R1 at its high edge, R2 at its low
+    double high = 0;      // and the other way
+};
+
+enum class DividerError : std::uint8_t {
+    OutOfReach, // the output not above 0 and below the input
+    BadTotal,   // the total's range empty or not above 0
+};
+
+double dividerOutput(double vin, Milli r1, Milli r2);
+
+// A total order: the smaller |deviation|, then the smaller R1, then R2.
+bool ranksBefore(const Divider& x, const Divider& y);
+
+// Best first; parts as parts.h gives them.
+std::variant<std::vector<Divider>, DividerError> findDividers(const std::vector<Part>& parts, const DividerWanted& w);
+
+} // namespace kelvane

@@ -1,0 +1,93 @@
+// Networks of one to four resistors that come nearest a value. A part set is
+// indexed once (its values, and every pair of them in series and in parallel,
+// sorted); a search then meets the target from both sides: one part against
+// the sorted pairs for three parts, pair against pair, and part and part
+// against the pairs for four, each lookup a bucket jump and a short walk
+// outward that stops where the deviation passes the K-th best found so far.
+#pragma once
+
+#include "kelvane/decode.h"
+#include "kelvane/parts.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// Every series-parallel arrangement of up to four parts, a to d in the order
+// the parts are held; fewer parts first.
+enum class Shape : std::uint8_t {
+    One,               // a
+    Series2,           // a + b
+    Parallel2,         // a ∥ b
+    Series3,           // a + b + c
+    Parallel3,         // a ∥ b ∥ c
+    SeriesParallel3,   // a + (b ∥ c)
+    ParallelSeries3,   // a ∥ (b + c)
+    Series4,           // a + b + c + d
+    Parallel4,         // a ∥ b ∥ c ∥ d
+    SeriesPair4,       // a + b + (c ∥ d)
+    ParallelPair4,     // a ∥ b ∥ (c + d)
+    SeriesTriple4,     // a + (b ∥ c ∥ d)
+    ParallelTriple4,   // a ∥ (b + c + d)
+    ParallelOfSeries4, // (a + b) ∥ (c + d)
+    SeriesOfParallel4, // (a ∥ b) + (c ∥ d)
+    SeriesNested4,     // a + (b ∥ (c + d))
+    ParallelNested4,   // a ∥ (b + (c ∥ d))
+};
+inline constexpr std::size_t shapeCount = 17;
+
+std::size_t partCount(Shape s);
+
+// The network's value for its parts' values, in any unit.
+double networkValue(Shape s, const std::array<double, 4>& parts);
+
+struct Network {
+    Shape shape = Shape::One;
+    std::array<Milli, 4> parts{}; // in the canonical order; zero past partCount
+    double value = 0;             // thousandths of an ohm
+    double deviation = 0;         // value / target - 1
+    double low = 0;               // every part at the low edge of its tolerance
+    double high = 0;              // and at the high edge
+};
+
+// The network of these parts in canonical order (parts that may change places
+// largest first), with its value and deviation; low and high left at 0.
+Network makeNetwork(Shape s, std::array<Milli, 4> parts, Milli target);
+
+// A total order: the smaller |deviation|, then fewer parts, then shape and parts.
+bool ranksBefore(const Network& x, const Network& y);
+
+// How a shape is written, a to d standing for its parts: "a + (b ∥ c)" (UTF-8).
+const char* formOf(Shape s);
+
+// As people write it: "4,7 Kohm + (10 Kohm ∥ 150 ohm)".
+std::string written(const Network& n);
+
+class PartIndex {
+public:
+    // parts as parts.h gives them: sorted, one entry a value.
+    explicit PartIndex(std::vector<Part> parts);
+    ~PartIndex();
+    PartIndex(PartIndex&&) noexcept;
+    PartIndex& operator=(PartIndex&&) noexcept;
+
+    const std::vector<Part>& parts() const { return parts_; }
+
+    struct Sorted;
+
+private:
+    friend std::vector<Network> findNetworks(const PartIndex&, Milli, std::size_t, std::size_t);
+    std::vector<Part> parts_;
+    std::unique_ptr<Sorted> values_, series_, parallel_;
+};
+
+// The count best networks of 1 to maxParts (up to 4) parts for a target > 0,
+// best first, each with its tolerance range.
+std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count);
+
+} // namespace kelvane

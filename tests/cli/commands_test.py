@@ -1,0 +1,128 @@
+#!/usr/bin/python3
+"""commands_test.py KELVANE: each command line of the table, run with no
+display, in the language of its row (LANGUAGE), gives its status and its
+output: standard output with status 0, else standard error, the other stream
+empty; of the usage only its first line. Every --json answer parses as JSON.
+An answer that cannot be written fails."""
+import json
+import os
+import shlex
+import subprocess
+import sys
+
+TABLE = r"""
+en | decode yellow violet red gold | 0 | 4,7 Kohm ±5%
+en | decode --json Yellow VIOLET red | 0 | {"value": 4700, "text": "4,7 Kohm", "tolerance": null}
+en | decode --json brown black gold gold | 0 | {"value": 1, "text": "1 ohm", "tolerance": "5%"}
+en | decode brown grey black | 0 | 18 ohm
+en | decode --bands 5 brown black black brown brown | 0 | 1 Kohm ±1%
+en | decode --bands=5 --json red red black silver green | 0 | {"value": 2.2, "text": "2,2 ohm", "tolerance": "0.5%"}
+en | decode --bands 5 brown black black black | 0 | 100 ohm
+en | decode --capacitor --json yellow violet yellow | 0 | {"value": 470000, "text": "470 nF", "tolerance": null}
+en | decode white white white | 1 | kelvane: band 3 cannot be White
+en | decode black red red | 1 | kelvane: band 1 cannot be Black
+en | decode --bands 5 red red gold red | 1 | kelvane: band 3 cannot be Gold
+en | decode --bands 5 red red red violet | 1 | kelvane: band 4 cannot be Violet
+en | decode red red red blue | 1 | kelvane: band 4 cannot be Blue
+en | decode red red pink | 1 | kelvane: pink: not a colour
+en | decode red red | 2 | Usage:
+en | decode --bands 6 red red red | 2 | Usage:
+en | decode red red red gold gold | 2 | Usage:
+en | encode 4700 | 0 | 4,7 Kohm: Yellow, Violet, Red
+en | encode --json 4k7 | 0 | {"value": 4700, "text": "4,7 Kohm", "colours": ["Yellow", "Violet", "Red"]}
+en | encode 4751 | 0 | 4,8 Kohm: Yellow, Gray, Red
+en | encode --up 4710 | 0 | 4,8 Kohm: Yellow, Gray, Red
+en | encode --bands 5 --json 4,75 k | 0 | {"value": 4750, "text": "4,75 Kohm", "colours": ["Yellow", "Violet", "Green", "Brown"]}
+en | encode 47 Kohm | 0 | 47 Kohm: Yellow, Violet, Orange
+en | encode $FF | 0 | 260 ohm: Red, Blue, Brown
+en | encode 1 | 0 | 1 ohm: Brown, Black, Gold
+en | encode --capacitor 2u2 | 0 | 2,2 µF: Red, Red, Green
+en | encode --capacitor 100 nF | 0 | 100 nF: Brown, Black, Yellow
+en | encode 0 | 1 | kelvane: Componentvalue must be a number between 1 and 990M
+en | encode 991 Mohm | 1 | kelvane: Componentvalue must be a number between 1 and 990M
+en | encode 4.7 | 1 | kelvane: Componentvalue must be a number between 1 and 990M
+en | encode -- -5 | 1 | kelvane: Componentvalue must be a number between 1 and 990M
+en | encode 4700 furlong | 1 | kelvane: Componentvalue must be a number between 1 and 990M
+en | encode | 2 | Usage:
+en | read 4k7 | 0 | 4,7 Kohm\tletter code\tE6
+en | read --json 10R | 0 | [{"value": 10, "text": "10 ohm", "code": "letter", "tolerance": null, "series": "E6"}, {"value": 1.24, "text": "1,24 ohm", "code": "EIA-96", "tolerance": null, "series": "E96"}]
+en | read --capacitor --json 104K | 0 | [{"value": 100000, "text": "100 nF", "code": "3-digit", "tolerance": "±10 %", "series": "E6"}]
+en | read 4702 | 0 | 47 Kohm\t4-digit code\tE6
+en | read --json 0 | 0 | [{"value": 0, "text": "0 ohm", "code": "zero-ohm", "tolerance": null, "series": null}]
+en | read 4k8 | 0 | 4,8 Kohm\tletter code\tnot standard; nearest E24: 4,7 Kohm and 5,1 Kohm
+en | read 99A | 1 | kelvane: 99A: no such EIA-96 number
+en | read xyz | 1 | kelvane: xyz: not a marking
+en | read | 2 | Usage:
+en | series 5.1k | 0 | E24
+en | series --json 5100 | 0 | {"value": 5100, "series": "E24", "below": null, "above": null}
+en | series --json 4,8 k | 0 | {"value": 4800, "series": null, "below": 4700, "above": 5100}
+en | series --capacitor 2.2µF | 0 | E6
+en | series 4.87k | 0 | E48
+en | series abc | 1 | kelvane: abc: not a value
+en | series 0.0001 | 1 | kelvane: 0.0001: out of range
+en | find 4k85 --count 2 | 0 | 4,7 Kohm + 150 ohm\t4,85 Kohm\t0 %\t4,608 Kohm … 5,093 Kohm\n100 Kohm ∥ 5,1 Kohm\t4,853 Kohm\t+0,052 %\t4,61 Kohm … 5,095 Kohm
+en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278}]
+en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707}]
+en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
+en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
+en | find abc | 1 | kelvane: abc: not a value
+en | labels 12x -o x.pdf | 1 | kelvane: 12x: not a value
+en | labels 4k7 -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
+en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: 1M … 1k: out of range
+en | labels --sheet B5 1k -o x.pdf | 2 | Usage:
+en | labels --bands 3 1k -o x.pdf | 2 | Usage:
+en | labels --series E12 1k -o x.pdf | 2 | Usage:
+en | labels 1k | 2 | Usage:
+en | chart | 2 | Usage:
+de | labels 12x -o x.pdf | 1 | kelvane: 12x: kein Wert
+en | find --min 10M --max 1k 1k | 1 | kelvane: 10M … 1k: out of range
+en | find --series E7 1k | 2 | Usage:
+en | find --max-parts 5 1k | 2 | Usage:
+en | divide --count 1 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
+en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914}]
+en | divide 5 6 | 1 | kelvane: 5 6: out of range
+en | divide 5 | 2 | Usage:
+de | find abc | 1 | kelvane: abc: kein Wert
+en | --version | 0 | kelvane 2.11
+en | --help | 0 | Usage:
+en | read --help | 0 | Usage:
+en | frobnicate | 2 | Usage:
+en | decode --jsn red red red | 2 | Usage:
+en_GB:de | encode 4700 | 0 | 4,7 Kohm: Yellow, Violet, Red
+de | decode gelb violett rot gold | 0 | 4,7 Kohm ±5%
+de | decode --json GRÜN blau rot | 0 | {"value": 5600, "text": "5,6 Kohm", "tolerance": null}
+de | encode --json 4700 | 0 | {"value": 4700, "text": "4,7 Kohm", "colours": ["Yellow", "Violet", "Red"]}
+de | encode 4700 | 0 | 4,7 Kohm: Gelb, Violett, Rot
+de | encode 0 | 1 | kelvane: Der Bauteilwert muss eine Zahl zwischen 1 und 990M sein
+de | read 4k8 | 0 | 4,8 Kohm\tBuchstabencode\tnicht genormt; nächste E24: 4,7 Kohm und 5,1 Kohm
+de | decode schwarz rot rot | 1 | kelvane: Ring 1 kann nicht Schwarz sein
+de | decode lila rot rot | 1 | kelvane: lila: keine Farbe
+de | series abc | 1 | kelvane: abc: kein Wert
+ru | decode КОРИЧНЕВЫЙ коричн. красный | 0 | 1,1 Kohm
+"""
+
+kelvane = sys.argv[1]
+env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+env.update(LANG="C.UTF-8", LC_ALL="", LC_MESSAGES="")
+faults = rows = 0
+for row in TABLE.strip().splitlines():
+    language, line, status, expected = (field.strip() for field in row.split("|", 3))
+    expected = expected.replace(r"\t", "\t").replace(r"\n", "\n")
+    run = subprocess.run([kelvane, *shlex.split(line)], capture_output=True, text=True,
+                         env={**env, "LANGUAGE": language}, timeout=10)
+    shown, other = (run.stdout, run.stderr) if status == "0" else (run.stderr, run.stdout)
+    got = shown.splitlines()[0] if expected == "Usage:" and shown else shown.rstrip("\n")
+    rows += 1
+    if run.returncode != int(status) or got != expected or other:
+        faults += 1
+        print(f"FAIL: [{language}] kelvane {line}: status {run.returncode}, out {run.stdout!r}, err {run.stderr!r}")
+    elif "--json" in line and status == "0":
+        json.loads(run.stdout)
+# An answer that cannot be written is a failure, not status 0.
+with open("/dev/full", "w") as full:
+    rows += 1
+    if subprocess.run([kelvane, "decode", "red", "red", "red"], stdout=full, stderr=subprocess.DEVNULL, env=env).returncode != 1:
+        faults += 1
+        print("FAIL: an answer written to a full device gave no failure")
+print(f"{rows - faults} passed, {faults} failed")
+sys.exit(1 if faults else 0)

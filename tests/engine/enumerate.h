@@ -1,0 +1,48 @@
+// The reference the searches are held to: every choice of parts in every
+// shape, ranked by the engine's own order.
+#pragma once
+
+#include <kelvane/divider.h>
+#include <kelvane/network.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace enumerate {
+
+template <class T, class Before> void keep(std::vector<T>& best, const T& x, std::size_t count, Before before)
+{
+    if (best.size() == count && !before(x, best.back()))
+        return;
+    best.insert(std::lower_bound(best.begin(), best.end(), x, before), x);
+    if (best.size() > count)
+        best.pop_back();
+}
+
+// Each network once: an ordered choice of parts counts only in its canonical order.
+inline std::vector<kelvane::Network> networks(
+    const std::vector<kelvane::Part>& parts, kelvane::Milli target, std::size_t maxParts, std::size_t count)
+{
+    std::vector<kelvane::Network> best;
+    const std::size_t n = parts.size();
+    for (std::size_t s = 0; s < kelvane::shapeCount; ++s) {
+        const auto shape = static_cast<kelvane::Shape>(s);
+        const std::size_t k = kelvane::partCount(shape);
+        if (k > maxParts)
+            continue;
+        std::size_t total = 1;
+        for (std::size_t i = 0; i < k; ++i)
+            total *= n;
+        for (std::size_t choice = 0; choice < total; ++choice) {
+            std::array<kelvane::Milli, 4> p{};
+            for (std::size_t i = 0, c = choice; i < k; ++i, c /= n)
+                p[i] = parts[c % n].value;
+            const kelvane::Network net = kelvane::makeNetwork(shape, p, target);
+            if (net.parts == p)
+                keep(best, net, count, [](auto& x, auto& y) { return kelvane::ranksBefore(x, y); });
+        }
+    }
+    return best;
+}
+
+} // namespace enumerate

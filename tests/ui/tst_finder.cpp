@@ -1,0 +1,193 @@
+// The finder: opened by its shortcut or the menu, a value read as it is
+// typed into nearest values and networks, a divider, a part sent to the
+// main window's bands, the person's own parts, and leaving it.
+#include "windowtest.h"
+
+#include "Finder.h"
+#include "accessible.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+class FinderTest : public WindowTest {
+    Q_OBJECT
+
+    TFinder* open(bool byMouse = false)
+    {
+        if (byMouse) {
+            auto* menu = h.main()->findChild<QMenu*>(QStringLiteral("Options1"));
+            QMenuBar* bar = h.main()->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            if (!QTest::qWaitForWindowExposed(menu))
+                return nullptr;
+            const QRect item = menu->actionGeometry(h.main()->findChild<QAction*>(QStringLiteral("Finder1")));
+            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
+        } else {
+            QTest::keyClick(h.main(), Qt::Key_F, Qt::ControlModifier);
+        }
+        auto* f = h.main()->findChild<TFinder*>();
+        return f && QTest::qWaitForWindowActive(f) ? f : nullptr;
+    }
+    template <typename T = QWidget> static T* child(const TFinder* f, const char* name)
+    {
+        return f->findChild<T*>(QString::fromLatin1(name));
+    }
+    // A row as shown, its columns apart by " | ", and as a screen reader reads it.
+    static QString row(const TFinder* f, const char* list, int at, bool spoken = false)
+    {
+        const QTreeWidgetItem* item = child<QTreeWidget>(f, list)->topLevelItem(at);
+        if (!item)
+            return {};
+        if (spoken)
+            return item->data(0, Qt::AccessibleTextRole).toString();
+        QStringList columns;
+        for (int c = 0; c < item->columnCount(); ++c)
+            columns << item->text(c);
+        return columns.join(QStringLiteral(" | "));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplication();
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(TFinder::partsFile());
+    }
+
+    // Values typed as a person types them, with the parts and their number.
+    void typedValues()
+    {
+        TFinder* f = open();
+        QVERIFY(f);
+        QTRY_COMPARE(QApplication::focusWidget(), child(f, "Target"));
+        const struct {
+            const char* typed;
+            int source; // index of Source
+            int parts;
+            const char* status;
+            const char* nearest; // the E24 row
+            const char* best;
+            const char* spoken;
+        } rows[] = {
+            {"4k7", 2, 1, "= 4,7 Kohm", "E24 | 4,7 Kohm (0 %) | 4,7 Kohm (0 %)",
+                "4,7 Kohm | 4,7 Kohm | 0 % | 4,465 Kohm \u2026 4,935 Kohm",
+                "4.7 kilohms: 4.7 kilohms, exact, from 4.465 kilohms to 4.935 kilohms"},
+            {"4k8321", 2, 3, "= 4,8321 Kohm", "E24 | 4,7 Kohm (-2,73 %) | 5,1 Kohm (+5,54 %)",
+                "240 ohm + (200 Kohm \u2225 4,7 Kohm) | 4,832 Kohm | -0,00029 % | 4,59 Kohm \u2026 5,074 Kohm",
+                "240 ohms plus 200 kilohms in parallel with 4.7 kilohms: 4.832 kilohms, 0.00029 percent below, from "
+                "4.59 "
+                "kilohms to 5.074 kilohms"},
+            {"12x", 2, 2, "not a value", "", "", ""},
+            {"4990", 5, 2, "= 4,99 Kohm", "E24 | 4,7 Kohm (-5,81 %) | 5,1 Kohm (+2,2 %)",
+                "4,99 Kohm | 4,99 Kohm | 0 % | 4,965 Kohm \u2026 5,015 Kohm", ""},
+        };
+        for (const auto& r : rows) {
+            child<QComboBox>(f, "Source")->setCurrentIndex(r.source);
+            child<QSpinBox>(f, "MaxParts")->setValue(r.parts);
+            child<QLineEdit>(f, "Target")->clear();
+            QTest::keyClicks(child(f, "Target"), QString::fromUtf8(r.typed));
+            QCOMPARE(child<QLabel>(f, "TargetStatus")->text(), QString::fromUtf8(r.status));
+            QCOMPARE(row(f, "Nearest", 2), QString::fromUtf8(r.nearest));
+            QCOMPARE(row(f, "Results", 0), QString::fromUtf8(r.best));
+            if (*r.spoken)
+                QCOMPARE(row(f, "Results", 0, true), QString::fromUtf8(r.spoken));
+            // The best row, or else the status, is the window's status line.
+            QCOMPARE(f->findChild<ValueReadout*>()->phrase(),
+                *r.best ? row(f, "Results", 0, true) : QString::fromUtf8(r.status));
+        }
+        // The last row's part in the main window's bands, five of them for three digits.
+        auto* results = child<QTreeWidget>(f, "Results");
+        results->setCurrentItem(results->topLevelItem(0));
+        Harness::click(child(f, "ShowBands"));
+        QCOMPARE(h.shown(), QStringLiteral("4,99 Kohm"));
+        QVERIFY(h.child<QRadioButton>("N5colorrings")->isChecked());
+    }
+
+    void divider()
+    {
+        TFinder* f = open();
+        QVERIFY(f);
+        child<QTabWidget>(f, "Pages")->setCurrentIndex(1);
+        child<QComboBox>(f, "Source")->setCurrentIndex(2);
+        const struct {
+            const char* vin;
+            const char* vout;
+            const char* status;
+            const char* best;
+        } rows[] = {
+            {"5", "3,3", "R1 from the input to the output, R2 from the output to ground.",
+                "470 ohm | 910 ohm | 3,297 V | -0,0878 % | 3,183 V \u2026 3,408 V"},
+            {"5", "6", "The output must be above 0 and below the input.", ""},
+            {"", "1", "A voltage is a number above 0, as 3,3.", ""},
+        };
+        for (const auto& r : rows) {
+            child<QLineEdit>(f, "Vin")->setText(QString::fromLatin1(r.vin));
+            child<QLineEdit>(f, "Vout")->setText(QString::fromLatin1(r.vout));
+            QCOMPARE(child<QLabel>(f, "DividerStatus")->text(), QString::fromLatin1(r.status));
+            QCOMPARE(row(f, "DividerResults", 0), QString::fromUtf8(r.best));
+        }
+    }
+
+    // The person's parts, edited in their dialog, kept in their file and chosen.
+    void myParts()
+    {
+        TFinder* f = open();
+        QVERIFY(f);
+        child<QSpinBox>(f, "MaxParts")->setValue(2);
+        child<QLineEdit>(f, "Target")->setText(QStringLiteral("3k2"));
+        QString status;
+        QTimer::singleShot(0, f, [&status] {
+            QWidget* editor = nullptr;
+            if (!QTest::qWaitFor([&editor] { return (editor = QApplication::activeModalWidget()) != nullptr; }, 2000))
+                return;
+            editor->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("# drawer\n1k 1%, 2k2\nx"));
+            status = editor->findChild<QLabel*>(QStringLiteral("PartsStatus"))->text();
+            editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        Harness::click(child(f, "EditParts"));
+        QCOMPARE(status, QStringLiteral("Values read: 2. Not read: line 3"));
+        QCOMPARE(child<QComboBox>(f, "Source")->currentIndex(), 6);
+        QFile file(TFinder::partsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("# drawer\n1k 1%, 2k2\nx"));
+        QCOMPARE(
+            row(f, "Results", 0), QStringLiteral("2,2 Kohm + 1 Kohm | 3,2 Kohm | 0 % | 3,08 Kohm \u2026 3,32 Kohm"));
+        QFile::remove(TFinder::partsFile());
+    }
+
+    // Escape and the close box hide it, each running the cycle once; it is
+    // kept for the next opening, by the pointer or the keyboard.
+    void leaving()
+    {
+        TFinder* first = open(true);
+        QVERIFY(first);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1k"));
+        const std::function<void()> leave[]
+            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
+        for (std::size_t i = 0; i < std::size(leave); ++i) {
+            const int before = h.activations->count();
+            leave[i]();
+            QVERIFY(!first->isVisible());
+            QCOMPARE(h.activations->count(), before + 1);
+            QTRY_VERIFY(h.main()->isActiveWindow());
+            QCOMPARE(open(i == 0), first);
+            QCOMPARE(child<QLineEdit>(first, "Target")->text(), QStringLiteral("1k"));
+        }
+    }
+};
+
+QTEST_MAIN(FinderTest)
+#include "tst_finder.moc"

@@ -1,0 +1,317 @@
+// Labels and the chart on paper. The window, opened by Ctrl+P, reads its
+// fields into a run; the PDFs, written offscreen, are read back as poppler's
+// pdftotext and pdftoppm read them: the sheet's size, every label's ink
+// inside its published place, the bands' colours in order, the chart's rows.
+#include "windowtest.h"
+
+#include "Finder.h"
+#include "Labels.h"
+#include "bandpanel.h"
+
+#include <kelvane/palette.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr int dpi = 254; // 10 pixels a millimetre
+
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60'000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QImage rendered(const QString& pdf)
+{
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, pdf});
+    return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QString textOf(const QString& pdf) { return run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
+
+std::optional<kelvane::Hue> hueAt(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    for (std::size_t i = 0; i < kelvane::hueCount; ++i) {
+        const QColor h = toQColor(kelvane::palette[i].value);
+        if (std::abs(c.red() - h.red()) + std::abs(c.green() - h.green()) + std::abs(c.blue() - h.blue()) <= 6)
+            return static_cast<kelvane::Hue>(i);
+    }
+    return std::nullopt;
+}
+
+using Hues = std::vector<kelvane::Hue>;
+
+// The palette colours met along a line, each run of at least `least` pixels
+// once; White at the ends is the paper's.
+Hues runsAlong(const QImage& image, QPoint from, QPoint step, int count, int least)
+{
+    Hues found;
+    std::optional<kelvane::Hue> current;
+    int length = 0;
+    for (int i = 0; i <= count; ++i, from += step) {
+        const auto hue = i < count ? hueAt(image, from.x(), from.y()) : std::nullopt;
+        if (hue == current) {
+            ++length;
+            continue;
+        }
+        if (current && length >= least)
+            found.push_back(*current);
+        current = hue;
+        length = 1;
+    }
+    while (!found.empty() && found.back() == kelvane::Hue::White)
+        found.pop_back();
+    while (!found.empty() && found.front() == kelvane::Hue::White)
+        found.erase(found.begin());
+    return found;
+}
+
+} // namespace
+
+class LabelsTest : public WindowTest {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // Each sheet's page is its paper; every label's ink lies in its published
+    // place (within 0,5 mm, centred across it; a grid's frame on its edges),
+    // nothing outside; each label's band sets are its value's colours in order.
+    void sheets_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<bool>("codes");
+        QTest::addColumn<bool>("bothSets");
+        QTest::newRow("A4-21, 4 bands, codes") << "A4-21" << 0 << true << true;
+        QTest::newRow("A4-65, both, no room for codes") << "A4-65" << 2 << false << true;
+        QTest::newRow("Letter-30, 5 bands") << "Letter-30" << 1 << true << true;
+        QTest::newRow("Letter-80, no room for both") << "Letter-80" << 2 << false << false;
+        QTest::newRow("A4-grid, both") << "A4-grid" << 2 << true << true;
+    }
+    void sheets()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(int, bands);
+        QFETCH(bool, codes);
+        QFETCH(bool, bothSets);
+        using H = kelvane::Hue;
+        // 4,7 Kohm ±5 % carries a Gold band; 499 ohm has five bands only.
+        const struct {
+            kelvane::Part part;
+            Hues four, five;
+            const char* text;
+        } values[] = {
+            {{4'700'000, 0.05}, {H::Yellow, H::Violet, H::Red, H::Gold},
+                {H::Yellow, H::Violet, H::Black, H::Brown, H::Gold}, "4,7 Kohm"},
+            {{499'000, 0}, {}, {H::Yellow, H::White, H::White, H::Black}, "499 ohm"},
+            {{100, 0.1}, {H::Brown, H::Black, H::Silver, H::Silver}, {}, "0,1 ohm"},
+        };
+        LabelRun r{*kelvane::sheetNamed(sheet.toStdString()), static_cast<BandChoice>(bands), {}};
+        for (const auto& v : values)
+            r.parts.push_back(v.part);
+        const QString pdf = dir.filePath(sheet + QStringLiteral(".pdf"));
+        QVERIFY(writeLabels(r, pdf));
+        const QString text = textOf(pdf);
+        for (const auto& v : values)
+            QVERIFY2(text.contains(QLatin1String(v.text)), qPrintable(text));
+        QCOMPARE(text.contains(QLatin1String("472")), codes);
+
+        const kelvane::Sheet& s = kelvane::sheets[r.sheet];
+        const QImage page = rendered(pdf);
+        QVERIFY(std::abs(page.width() - s.pageWidth * 10) <= 5 && std::abs(page.height() - s.pageHeight * 10) <= 5);
+        QRect ink;
+        std::vector<QRectF> places;
+        for (std::size_t i = 0; i < r.parts.size() && kelvane::placeOf(s, i).page == 0; ++i) {
+            const kelvane::LabelPlace p = kelvane::placeOf(s, i);
+            const QRectF place(p.x * 10, p.y * 10, p.width * 10, p.height * 10);
+            places.push_back(place);
+            QRect used;
+            for (int y = static_cast<int>(place.top()); y < place.bottom(); ++y)
+                for (int x = static_cast<int>(place.left()); x < place.right(); ++x)
+                    if (page.pixel(x, y) != qRgb(255, 255, 255))
+                        used |= QRect(x, y, 1, 1);
+            const QString where = QStringLiteral("label %1: ink %2,%3 %4x%5")
+                                      .arg(i)
+                                      .arg(used.x())
+                                      .arg(used.y())
+                                      .arg(used.width())
+                                      .arg(used.height());
+            QVERIFY2(std::abs(QRectF(used).center().x() - place.center().x()) <= 5, qPrintable(where));
+            if (s.grid)
+                QVERIFY2(std::abs(used.left() - place.left()) <= 5 && std::abs(used.right() + 1 - place.right()) <= 5
+                        && std::abs(used.top() - place.top()) <= 5 && std::abs(used.bottom() + 1 - place.bottom()) <= 5,
+                    qPrintable(where));
+            // The band sets: the colour runs of at least 1 mm along the rows, as
+            // many rows as a band is high at the least; a set never begins with
+            // Black, as the value's text in black does.
+            std::map<Hues, int> rows;
+            for (int y = static_cast<int>(place.top()); y < place.bottom(); ++y) {
+                const Hues seen = runsAlong(page, QPoint(static_cast<int>(place.left()) + 1, y), QPoint(1, 0),
+                    static_cast<int>(place.width()) - 2, 10);
+                if (seen.size() >= 3 && seen.front() != kelvane::Hue::Black)
+                    ++rows[seen];
+            }
+            std::set<Hues> sets, wanted;
+            for (const auto& [hues, count] : rows)
+                if (count >= 10)
+                    sets.insert(hues);
+            const auto& v = values[i];
+            if (!v.four.empty() && (bands != 1 || v.five.empty()))
+                wanted.insert(v.four);
+            if (!v.five.empty() && (bands != 0 || v.four.empty()) && (bothSets || v.four.empty()))
+                wanted.insert(v.five);
+            QVERIFY2(sets == wanted, qPrintable(where));
+        }
+        // Nothing on the paper outside the labels.
+        for (int y = 0; y < page.height(); y += 2)
+            for (int x = 0; x < page.width(); x += 2)
+                if (page.pixel(x, y) != qRgb(255, 255, 255))
+                    QVERIFY2(std::any_of(places.begin(), places.end(),
+                                 [x, y](const QRectF& p) { return p.adjusted(-5, -5, 5, 5).contains(x, y); }),
+                        qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+    }
+
+    // One page, in the program's language: each colour's digit, multiplier
+    // and tolerance, the swatches in the palette's order, the series' decade.
+    void chart()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        QVERIFY(writeChart(pdf));
+        const QString text = textOf(pdf);
+        for (const QString& shown : {QCoreApplication::translate("LabelPages", "Resistor color code"),
+                 QCoreApplication::translate("LabelPages", "Multiplier"), colourName(kelvane::Hue::Violet),
+                 QStringLiteral("\u00D7100 k"), QStringLiteral("\u00B10,25 %"), QStringLiteral("\u00D70,01"),
+                 QStringLiteral("E192"), QStringLiteral("988")})
+            QVERIFY2(text.contains(shown), qPrintable(shown));
+        QCOMPARE(text.count(QStringLiteral("\f")), 1);
+        const QImage page = rendered(pdf);
+        Hues swatches, wanted;
+        for (kelvane::Hue hue : runsAlong(page, QPoint(270, 450), QPoint(0, 1), 1200, 40))
+            if (hue != kelvane::Hue::White) // the White swatch's inside is the paper's
+                swatches.push_back(hue);
+        for (std::size_t i = 0; i < kelvane::hueCount; ++i)
+            if (static_cast<kelvane::Hue>(i) != kelvane::Hue::White)
+                wanted.push_back(static_cast<kelvane::Hue>(i));
+        QCOMPARE(swatches, wanted);
+    }
+
+    // kelvane labels and kelvane chart write, with no display, the pages the windows write.
+    void commandLine()
+    {
+        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}};
+        QVERIFY(writeLabels(r, dir.filePath(QStringLiteral("window.pdf"))));
+        QVERIFY(writeChart(dir.filePath(QStringLiteral("windowchart.pdf"))));
+        QProcess kelvane;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        kelvane.setProcessEnvironment(env);
+        for (const QStringList& args :
+            {QStringList{QStringLiteral("labels"), QStringLiteral("--sheet"), QStringLiteral("letter-30"),
+                 QStringLiteral("--bands"), QStringLiteral("4"), QStringLiteral("4k7"), QStringLiteral("499"),
+                 QStringLiteral("-o"), dir.filePath(QStringLiteral("command.pdf"))},
+                {QStringLiteral("chart"), QStringLiteral("-o"), dir.filePath(QStringLiteral("commandchart.pdf"))}}) {
+            kelvane.start(QStringLiteral(KELVANE_COMMAND), args);
+            QVERIFY(kelvane.waitForFinished(60'000));
+            QCOMPARE(kelvane.exitCode(), 0);
+        }
+        for (const char* pair : {"", "chart"}) {
+            const QString ours = dir.filePath(QStringLiteral("window%1.pdf").arg(QLatin1String(pair)));
+            const QString theirs = dir.filePath(QStringLiteral("command%1.pdf").arg(QLatin1String(pair)));
+            QCOMPARE(textOf(theirs), textOf(ours));
+            QCOMPARE(rendered(theirs), rendered(ours));
+        }
+    }
+
+    // Opened by Ctrl+P: typed values, a series over a range and the person's
+    // parts each make a run whose count it tells, or the reason there is none.
+    void window()
+    {
+        QTest::keyClick(h.main(), Qt::Key_P, Qt::ControlModifier);
+        auto* labels = h.main()->findChild<TLabels*>();
+        QVERIFY(labels && QTest::qWaitForWindowActive(labels));
+        QTRY_COMPARE(QApplication::focusWidget(), labels->findChild<QWidget*>(QStringLiteral("Source")));
+        QStandardPaths::setTestModeEnabled(true);
+        QDir().mkpath(QFileInfo(TFinder::partsFile()).path());
+        QFile parts(TFinder::partsFile());
+        QVERIFY(parts.open(QIODevice::WriteOnly));
+        parts.write("4k7 1%\n100\n# a comment\n10k 2k2\n");
+        parts.close();
+        auto* source = labels->findChild<QComboBox*>(QStringLiteral("Source"));
+        auto* values = labels->findChild<QLineEdit*>(QStringLiteral("Values"));
+        auto* to = labels->findChild<QLineEdit*>(QStringLiteral("To"));
+        auto* sheet = labels->findChild<QComboBox*>(QStringLiteral("Sheet"));
+        const struct {
+            int source;
+            const char* typed;
+            const char* to;
+            int sheet;
+            const char* count;
+        } rows[] = {
+            {0, "4k7 10k;2,2M", "1M", 0, "Labels: 3, sheets: 1"},
+            {0, "4k7 12x", "1M", 0, "12x: not a value"},
+            {0, "", "1M", 0, "no values"},
+            {1, "", "1M", 0, "Labels: 61, sheets: 3"},
+            {1, "", "100", 2, "Labels: 13, sheets: 1"},
+            {1, "", "1", 2, "out of range"},
+            {2, "", "1", 2, "Labels: 4, sheets: 1"},
+        };
+        for (const auto& r : rows) {
+            source->setCurrentIndex(r.source);
+            values->setText(QString::fromLatin1(r.typed));
+            to->setText(QString::fromLatin1(r.to));
+            sheet->setCurrentIndex(r.sheet);
+            QCOMPARE(labels->findChild<QLabel*>(QStringLiteral("Count"))->text(), QLatin1String(r.count));
+            QCOMPARE(labels->findChild<QWidget*>(QStringLiteral("SavePdf"))->isEnabled(), r.count[0] == 'L');
+        }
+        const QString pdf = dir.filePath(QStringLiteral("mine.pdf"));
+        QVERIFY(labels->savePdf(pdf));
+        QVERIFY(textOf(pdf).contains(QLatin1String("2,2 Kohm")));
+        QFile::remove(TFinder::partsFile());
+        // The previews of the labels and of Help > Color code chart..., each of one page.
+        source->setCurrentIndex(0);
+        values->setText(QStringLiteral("4k7 10k"));
+        auto previewed = [](const std::function<void()>& open, const char* name) {
+            int pages = -1;
+            QTimer::singleShot(0, [&pages, name] {
+                QTRY_VERIFY(QApplication::activeModalWidget());
+                auto* dialog = QApplication::activeModalWidget();
+                QCOMPARE(dialog->objectName(), QLatin1String(name));
+                auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+                QTRY_VERIFY(preview->pageCount() > 0);
+                pages = preview->pageCount();
+                dialog->close();
+            });
+            open();
+            return pages;
+        };
+        QCOMPARE(previewed([labels] { Harness::click(labels->findChild<QWidget*>(QStringLiteral("Preview"))); },
+                     "LabelsPreview"),
+            1);
+        QCOMPARE(
+            previewed([this] { h.main()->findChild<QAction*>(QStringLiteral("Chart1"))->trigger(); }, "ChartPreview"),
+            1);
+    }
+};
+
+QTEST_MAIN(LabelsTest)
+#include "tst_labels.moc"

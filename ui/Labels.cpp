@@ -1,0 +1,252 @@
+#include "Labels.h"
+
+#include "Finder.h"
+#include "look.h"
+#include "wording.h"
+
+#include <kelvane/marking.h>
+#include <kelvane/value.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int clientWidth = 320;
+constexpr int clientHeight = 256;
+
+// Positions relative to the parent group box (or the window).
+constexpr Place places[] = {
+    {"ValuesBox", 5, 4, 310, 130},
+    {"SourceCaption", 16, 22, 70, 21},
+    {"Source", 90, 22, 130, 21},
+    {"ValuesCaption", 16, 48, 70, 21},
+    {"Values", 90, 48, 212, 21},
+    {"SeriesCaption", 16, 74, 70, 21},
+    {"Series", 90, 74, 70, 21},
+    {"FromCaption", 16, 100, 70, 21},
+    {"From", 90, 100, 70, 21},
+    {"ToCaption", 166, 100, 50, 21},
+    {"To", 218, 100, 84, 21},
+    {"PaperBox", 5, 138, 310, 52},
+    {"SheetCaption", 16, 22, 70, 21},
+    {"Sheet", 90, 22, 76, 21},
+    {"BandsCaption", 170, 22, 54, 21},
+    {"Bands", 226, 22, 76, 21},
+    {"Count", 10, 194, 300, 26},
+    {"Preview", 5, 226, 100, 25},
+    {"Print", 110, 226, 100, 25},
+    {"SavePdf", 215, 226, 100, 25},
+};
+
+enum SourceItem { typed, series, myParts };
+
+QString commandText(const char* text) { return QCoreApplication::translate(wording::commandContext, text); }
+
+QString outOfRange()
+{
+    return QCoreApplication::translate(
+        wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
+}
+
+} // namespace
+
+TLabels::TLabels(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Labels"));
+    setWindowTitle(tr("Labels"));
+    setFont(layoutFont(false));
+    setFixedSize(clientWidth, clientHeight);
+    createControls();
+    placeControls(this, places);
+    connect(Source, &QComboBox::currentIndexChanged, this, &TLabels::SourceChange);
+    for (QLineEdit* e : {Values, From, To})
+        connect(e, &QLineEdit::textChanged, this, &TLabels::FieldsChange);
+    for (QComboBox* c : {Series, Sheet, Bands})
+        connect(c, &QComboBox::currentIndexChanged, this, &TLabels::FieldsChange);
+    connect(Preview, &QPushButton::clicked, this, &TLabels::PreviewClick);
+    connect(Print, &QPushButton::clicked, this, &TLabels::PrintClick);
+    connect(SavePdf, &QPushButton::clicked, this, &TLabels::SavePdfClick);
+    SourceChange();
+}
+
+void TLabels::createControls()
+{
+    auto* valuesBox = groupBox("ValuesBox", tr("Values"), this);
+    auto* paperBox = groupBox("PaperBox", tr("Paper"), this);
+    auto field = [](auto* widget, const char* name, const char* caption, const QString& text, QWidget* box) {
+        auto* l = named(new QLabel(text, box), caption);
+        l->setFont(layoutFont(false));
+        l->setBuddy(named(widget, name));
+        widget->setFont(layoutFont(false));
+        return widget;
+    };
+    Source = field(new QComboBox(valuesBox), "Source", "SourceCaption", tr("&Take:"), valuesBox);
+    Source->addItems({tr("Typed values"), tr("A series"), tr("My parts")});
+    Values = field(new QLineEdit(valuesBox), "Values", "ValuesCaption", tr("&Values:"), valuesBox);
+    Values->setPlaceholderText(QStringLiteral("4k7 10k 2,2M"));
+    Series = field(new QComboBox(valuesBox), "Series", "SeriesCaption", tr("&Series:"), valuesBox);
+    for (const kelvane::SeriesTable& s : kelvane::seriesTables)
+        Series->addItem(QString::fromLatin1(s.name));
+    Series->setCurrentIndex(static_cast<int>(kelvane::Series::E12));
+    From = field(new QLineEdit(QStringLiteral("10"), valuesBox), "From", "FromCaption", tr("&From:"), valuesBox);
+    To = field(new QLineEdit(QStringLiteral("1M"), valuesBox), "To", "ToCaption", tr("T&o:"), valuesBox);
+    Sheet = field(new QComboBox(paperBox), "Sheet", "SheetCaption", tr("S&heet:"), paperBox);
+    for (const kelvane::Sheet& s : kelvane::sheets)
+        Sheet->addItem(QString::fromLatin1(s.name));
+    Bands = field(new QComboBox(paperBox), "Bands", "BandsCaption", tr("&Bands:"), paperBox);
+    Bands->addItems({QStringLiteral("4"), QStringLiteral("5"), tr("4 and 5")});
+    Bands->setCurrentIndex(static_cast<int>(BandChoice::Both));
+    Count = named(new QLabel(this), "Count");
+    Count->setWordWrap(true);
+    Count->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Count->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Count->setFocusPolicy(Qt::StrongFocus);
+    auto button = [this](const char* name, const QString& text) {
+        auto* b = named(new QPushButton(text, this), name);
+        b->setFont(layoutFont(false));
+        return b;
+    };
+    Preview = button("Preview", tr("P&review..."));
+    Print = button("Print", tr("&Print..."));
+    SavePdf = button("SavePdf", tr("Save as P&DF..."));
+    Preview->setDefault(true);
+    QWidget* chain[] = {Source, Values, Series, From, To, Sheet, Bands, Count, Preview, Print, SavePdf};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    Source->setFocus();
+}
+
+void TLabels::SourceChange()
+{
+    const int source = Source->currentIndex();
+    Values->setEnabled(source == typed);
+    for (QWidget* w : {static_cast<QWidget*>(Series), static_cast<QWidget*>(From), static_cast<QWidget*>(To)})
+        w->setEnabled(source == series);
+    FieldsChange();
+}
+
+std::optional<LabelRun> TLabels::run()
+{
+    LabelRun r;
+    r.sheet = static_cast<std::size_t>(Sheet->currentIndex());
+    r.bands = static_cast<BandChoice>(Bands->currentIndex());
+    QString problem;
+    // A typed value, or the reason it is none.
+    auto valueOf = [&problem](const QString& text) -> std::optional<kelvane::Milli> {
+        const auto parsed = kelvane::parseValue(text.toStdString(), true);
+        if (const auto* v = std::get_if<kelvane::Milli>(&parsed); v && *v > 0 && *v < kelvane::markedLimit)
+            return *v;
+        const bool notValue = std::holds_alternative<kelvane::ValueError>(parsed)
+            && std::get<kelvane::ValueError>(parsed) != kelvane::ValueError::OutOfRange;
+        problem = QStringLiteral("%1: %2").arg(text, notValue ? commandText(wording::notAValue) : outOfRange());
+        return std::nullopt;
+    };
+    std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts = kelvane::PartsError::Empty;
+    switch (Source->currentIndex()) {
+    case typed: {
+        std::vector<kelvane::Part> typedParts;
+        for (const QString& word :
+            Values->text().split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts)) {
+            const auto v = valueOf(word);
+            if (!v)
+                break;
+            typedParts.push_back({*v, 0});
+        }
+        parts = typedParts;
+        break;
+    }
+    case series: {
+        const auto from = valueOf(From->text().trimmed());
+        const auto to = from ? valueOf(To->text().trimmed()) : std::nullopt;
+        if (to)
+            parts = kelvane::seriesParts(static_cast<kelvane::Series>(Series->currentIndex()), *from, *to, {});
+        break;
+    }
+    default: {
+        QFile file(TFinder::partsFile());
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        parts = kelvane::listParts(kelvane::readParts(text.toStdString(), 0.05).parts, {});
+    }
+    }
+    if (problem.isEmpty()) {
+        if (const auto* found = std::get_if<std::vector<kelvane::Part>>(&parts); found && !found->empty()) {
+            r.parts = *found;
+        } else {
+            const auto error = found ? kelvane::PartsError::Empty : std::get<kelvane::PartsError>(parts);
+            problem = error == kelvane::PartsError::Empty ? tr("no values")
+                : error == kelvane::PartsError::TooMany   ? tr("too many values")
+                                                          : outOfRange();
+        }
+    }
+    for (QPushButton* b : {Preview, Print, SavePdf})
+        b->setEnabled(problem.isEmpty());
+    if (!problem.isEmpty()) {
+        Count->setText(problem);
+        Count->setAccessibleName(problem);
+        return std::nullopt;
+    }
+    const std::size_t perSheet = kelvane::labelsPerPage(kelvane::sheets[r.sheet]);
+    const auto labels = static_cast<int>(r.parts.size());
+    const auto pages = static_cast<int>((r.parts.size() + perSheet - 1) / perSheet);
+    Count->setText(tr("Labels: %1, sheets: %2").arg(labels).arg(pages));
+    Count->setAccessibleName(Count->text());
+    return r;
+}
+
+void TLabels::FieldsChange() { run(); }
+
+bool TLabels::savePdf(const QString& file)
+{
+    const auto r = run();
+    return r && writeLabels(*r, file);
+}
+
+void TLabels::PreviewClick()
+{
+    const auto r = run();
+    if (!r)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    prepareLabels(printer, *r);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("LabelsPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&r](QPrinter* p) { printLabels(*p, *r); });
+    preview.exec();
+}
+
+void TLabels::PrintClick()
+{
+    const auto r = run();
+    if (!r)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    prepareLabels(printer, *r);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r)) {
+        const QString file = printer.outputFileName();
+        Count->setText(tr("%1 cannot be written").arg(file.isEmpty() ? printer.printerName() : file));
+        Count->setAccessibleName(Count->text());
+    }
+}
+
+void TLabels::SavePdfClick()
+{
+    const QString file = QFileDialog::getSaveFileName(
+        this, tr("Save labels as PDF"), QStringLiteral("labels.pdf"), tr("PDF files (*.pdf)"));
+    if (!file.isEmpty() && !savePdf(file)) {
+        Count->setText(tr("%1 cannot be written").arg(file));
+        Count->setAccessibleName(Count->text());
+    }
+}

@@ -1,0 +1,48 @@
+// The labels window: which values go on labels (typed, a series over a range,
+// or the person's parts list), on which sheet and with which bands. Each
+// change reads the fields through the engine into a run of parts and tells
+// how many labels and sheets it makes, or what is wrong; preview, print and
+// PDF draw that run.
+#pragma once
+
+#include "labelpages.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class TLabels : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TLabels(QWidget* parent);
+
+    // The run the fields make, or nullopt with the reason shown.
+    std::optional<LabelRun> run();
+    bool savePdf(const QString& file);
+
+private:
+    void createControls();
+    void SourceChange();
+    void FieldsChange();
+    void PreviewClick();
+    void PrintClick();
+    void SavePdfClick();
+
+    QComboBox* Source = nullptr;
+    QLineEdit* Values = nullptr;
+    QComboBox* Series = nullptr;
+    QLineEdit* From = nullptr;
+    QLineEdit* To = nullptr;
+    QComboBox* Sheet = nullptr;
+    QComboBox* Bands = nullptr;
+    QLabel* Count = nullptr;
+    QPushButton* Preview = nullptr;
+    QPushButton* Print = nullptr;
+    QPushButton* SavePdf = nullptr;
+};

@@ -1,0 +1,37 @@
+// Labels and the colour-code chart on paper. A run of parts is laid out on a
+// sheet by the engine's places; each label is drawn in millimetres inside its
+// place, clipped to it: the value as the display writes it, the bands in
+// their colours with each colour's name (or a shorter form) under it, and the
+// value's SMD codes where there is room. The same pages go to the preview,
+// to a printer and to a PDF file, from the windows and from the command line.
+#pragma once
+
+#include <kelvane/parts.h>
+#include <kelvane/sheet.h>
+
+#include <QString>
+
+#include <vector>
+
+class QPrinter;
+
+enum class BandChoice { Four, Five, Both };
+
+struct LabelRun {
+    std::size_t sheet = 0; // into kelvane::sheets
+    BandChoice bands = BandChoice::Both;
+    std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
+};
+
+// The printer set to the sheet's paper, whole page, no margins. Printing
+// is false where the printer or file cannot be opened.
+void prepareLabels(QPrinter& printer, const LabelRun& run);
+bool printLabels(QPrinter& printer, const LabelRun& run);
+
+// The chart's paper follows the language's measurement system: Letter for the US, else A4.
+void prepareChart(QPrinter& printer);
+bool printChart(QPrinter& printer);
+
+// Into a PDF file; false where it cannot be written.
+bool writeLabels(const LabelRun& run, const QString& file);
+bool writeChart(const QString& file);
