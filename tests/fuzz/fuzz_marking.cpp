@@ -1,7 +1,6 @@
 // Any text as a typed marking, for both kinds: the reader never crashes, and
-// each reading is a zero-ohm link or a value in the marked range, a
-// tolerance only on a capacitor, at most two readings, and every value one
-// whose codes can be written.
+// each reading is a zero-ohm link or a value in the marked range of its
+// kind, at most two readings, and every value one whose codes can be written.
 #include <kelvane/marking.h>
 
 #include <cstdint>
@@ -20,9 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         for (const kelvane::Reading& r : *readings) {
             const bool link = r.code == kelvane::Code::ZeroLink && r.value == 0 && resistor;
-            if (!link && (r.value < kelvane::smallestMarked || r.value >= kelvane::markedLimit))
-                std::abort();
-            if (r.tolerance && resistor)
+            if (!link && (r.value < kelvane::smallestMarked(resistor) || r.value >= kelvane::markedLimit))
                 std::abort();
             kelvane::markingsOf(r.value, resistor);
         }
