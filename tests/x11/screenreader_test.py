@@ -92,11 +92,16 @@ class Orca:
             return []
 
     def said(self, what, *wants, timeout=15.0):
-        """Waits until Orca says each of `wants`, in order, after what it said for the last check."""
+        """Waits until Orca says each of `wants`, in order, after what it said for the last check;
+        a tuple is one utterance in either form (Orca ends a window's name with a full stop or not,
+        as what follows it arrives)."""
         for want in wants:
+            forms = want if isinstance(want, tuple) else (want,)
+
             def spoken():
                 new = self.utterances()[self.heard:]
-                return (self.heard + new.index(want) + 1) if want in new else None
+                at = [new.index(form) for form in forms if form in new]
+                return (self.heard + min(at) + 1) if at else None
             at = wait_for(spoken, timeout)
             if at:
                 self.heard = at
@@ -204,7 +209,8 @@ def main():
                   "4.7 kilohms plus 150 ohms: 4.85 kilohms, exact, from 4.608 kilohms to 5.093 kilohms.")
         # The labels window by its shortcut: its fields read by their captions.
         key("Escape")
-        after(("ctrl+p",), "the labels window opened", "Labels dialog.", "Values panel.", "Take: combo box.")
+        after(("ctrl+p",), "the labels window opened", ("Labels dialog.", "Labels dialog"), "Values panel.",
+              "Take: combo box.")
         said = orca.utterances()
         check("nothing said of a selection", [u for u in said if u == "selected" or "unselected" in u], [])
         check("no group named twice", [u for u in said if u == "Color code."], [])
