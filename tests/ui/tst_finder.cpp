@@ -25,22 +25,7 @@
 class FinderTest : public WindowTest {
     Q_OBJECT
 
-    TFinder* open(bool byMouse = false)
-    {
-        if (byMouse) {
-            auto* menu = h.main()->findChild<QMenu*>(QStringLiteral("Options1"));
-            QMenuBar* bar = h.main()->menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-            if (!QTest::qWaitForWindowExposed(menu))
-                return nullptr;
-            const QRect item = menu->actionGeometry(h.main()->findChild<QAction*>(QStringLiteral("Finder1")));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
-        } else {
-            QTest::keyClick(h.main(), Qt::Key_F, Qt::ControlModifier);
-        }
-        auto* f = h.main()->findChild<TFinder*>();
-        return f && QTest::qWaitForWindowActive(f) ? f : nullptr;
-    }
+    TFinder* open(bool byMouse = false) { return openWindow<TFinder>("Options1", "Finder1", Qt::Key_F, byMouse); }
     template <typename T = QWidget> static T* child(const TFinder* f, const char* name)
     {
         return f->findChild<T*>(QString::fromLatin1(name));

@@ -17,22 +17,7 @@ class MarkingsTest : public WindowTest {
     Q_OBJECT
 
     // By its shortcut, or by the pointer through Component > Markings....
-    TMarkings* open(bool byMouse = false)
-    {
-        if (byMouse) {
-            auto* menu = h.main()->findChild<QMenu*>(QStringLiteral("Options1"));
-            QMenuBar* bar = h.main()->menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-            if (!QTest::qWaitForWindowExposed(menu))
-                return nullptr;
-            const QRect item = menu->actionGeometry(h.main()->findChild<QAction*>(QStringLiteral("Markings1")));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
-        } else {
-            QTest::keyClick(h.main(), Qt::Key_M, Qt::ControlModifier);
-        }
-        auto* m = h.main()->findChild<TMarkings*>();
-        return m && QTest::qWaitForWindowActive(m) ? m : nullptr;
-    }
+    TMarkings* open(bool byMouse = false) { return openWindow<TMarkings>("Options1", "Markings1", Qt::Key_M, byMouse); }
     static QString text(const TMarkings* m, const char* name)
     {
         return m->findChild<QLabel*>(QString::fromLatin1(name))->text();
