@@ -157,20 +157,8 @@ private slots:
     // kept for the next opening, by the pointer or the keyboard.
     void leaving()
     {
-        TFinder* first = open(true);
-        QVERIFY(first);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1k"));
-        const std::function<void()> leave[]
-            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
-        for (std::size_t i = 0; i < std::size(leave); ++i) {
-            const int before = h.activations->count();
-            leave[i]();
-            QVERIFY(!first->isVisible());
-            QCOMPARE(h.activations->count(), before + 1);
-            QTRY_VERIFY(h.main()->isActiveWindow());
-            QCOMPARE(open(i == 0), first);
-            QCOMPARE(child<QLineEdit>(first, "Target")->text(), QStringLiteral("1k"));
-        }
+        leaveAndReopen<TFinder>([this](bool byMouse) { return open(byMouse); }, QStringLiteral("1k"),
+            [](const TFinder* w) { QCOMPARE(child<QLineEdit>(w, "Target")->text(), QStringLiteral("1k")); });
     }
 };
 

@@ -117,20 +117,8 @@ private slots:
     // kept, with its entry, for the next opening, by the pointer or the keyboard.
     void leaving()
     {
-        TMarkings* first = open(true);
-        QVERIFY(first);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4K7"));
-        const std::function<void()> leave[]
-            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
-        for (std::size_t i = 0; i < std::size(leave); ++i) {
-            const int before = h.activations->count();
-            leave[i]();
-            QVERIFY(!first->isVisible());
-            QCOMPARE(h.activations->count(), before + 1);
-            QTRY_VERIFY(h.main()->isActiveWindow());
-            QCOMPARE(open(i == 0), first);
-            QCOMPARE(text(first, "CodeValue"), QStringLiteral("4,7 Kohm"));
-        }
+        leaveAndReopen<TMarkings>([this](bool byMouse) { return open(byMouse); }, QStringLiteral("4K7"),
+            [](const TMarkings* w) { QCOMPARE(text(w, "CodeValue"), QStringLiteral("4,7 Kohm")); });
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QObject>
 
+#include <functional>
+
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -32,6 +34,29 @@ protected:
         }
         auto* w = h.main()->findChild<Window*>();
         return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+    }
+
+    // Escape and the close box hide a window opened with text typed into it,
+    // each running the cycle once; the window is kept for the next opening,
+    // by the pointer or the keyboard, and still holds what kept checks.
+    template <class Window>
+    void leaveAndReopen(
+        const std::function<Window*(bool)>& open, const QString& typed, const std::function<void(Window*)>& kept)
+    {
+        Window* first = open(true);
+        QVERIFY(first);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        const std::function<void()> leave[]
+            = {[first] { QTest::keyClick(first, Qt::Key_Escape); }, [first] { first->close(); }};
+        for (std::size_t i = 0; i < std::size(leave); ++i) {
+            const int before = h.activations->count();
+            leave[i]();
+            QVERIFY(!first->isVisible());
+            QCOMPARE(h.activations->count(), before + 1);
+            QTRY_VERIFY(h.main()->isActiveWindow());
+            QCOMPARE(open(i == 0), first);
+            kept(first);
+        }
     }
 
     // Colours band k by a pick in the colour dialog.
