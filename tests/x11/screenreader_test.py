@@ -203,7 +203,9 @@ def main():
         # The finder by its shortcut, a value typed right after it: its best
         # network spoken as one sentence.
         key("Escape")
-        after(("ctrl+f",), "the finder opened", "Value: text.")
+        # Orca names the window; whether it then reads the focused field depends
+        # on which of the window's and the field's events reach it first.
+        after(("ctrl+f",), "the finder opened", ("Find values dialog.", "Find values dialog"))
         key("4", "k", "8", "5")
         orca.said("the finder's best network",
                   "4.7 kilohms plus 150 ohms: 4.85 kilohms, exact, from 4.608 kilohms to 5.093 kilohms.")
