@@ -138,7 +138,6 @@ private slots:
         const kelvane::Sheet& s = kelvane::sheets[r.sheet];
         const QImage page = rendered(pdf);
         QVERIFY(std::abs(page.width() - s.pageWidth * 10) <= 5 && std::abs(page.height() - s.pageHeight * 10) <= 5);
-        QRect ink;
         std::vector<QRectF> places;
         for (std::size_t i = 0; i < r.parts.size() && kelvane::placeOf(s, i).page == 0; ++i) {
             const kelvane::LabelPlace p = kelvane::placeOf(s, i);

@@ -52,9 +52,17 @@ bool hasWindowManager()
 
 bool onWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
 
-// Time for a late activation, and a wrong second cycle from it, to show up;
-// weston hands activation back only after its close animation.
-void waitForLateActivation() { QTest::qWait(onWayland() ? 1200 : 200); }
+// Time for a late activation, and a wrong second cycle from it, to show up,
+// once the main window is active again (on Wayland, after weston's close fade).
+void waitForLateActivation() { QTest::qWait(200); }
+
+// The pointer at a point of the X screen. xdotool's --sync waits for the
+// pointer to move, and so hangs where the pointer already stands.
+void pointTo(QPoint at)
+{
+    if (!xdotool(QStringLiteral("getmouselocation")).startsWith(QStringLiteral("x:%1 y:%2 ").arg(at.x()).arg(at.y())))
+        xdotool(QStringLiteral("mousemove --sync %1 %2").arg(at.x()).arg(at.y()));
+}
 
 // A number xwininfo gives for an X window: "Width", "Absolute upper-left X".
 int xwininfo(QWidget* window, const char* key)
@@ -103,21 +111,34 @@ QImage shotOf(const QWidget* window, QPoint at, const QString& suffix = QString(
 
 // Where the window's own rendering stands in the picture: most of a few of its
 // rows found whole, so that a widget lit up under the pointer doesn't hide it.
+// Each row is tried first at a pixel where its colour changes: a plain run of
+// the window's face matches the screen almost anywhere, an edge hardly at all.
 std::optional<QPoint> find(const QImage& screen, const QImage& window)
 {
     const int w = window.width();
     const int h = window.height();
-    std::vector<int> rows;
-    for (int k = 1; k <= 7; ++k)
-        rows.push_back(h * k / 8);
-    auto matches = [&](int x, int y, int row) {
-        return std::memcmp(screen.constScanLine(y + row) + 4 * x, window.constScanLine(row), 4 * std::size_t(w)) == 0;
+    const auto pixel
+        = [](const QImage& image, int x, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]; };
+    struct Row {
+        int y, edge;
     };
-    for (int anchor : rows)
+    std::vector<Row> rows;
+    for (int k = 1; k <= 7; ++k) {
+        Row r{h * k / 8, 0};
+        while (r.edge + 1 < w && pixel(window, r.edge + 1, r.y) == pixel(window, 0, r.y))
+            ++r.edge;
+        r.edge = std::min(r.edge + 1, w - 1);
+        rows.push_back(r);
+    }
+    auto matches = [&](int x, int y, const Row& r) {
+        return pixel(screen, x + r.edge, y + r.y) == pixel(window, r.edge, r.y)
+            && std::memcmp(screen.constScanLine(y + r.y) + 4 * x, window.constScanLine(r.y), 4 * std::size_t(w)) == 0;
+    };
+    for (const Row& anchor : rows)
         for (int y = 0; y + h <= screen.height(); ++y)
             for (int x = 0; x + w <= screen.width(); ++x)
                 if (matches(x, y, anchor)
-                    && std::count_if(rows.begin(), rows.end(), [&](int r) { return matches(x, y, r); }) >= 5)
+                    && std::count_if(rows.begin(), rows.end(), [&](const Row& r) { return matches(x, y, r); }) >= 5)
                     return QPoint(x, y);
     return std::nullopt;
 }
@@ -138,7 +159,7 @@ class RealXTest : public QObject {
         if (!onWayland())
             return {xwininfo(window, "Absolute upper-left X"), xwininfo(window, "Absolute upper-left Y")};
         // The pointer, drawn into the picture, out of the way.
-        xdotool(QStringLiteral("mousemove --sync 990 100"));
+        pointTo({990, 100});
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
             if (const auto at = find(screenOfTheServer(), own))
@@ -152,7 +173,8 @@ class RealXTest : public QObject {
     void xclick(QWidget* w, QPoint windowOrigin)
     {
         const QPoint at = windowOrigin + w->mapTo(w->window(), w->rect().center());
-        xdotool(QStringLiteral("mousemove --sync %1 %2 click 1").arg(at.x()).arg(at.y()));
+        pointTo(at);
+        xdotool(QStringLiteral("click 1"));
     }
     void xclick(QWidget* w) { xclick(w, origin(w->window())); }
 
