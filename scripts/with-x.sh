@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# with-x.sh [--wm] [--wayland] [--load] COMMAND...: runs COMMAND on a private
+# with-x.sh [--wm] [--wayland] [--load CORE] COMMAND...: runs COMMAND on a private
 # Xvfb display and stops everything afterwards.
 #   --wm       under the openbox window manager
 #   --wayland  in weston, nested in the Xvfb display (WAYLAND_DISPLAY and
 #              QT_QPA_PLATFORM=wayland set; DISPLAY stays for xdotool, which
 #              reaches weston's window through the X server); weston logs the
 #              requests it receives to WESTON_LOG
-#   --load     on one core with a busy loop: the session gets half of it, as
+#   --load     on the given core (counted modulo the cores there are) with a
+#              busy loop: the session gets half of it, as
 #              on a machine where something else runs flat out, and the
 #              other cores stay free for whatever runs beside it
 set -euo pipefail
@@ -15,7 +16,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --wm) wm=1 ;;
     --wayland) wayland=1 ;;
-    --load) load=1 ;;
+    --load) load=1 core=$(($2 % $(nproc))) && shift ;;
     *) break ;;
     esac
     shift
@@ -45,7 +46,7 @@ fail() {
     exit 1
 }
 
-[ "$load" = 1 ] && taskset -cp 0 $$ >/dev/null
+[ "$load" = 1 ] && taskset -cp "$core" $$ >/dev/null
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
 wait_until '[ -s "$tmp/display" ]' || fail "Xvfb did not start" "$tmp/xvfb.log"
