@@ -24,9 +24,19 @@ done
 
 tmp=$(mktemp -d)
 pids=()
+# Each stopped in the reverse order of its start, clients before their
+# server, and killed outright if it is still there a few seconds later.
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || continue
+        for _ in $(seq 30); do
+            kill -0 "${pids[i]}" 2>/dev/null || break
+            sleep 0.1
+        done
+        name=$(cat "/proc/${pids[i]}/comm" 2>/dev/null) &&
+            kill -KILL "${pids[i]}" 2>/dev/null && echo "with-x.sh: $name did not stop; killed" >&2
+        wait "${pids[i]}" 2>/dev/null || true
+    done
     rm -rf "$tmp"
 }
 trap cleanup EXIT
