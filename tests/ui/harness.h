@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,15 @@
 inline QString shownAs(const char* context, const char* english)
 {
     return fullVariant(QCoreApplication::translate(context, english));
+}
+
+// What a program prints, started without a shell and waited for.
+inline QString outputOf(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60'000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Whether the run's first language is one the program is translated into,

@@ -29,22 +29,14 @@ namespace {
 
 constexpr int dpi = 254; // 10 pixels a millimetre
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60'000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 QImage rendered(const QString& pdf)
 {
-    run(QStringLiteral("pdftoppm"),
+    outputOf(QStringLiteral("pdftoppm"),
         {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, pdf});
     return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-QString textOf(const QString& pdf) { return run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
+QString textOf(const QString& pdf) { return outputOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
 
 std::optional<kelvane::Hue> hueAt(const QImage& image, int x, int y)
 {

@@ -33,20 +33,15 @@
 
 namespace {
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(20000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
 // xdotool with its arguments in one line, split at the spaces.
-QString xdotool(const QString& arguments) { return run(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' '))); }
+QString xdotool(const QString& arguments)
+{
+    return outputOf(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
+}
 
 bool hasWindowManager()
 {
-    return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+    return outputOf(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
         .contains(QLatin1String("window id"));
 }
 
@@ -67,7 +62,8 @@ void pointTo(QPoint at)
 // A number xwininfo gives for an X window: "Width", "Absolute upper-left X".
 int xwininfo(QWidget* window, const char* key)
 {
-    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    const QString info
+        = outputOf(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
     return QRegularExpression(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(key)))
         .match(info)
         .captured(1)
@@ -80,7 +76,7 @@ QRect frameOnServer(QWidget* window)
 {
     const QRect client(xwininfo(window, "Absolute upper-left X"), xwininfo(window, "Absolute upper-left Y"),
         xwininfo(window, "Width"), xwininfo(window, "Height"));
-    const QStringList e = run(QStringLiteral("xprop"),
+    const QStringList e = outputOf(QStringLiteral("xprop"),
         {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_FRAME_EXTENTS")})
                               .section(QLatin1Char('='), 1)
                               .split(QLatin1Char(','));
@@ -93,7 +89,7 @@ QImage screenOfTheServer()
 {
     static QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("screen.bmp"));
-    run(qEnvironmentVariable("KELVANE_XSHOT"), {file});
+    outputOf(qEnvironmentVariable("KELVANE_XSHOT"), {file});
     return QImage(file).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -259,7 +255,7 @@ private slots:
         }
         const QString id = QString::number(h.main()->winId());
         const auto xprop = [&id](const char* property) {
-            return run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QLatin1String(property)}).trimmed();
+            return outputOf(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QLatin1String(property)}).trimmed();
         };
         QCOMPARE(xprop("WM_NAME"), QStringLiteral("WM_NAME(STRING) = \"Kelvane v2.11\""));
         QVERIFY2(xprop("WM_CLASS").endsWith(QStringLiteral(", \"%1\"").arg(wmClass)), qPrintable(xprop("WM_CLASS")));
@@ -535,7 +531,7 @@ private slots:
         other.start(QStringLiteral("xev"), {QStringLiteral("-geometry"), QStringLiteral("120x120+880+620")});
         QVERIFY(other.waitForStarted());
         QString id;
-        QTRY_VERIFY_WITH_TIMEOUT(!(id = run(QStringLiteral("xdotool"),
+        QTRY_VERIFY_WITH_TIMEOUT(!(id = outputOf(QStringLiteral("xdotool"),
                                        {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                            QStringLiteral("--name"), QStringLiteral("^Event Tester$")})
                                             .trimmed())
@@ -554,7 +550,7 @@ private slots:
         }
         QVERIFY(!h.main()->isActiveWindow());
         if (onWayland()) { // weston's window back, and a click into the main window
-            focus(run(QStringLiteral("xdotool"),
+            focus(outputOf(QStringLiteral("xdotool"),
                 {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Weston Compositor")})
                       .trimmed());
             xclick(h.child("GroupBox2"), mainOrigin_);
