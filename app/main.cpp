@@ -20,11 +20,13 @@
 #include <kelvane/value.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -45,9 +47,8 @@ constexpr int usageError = 2;
 // module and the catalogues are found, in the build tree as when installed.
 std::string programFolder()
 {
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    std::string p(path, n > 0 ? static_cast<std::size_t>(n) : 0);
+    std::error_code error;
+    const std::string p = std::filesystem::read_symlink("/proc/self/exe", error).string();
     return p.substr(0, p.rfind('/') + 1);
 }
 
@@ -171,11 +172,18 @@ std::string jsonOr(const std::optional<std::string>& value) { return value ? *va
 
 int fail(const std::string& why)
 {
-    std::fprintf(stderr, "kelvane: %s\n", why.c_str());
+    std::fputs(("kelvane: " + why + "\n").c_str(), stderr);
     return failure;
 }
 
-void print(const std::string& line) { std::printf("%s\n", line.c_str()); }
+void print(const std::string& line) { std::puts(line.c_str()); }
+
+// A number as printf's %.*g writes it, whatever the locale.
+std::string general(double x, int digits)
+{
+    char text[64];
+    return std::string(text, std::to_chars(text, text + sizeof text, x, std::chars_format::general, digits).ptr);
+}
 
 // A subcommand's words and options: "--name" flags and "--name VALUE" or "--name=VALUE".
 struct Args {
@@ -414,9 +422,7 @@ std::optional<double> positive(std::string_view text)
 // A computed number for the terminal: significant digits, the decimal comma.
 std::string shown(double x, int digits)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*g", digits, x);
-    std::string s = text;
+    std::string s = general(x, digits);
     for (char& c : s)
         c = c == '.' ? ',' : c;
     return s;
@@ -432,12 +438,7 @@ std::string shownValue(double milli)
 
 std::string shownPercent(double fraction) { return (fraction > 0 ? "+" : "") + shown(fraction * 100, 3) + " %"; }
 
-std::string jsonReal(double x)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.10g", x);
-    return text;
-}
+std::string jsonReal(double x) { return general(x, 10); }
 
 // The parts of find, divide and labels: a series from --min to --max (labels:
 // --from, --to), or a parts file; less those left out. The line to print
@@ -660,7 +661,7 @@ int labels(const Args& a)
     std::vector<std::string> args{
         "--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
     for (const kelvane::Part& p : parts)
-        args.push_back(std::to_string(p.value) + "/" + std::to_string(p.tolerance));
+        args.push_back(std::to_string(p.value) + "/" + general(p.tolerance, 10));
     return writePdf(args);
 }
 
@@ -702,15 +703,15 @@ constexpr Command commands[] = {
 
 void usage(FILE* to, const Command* only)
 {
-    std::fprintf(to, "Usage:\n");
+    std::string text = "Usage:\n";
     if (!only)
-        std::fprintf(to, "  kelvane\n");
+        text += "  kelvane\n";
     for (const Command& c : commands)
         if (!only || only == &c)
-            std::fprintf(to, "  kelvane %s\n", c.usage);
+            text += std::string("  kelvane ") + c.usage + "\n";
     if (!only)
-        std::fprintf(to, "  kelvane --help | --version\n");
-    std::fprintf(to, "See kelvane(1).\n");
+        text += "  kelvane --help | --version\n";
+    std::fputs((text + "See kelvane(1).\n").c_str(), to);
 }
 
 // The option as the command takes it: nullptr when it takes no such option.

@@ -20,8 +20,9 @@ int write(int argc, char* argv[])
     const QString file = QString::fromLocal8Bit(argv[2]);
     const auto written = [&file](bool done) {
         if (!done)
-            std::fprintf(stderr, "kelvane: %s\n",
-                qPrintable(QCoreApplication::translate("TLabels", "%1 cannot be written").arg(file)));
+            std::fputs(qPrintable(QLatin1String("kelvane: ")
+                           + QCoreApplication::translate("TLabels", "%1 cannot be written").arg(file) + u'\n'),
+                stderr);
         return done ? 0 : 1;
     };
     if (std::strcmp(argv[1], "--write-chart") == 0)

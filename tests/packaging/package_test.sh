@@ -33,9 +33,9 @@ for want in qt6-wayland fonts-wqy-microhei fonts-vlgothic fonts-dejavu-core; do
     grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
 done
 
-# Errors and warnings fail; the info tags it may print are listed in the README.
-# It reads the package while the rest is checked, and is waited for at the end.
-lintian --display-info --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 &
+# Any tag fails, down to info and pedantic ones. It reads the package while
+# the rest is checked, and is waited for at the end.
+lintian --display-info --pedantic --fail-on error,warning,info,pedantic "$deb" >"$tmp/lintian.log" 2>&1 &
 lintian=$!
 
 dpkg-deb -x "$deb" "$tmp/root"
