@@ -108,9 +108,16 @@ class Orca:
             check(f"Orca says, {what}", want if at else self.utterances()[self.heard:], want)
 
     def stop(self):
-        for p in self.processes:
+        # Orca first: stopping, it still talks to its speech server. Under load
+        # it can take longer than the wait; then it is killed, as the checks are done.
+        for p in reversed(self.processes):
             p.terminate()
-            p.wait(10)
+            try:
+                p.wait(10)
+            except subprocess.TimeoutExpired:
+                print(f"{p.args[0]} did not stop; killed", flush=True)
+                p.kill()
+                p.wait()
 
 
 def key(*keys):
