@@ -27,8 +27,12 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -51,36 +55,66 @@ bool onWayland() { return QGuiApplication::platformName() == QLatin1String("wayl
 // once the main window is active again (on Wayland, after weston's close fade).
 void waitForLateActivation() { QTest::qWait(200); }
 
-// The pointer at a point of the X screen. xdotool's --sync waits for the
-// pointer to move, and so hangs where the pointer already stands.
-void pointTo(QPoint at)
+// The X server asked directly, as xwininfo and xprop ask it, but without a
+// program started for each question: windows are looked at again and again
+// while a test waits for them to be placed.
+xcb_connection_t* server()
 {
-    if (!xdotool(QStringLiteral("getmouselocation")).startsWith(QStringLiteral("x:%1 y:%2 ").arg(at.x()).arg(at.y())))
-        xdotool(QStringLiteral("mousemove --sync %1 %2").arg(at.x()).arg(at.y()));
+    static xcb_connection_t* const connection = xcb_connect(nullptr, nullptr);
+    return connection;
 }
 
-// A number xwininfo gives for an X window: "Width", "Absolute upper-left X".
-int xwininfo(QWidget* window, const char* key)
+template <typename Reply> struct Answer : std::unique_ptr<Reply, decltype(&std::free)> {
+    explicit Answer(Reply* reply)
+        : std::unique_ptr<Reply, decltype(&std::free)>(reply, &std::free)
+    {
+    }
+};
+
+// A top-level window's client area on the X screen, border excluded, as
+// xwininfo gives it.
+QRect clientOnServer(const QWidget* window)
 {
-    const QString info
-        = outputOf(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
-    return QRegularExpression(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(key)))
-        .match(info)
-        .captured(1)
-        .toInt();
+    xcb_connection_t* x = server();
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const Answer size(xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr));
+    if (!size)
+        return {};
+    const auto border = static_cast<int16_t>(-size->border_width);
+    const Answer at(
+        xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, size->root, border, border), nullptr));
+    return at ? QRect(at->dst_x, at->dst_y, size->width, size->height) : QRect();
 }
 
 // A top-level window's frame as the X server has it: the client area and the
 // extents the window manager reports (none without one).
-QRect frameOnServer(QWidget* window)
+QRect frameOnServer(const QWidget* window)
 {
-    const QRect client(xwininfo(window, "Absolute upper-left X"), xwininfo(window, "Absolute upper-left Y"),
-        xwininfo(window, "Width"), xwininfo(window, "Height"));
-    const QStringList e = outputOf(QStringLiteral("xprop"),
-        {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_FRAME_EXTENTS")})
-                              .section(QLatin1Char('='), 1)
-                              .split(QLatin1Char(','));
-    return e.size() == 4 ? client.adjusted(-e[0].toInt(), -e[2].toInt(), e[1].toInt(), e[3].toInt()) : client;
+    xcb_connection_t* x = server();
+    const QRect client = clientOnServer(window);
+    const char name[] = "_NET_FRAME_EXTENTS";
+    const Answer atom(xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, sizeof name - 1, name), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return client;
+    const Answer extents(xcb_get_property_reply(x,
+        xcb_get_property(x, 0, static_cast<xcb_window_t>(window->winId()), atom->atom, XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
+    if (!extents || xcb_get_property_value_length(extents.get()) != 4 * sizeof(uint32_t))
+        return client;
+    const auto* e = static_cast<const uint32_t*>(xcb_get_property_value(extents.get()));
+    const auto edge = [e](int i) { return static_cast<int>(e[i]); };
+    return client.adjusted(-edge(0), -edge(2), edge(1), edge(3));
+}
+
+// The pointer at a point of the X screen. xdotool's --sync waits for the
+// pointer to move, and so hangs where the pointer already stands.
+void pointTo(QPoint at)
+{
+    xcb_connection_t* x = server();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const Answer pointer(xcb_query_pointer_reply(x, xcb_query_pointer(x, root), nullptr));
+    if (!pointer || QPoint(pointer->root_x, pointer->root_y) != at)
+        xdotool(QStringLiteral("mousemove --sync %1 %2").arg(at.x()).arg(at.y()));
 }
 
 // The X server's whole screen, through tools/xshot; uncompressed, as it is
@@ -153,7 +187,7 @@ class RealXTest : public QObject {
     QPoint origin(QWidget* window)
     {
         if (!onWayland())
-            return {xwininfo(window, "Absolute upper-left X"), xwininfo(window, "Absolute upper-left Y")};
+            return clientOnServer(window).topLeft();
         // The pointer, drawn into the picture, out of the way.
         pointTo({990, 100});
         for (int attempt = 0; attempt < 100; ++attempt) {
@@ -261,8 +295,7 @@ private slots:
         QVERIFY2(xprop("WM_CLASS").endsWith(QStringLiteral(", \"%1\"").arg(wmClass)), qPrintable(xprop("WM_CLASS")));
         for (const char* property : {"_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE"})
             QCOMPARE(xprop(property), QStringLiteral("%1(UTF8_STRING) = \"%2\"").arg(QLatin1String(property), entry));
-        QCOMPARE(xwininfo(h.main(), "Width"), 291);
-        QCOMPARE(xwininfo(h.main(), "Height"), 245 + h.main()->menuBar()->height());
+        QCOMPARE(clientOnServer(h.main()).size(), QSize(291, 245 + h.main()->menuBar()->height()));
     }
 
     void decodingByPointer()
@@ -474,7 +507,8 @@ private slots:
             backInMain(markings, before, 1);
         }
         h.main()->move(home);
-        QTRY_COMPARE_WITH_TIMEOUT(h.main()->pos(), home, 10000);
+        // Qt knows the new place before the window manager has moved the frame there.
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnServer(h.main()).topLeft(), home, 10000);
         mainOrigin_ = origin(h.main());
     }
 
