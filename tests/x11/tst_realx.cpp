@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <xcb/xcb.h>
@@ -117,14 +116,21 @@ void pointTo(QPoint at)
         xdotool(QStringLiteral("mousemove --sync %1 %2").arg(at.x()).arg(at.y()));
 }
 
-// The X server's whole screen, through tools/xshot; uncompressed, as it is
-// taken again and again while a window is looked for.
+// The X server's whole screen, as its root window holds it: Xvfb's 24-bit
+// pixels, each in 32 bits, are Qt's RGB32 ("" when they are not).
 QImage screenOfTheServer()
 {
-    static QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("screen.bmp"));
-    outputOf(qEnvironmentVariable("KELVANE_XSHOT"), {file});
-    return QImage(file).convertToFormat(QImage::Format_RGB32);
+    xcb_connection_t* x = server();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const int w = screen->width_in_pixels;
+    const int h = screen->height_in_pixels;
+    const Answer image(xcb_get_image_reply(x,
+        xcb_get_image(
+            x, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels, screen->height_in_pixels, ~0u),
+        nullptr));
+    if (!image || image->depth != 24 || xcb_get_image_data_length(image.get()) != w * h * 4)
+        return {};
+    return QImage(xcb_get_image_data(image.get()), w, h, QImage::Format_RGB32).copy();
 }
 
 // A window as the server shows it once its last repaint has arrived, saved
