@@ -105,15 +105,19 @@ QRect frameOnServer(const QWidget* window)
     return client.adjusted(-edge(0), -edge(2), edge(1), edge(3));
 }
 
-// The pointer at a point of the X screen. xdotool's --sync waits for the
-// pointer to move, and so hangs where the pointer already stands.
-void pointTo(QPoint at)
+// The pointer at a point of the X screen, and then what else xdotool is to
+// do, in one run of it. xdotool's --sync waits for the pointer to move, and
+// so hangs where the pointer already stands.
+void pointTo(QPoint at, const QString& then = QString())
 {
     xcb_connection_t* x = server();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const Answer pointer(xcb_query_pointer_reply(x, xcb_query_pointer(x, root), nullptr));
-    if (!pointer || QPoint(pointer->root_x, pointer->root_y) != at)
-        xdotool(QStringLiteral("mousemove --sync %1 %2").arg(at.x()).arg(at.y()));
+    const QString move = !pointer || QPoint(pointer->root_x, pointer->root_y) != at
+        ? QStringLiteral("mousemove --sync %1 %2 ").arg(at.x()).arg(at.y())
+        : QString();
+    if (!(move + then).isEmpty())
+        xdotool((move + then).trimmed());
 }
 
 // The X server's whole screen, as its root window holds it: Xvfb's 24-bit
@@ -209,8 +213,7 @@ class RealXTest : public QObject {
     void xclick(QWidget* w, QPoint windowOrigin)
     {
         const QPoint at = windowOrigin + w->mapTo(w->window(), w->rect().center());
-        pointTo(at);
-        xdotool(QStringLiteral("click 1"));
+        pointTo(at, QStringLiteral("click 1"));
     }
     void xclick(QWidget* w) { xclick(w, origin(w->window())); }
 
