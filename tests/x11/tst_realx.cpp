@@ -33,6 +33,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -40,12 +41,6 @@ namespace {
 QString xdotool(const QString& arguments)
 {
     return outputOf(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
-}
-
-bool hasWindowManager()
-{
-    return outputOf(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-        .contains(QLatin1String("window id"));
 }
 
 bool onWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
@@ -63,12 +58,27 @@ xcb_connection_t* server()
     return connection;
 }
 
-template <typename Reply> struct Answer : std::unique_ptr<Reply, decltype(&std::free)> {
-    explicit Answer(Reply* reply)
-        : std::unique_ptr<Reply, decltype(&std::free)>(reply, &std::free)
-    {
-    }
-};
+const xcb_screen_t& rootScreen() { return *xcb_setup_roots_iterator(xcb_get_setup(server())).data; }
+
+template <typename Reply> using Answer = std::unique_ptr<Reply, decltype(&std::free)>;
+template <typename Reply> Answer<Reply> answer(Reply* reply) { return {reply, &std::free}; }
+
+// Up to four 32-bit values of a window's property; none where it has none.
+std::vector<uint32_t> property(xcb_window_t window, const char* name, xcb_atom_t type)
+{
+    xcb_connection_t* x = server();
+    const auto atom = answer(xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, std::strlen(name), name), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return {};
+    const auto value
+        = answer(xcb_get_property_reply(x, xcb_get_property(x, 0, window, atom->atom, type, 0, 4), nullptr));
+    if (!value)
+        return {};
+    const auto* first = static_cast<const uint32_t*>(xcb_get_property_value(value.get()));
+    return {first, first + xcb_get_property_value_length(value.get()) / sizeof(uint32_t)};
+}
+
+bool hasWindowManager() { return !property(rootScreen().root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).empty(); }
 
 // A top-level window's client area on the X screen, border excluded, as
 // xwininfo gives it.
@@ -76,11 +86,11 @@ QRect clientOnServer(const QWidget* window)
 {
     xcb_connection_t* x = server();
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const Answer size(xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr));
+    const auto size = answer(xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr));
     if (!size)
         return {};
     const auto border = static_cast<int16_t>(-size->border_width);
-    const Answer at(
+    const auto at = answer(
         xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, size->root, border, border), nullptr));
     return at ? QRect(at->dst_x, at->dst_y, size->width, size->height) : QRect();
 }
@@ -89,20 +99,11 @@ QRect clientOnServer(const QWidget* window)
 // extents the window manager reports (none without one).
 QRect frameOnServer(const QWidget* window)
 {
-    xcb_connection_t* x = server();
     const QRect client = clientOnServer(window);
-    const char name[] = "_NET_FRAME_EXTENTS";
-    const Answer atom(xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, sizeof name - 1, name), nullptr));
-    if (!atom || atom->atom == XCB_ATOM_NONE)
-        return client;
-    const Answer extents(xcb_get_property_reply(x,
-        xcb_get_property(x, 0, static_cast<xcb_window_t>(window->winId()), atom->atom, XCB_ATOM_CARDINAL, 0, 4),
-        nullptr));
-    if (!extents || xcb_get_property_value_length(extents.get()) != 4 * sizeof(uint32_t))
-        return client;
-    const auto* e = static_cast<const uint32_t*>(xcb_get_property_value(extents.get()));
-    const auto edge = [e](int i) { return static_cast<int>(e[i]); };
-    return client.adjusted(-edge(0), -edge(2), edge(1), edge(3));
+    const std::vector<uint32_t> e
+        = property(static_cast<xcb_window_t>(window->winId()), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+    const auto edge = [&e](std::size_t i) { return static_cast<int>(e[i]); };
+    return e.size() == 4 ? client.adjusted(-edge(0), -edge(2), edge(1), edge(3)) : client;
 }
 
 // The pointer at a point of the X screen, and then what else xdotool is to
@@ -111,13 +112,11 @@ QRect frameOnServer(const QWidget* window)
 void pointTo(QPoint at, const QString& then = QString())
 {
     xcb_connection_t* x = server();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-    const Answer pointer(xcb_query_pointer_reply(x, xcb_query_pointer(x, root), nullptr));
-    const QString move = !pointer || QPoint(pointer->root_x, pointer->root_y) != at
-        ? QStringLiteral("mousemove --sync %1 %2 ").arg(at.x()).arg(at.y())
-        : QString();
-    if (!(move + then).isEmpty())
-        xdotool((move + then).trimmed());
+    const auto pointer = answer(xcb_query_pointer_reply(x, xcb_query_pointer(x, rootScreen().root), nullptr));
+    if (!pointer || QPoint(pointer->root_x, pointer->root_y) != at)
+        xdotool(QStringLiteral("mousemove --sync %1 %2 %3").arg(at.x()).arg(at.y()).arg(then).trimmed());
+    else if (!then.isEmpty())
+        xdotool(then);
 }
 
 // The X server's whole screen, as its root window holds it: Xvfb's 24-bit
@@ -125,16 +124,14 @@ void pointTo(QPoint at, const QString& then = QString())
 QImage screenOfTheServer()
 {
     xcb_connection_t* x = server();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
-    const int w = screen->width_in_pixels;
-    const int h = screen->height_in_pixels;
-    const Answer image(xcb_get_image_reply(x,
-        xcb_get_image(
-            x, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels, screen->height_in_pixels, ~0u),
+    const xcb_screen_t& s = rootScreen();
+    const auto image = answer(xcb_get_image_reply(x,
+        xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, s.root, 0, 0, s.width_in_pixels, s.height_in_pixels, ~0u),
         nullptr));
-    if (!image || image->depth != 24 || xcb_get_image_data_length(image.get()) != w * h * 4)
+    if (!image || image->depth != 24
+        || xcb_get_image_data_length(image.get()) != s.width_in_pixels * s.height_in_pixels * 4)
         return {};
-    return QImage(xcb_get_image_data(image.get()), w, h, QImage::Format_RGB32).copy();
+    return QImage(xcb_get_image_data(image.get()), s.width_in_pixels, s.height_in_pixels, QImage::Format_RGB32).copy();
 }
 
 // A window as the server shows it once its last repaint has arrived, saved
