@@ -29,6 +29,7 @@ build: deps
 	cmake --build --preset default
 
 run: build
+	cmake --build --preset default --target xshot
 	scripts/run.sh build
 
 # The suite as built for use, the sanitizer run (AddressSanitizer and
