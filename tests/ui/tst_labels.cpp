@@ -31,9 +31,10 @@ constexpr int dpi = 254; // 10 pixels a millimetre
 
 QImage rendered(const QString& pdf)
 {
+    // Its plain pixmap format: a compressed picture would be packed only to be unpacked.
     outputOf(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, pdf});
-    return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-singlefile"), pdf, pdf});
+    return QImage(pdf + QStringLiteral(".ppm")).convertToFormat(QImage::Format_RGB32);
 }
 
 QString textOf(const QString& pdf) { return outputOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
