@@ -19,11 +19,12 @@ template <class T, class Before> void keep(std::vector<T>& best, const T& x, std
         best.pop_back();
 }
 
-// Each network once: an ordered choice of parts counts only in its canonical order.
-inline std::vector<kelvane::Network> networks(
-    const std::vector<kelvane::Part>& parts, kelvane::Milli target, std::size_t maxParts, std::size_t count)
+// Each network once: an ordered choice of parts counts only in its canonical
+// order. The best for each target, from one pass over the choices.
+inline std::vector<std::vector<kelvane::Network>> networks(const std::vector<kelvane::Part>& parts,
+    const std::vector<kelvane::Milli>& targets, std::size_t maxParts, std::size_t count)
 {
-    std::vector<kelvane::Network> best;
+    std::vector<std::vector<kelvane::Network>> best(targets.size());
     const std::size_t n = parts.size();
     for (std::size_t s = 0; s < kelvane::shapeCount; ++s) {
         const auto shape = static_cast<kelvane::Shape>(s);
@@ -37,9 +38,11 @@ inline std::vector<kelvane::Network> networks(
             std::array<kelvane::Milli, 4> p{};
             for (std::size_t i = 0, c = choice; i < k; ++i, c /= n)
                 p[i] = parts[c % n].value;
-            const kelvane::Network net = kelvane::makeNetwork(shape, p, target);
-            if (net.parts == p)
-                keep(best, net, count, [](auto& x, auto& y) { return kelvane::ranksBefore(x, y); });
+            if (kelvane::makeNetwork(shape, p, targets.front()).parts != p)
+                continue;
+            for (std::size_t t = 0; t < targets.size(); ++t)
+                keep(best[t], kelvane::makeNetwork(shape, p, targets[t]), count,
+                    [](auto& x, auto& y) { return kelvane::ranksBefore(x, y); });
         }
     }
     return best;

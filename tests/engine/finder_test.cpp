@@ -67,10 +67,12 @@ TEST(Finder, SearchEqualsEnumeration)
     std::uint32_t seed = 24;
     for (const SearchCase& c : cases) {
         const PartIndex index(c.parts);
-        for (Milli target : targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2)) {
-            SCOPED_TRACE(std::string(c.name) + ", target " + std::to_string(target));
-            const std::vector<Network> found = findNetworks(index, target, c.maxParts, c.count);
-            EXPECT_EQ(rows(found), rows(enumerate::networks(c.parts, target, c.maxParts, c.count)));
+        const std::vector<Milli> each = targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2);
+        const std::vector<std::vector<Network>> expected = enumerate::networks(c.parts, each, c.maxParts, c.count);
+        for (std::size_t t = 0; t < each.size(); ++t) {
+            SCOPED_TRACE(std::string(c.name) + ", target " + std::to_string(each[t]));
+            const std::vector<Network> found = findNetworks(index, each[t], c.maxParts, c.count);
+            EXPECT_EQ(rows(found), rows(expected[t]));
             for (const Network& n : found)
                 EXPECT_TRUE(n.low < n.value && n.value < n.high) << written(n);
         }
