@@ -14,6 +14,7 @@ the value not split into labels.
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -81,6 +82,8 @@ class Orca:
 
     def __init__(self, home):
         self.log = os.path.join(home, "orca.log")
+        self.read = 0  # bytes of the log already read
+        self.spoken = []  # what the log says Orca said, so far
         self.heard = 0  # utterances already matched by said()
         self.processes = [
             subprocess.Popen(["speech-dispatcher", "-s", "-t", "0"], stderr=subprocess.DEVNULL),
@@ -88,11 +91,18 @@ class Orca:
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
 
     def utterances(self):
+        """What Orca has said so far. The log grows to a megabyte and is read
+        while waiting, so each call reads on from the last whole line read."""
         try:
-            with open(self.log, errors="replace") as f:
-                return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", f.read())
+            with open(self.log, "rb") as f:
+                f.seek(self.read)
+                new = f.read()
         except FileNotFoundError:
-            return []
+            return self.spoken
+        lines = new[:new.rfind(b"\n") + 1]
+        self.read += len(lines)
+        self.spoken += re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", lines.decode(errors="replace"))
+        return self.spoken
 
     def said(self, what, *wants, timeout=15.0):
         """Waits until Orca says each of `wants`, in order, after what it said for the last check;
@@ -236,6 +246,7 @@ def main():
         orca.stop()
         print("Orca said:", " | ".join(orca.utterances()))
         print(f"{passed} passed, {failed} failed", flush=True)
+        shutil.rmtree(home, ignore_errors=True)
 
 
 if __name__ == "__main__":
