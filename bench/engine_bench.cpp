@@ -93,7 +93,7 @@ static void BM_Enumerate_E24_three(benchmark::State& state)
 {
     const std::vector<kelvane::Part> all = parts(kelvane::Series::E24);
     for (auto _ : state)
-        benchmark::DoNotOptimize(enumerate::networks(all, nextTarget(), 3, 10));
+        benchmark::DoNotOptimize(enumerate::networks(all, {nextTarget()}, 3, 10));
 }
 BENCHMARK(BM_Enumerate_E24_three)->Unit(benchmark::kMillisecond);
 
