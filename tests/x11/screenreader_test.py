@@ -39,14 +39,18 @@ sys.path.insert(0, manager.getPrefsDir())
 sys.exit(orca.main())
 """
 
-SPEECHD_CONF = """AudioOutputMethod "alsa"
+# The scratch home's settings: the audio into ALSA's null device, the speech
+# server on espeak, at its fastest: the audio goes nowhere, and making it was
+# most of the speech server's work.
+HOME_FILES = {
+    ".asoundrc": "pcm.!default { type null }\nctl.!default { type hw card 0 }\n",
+    ".config/speech-dispatcher/speechd.conf": """AudioOutputMethod "alsa"
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 Include "/etc/speech-dispatcher/clients/*.conf"
-"""
-# Spoken at espeak's fastest: the audio goes nowhere, and making it was most
-# of the speech server's work.
-ESPEAK_CONF = "EspeakNormalRate 449\n"
+""",
+    ".config/speech-dispatcher/modules/espeak-ng.conf": "EspeakNormalRate 449\n",
+}
 
 
 def check(what, got, want):
@@ -146,14 +150,11 @@ def main():
     kelvane = sys.argv[1]
     home = tempfile.mkdtemp()
     os.environ["HOME"] = home
-    with open(os.path.join(home, ".asoundrc"), "w") as f:
-        f.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
-    speechd = os.path.join(home, ".config", "speech-dispatcher")
-    os.makedirs(os.path.join(speechd, "modules"))
-    with open(os.path.join(speechd, "speechd.conf"), "w") as f:
-        f.write(SPEECHD_CONF)
-    with open(os.path.join(speechd, "modules", "espeak-ng.conf"), "w") as f:
-        f.write(ESPEAK_CONF)
+    for name, text in HOME_FILES.items():
+        path = os.path.join(home, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write(text)
     orca = Orca(home)
     program = None
     try:
