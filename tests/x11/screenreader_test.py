@@ -247,6 +247,11 @@ def main():
         orca.stop()
         print("Orca said:", " | ".join(orca.utterances()))
         print(f"{passed} passed, {failed} failed", flush=True)
+        # What Orca saw and did, kept where the run was started when a check fails.
+        if (failed or sys.exc_info()[0]) and os.path.exists(orca.log):
+            kept = os.path.abspath(f"orca-{os.getpid()}.log")
+            shutil.copy(orca.log, kept)
+            print("Orca's log:", kept, flush=True)
         shutil.rmtree(home, ignore_errors=True)
 
 
