@@ -172,7 +172,10 @@ def main():
         readout = find(frame, pyatspi.ROLE_STATUS_BAR)
 
         def after(keys, what, *wants):
-            wait_for(lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
+            # Keys typed at the main window even when it is not active yet, as
+            # a person would; a window that stays inactive is told in the output.
+            if not wait_for(lambda: frame.getState().contains(pyatspi.STATE_ACTIVE)):
+                print(f"the main window was still not active before {what}", flush=True)
             key(*keys)
             orca.said(what, *wants)
 
