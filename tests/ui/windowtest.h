@@ -1,10 +1,13 @@
-// Base of the offscreen window tests: fresh windows for every test function,
-// shown and active, and the clicks that colour a band.
+// Base of the offscreen window tests: fresh windows for every test function
+// and every row of its data, shown and active, and the clicks that colour a
+// band. The rows of a function that only reads the windows as they start
+// share one start.
 #pragma once
 
 #include "harness.h"
 
 #include <QAction>
+#include <QByteArray>
 #include <QMenu>
 #include <QMenuBar>
 #include <QObject>
@@ -16,6 +19,9 @@ class WindowTest : public QObject {
 
 protected:
     Harness h;
+
+    // Whether the rows of a data-driven function only read the windows.
+    virtual bool rowsOnlyRead(const char* /*function*/) const { return false; }
 
     // A window opened by its shortcut, or by the pointer through its menu
     // item; null unless it comes up active.
@@ -70,4 +76,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+
+private:
+    QByteArray keptFor_; // the function whose rows share the windows
 };
