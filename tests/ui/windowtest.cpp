@@ -2,20 +2,19 @@
 
 void WindowTest::initTestCase() { prepareApplication(); }
 
+// Windows are kept only after a passing row that read them, so they are
+// still as they started.
 void WindowTest::init()
 {
-    if (h.main() && keptFor_ == QTest::currentTestFunction())
+    if (h.main() && rowsOnlyRead(QTest::currentTestFunction()))
         return;
-    h.stop(); // windows kept for another function's rows
+    h.stop(); // windows kept by a function that only read them
     h.start();
     QVERIFY(QTest::qWaitForWindowActive(h.main()));
 }
 
 void WindowTest::cleanup()
 {
-    keptFor_ = rowsOnlyRead(QTest::currentTestFunction()) && !QTest::currentTestFailed()
-        ? QByteArray(QTest::currentTestFunction())
-        : QByteArray();
-    if (keptFor_.isEmpty())
+    if (!rowsOnlyRead(QTest::currentTestFunction()) || QTest::currentTestFailed())
         h.stop();
 }

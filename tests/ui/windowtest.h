@@ -1,13 +1,11 @@
 // Base of the offscreen window tests: fresh windows for every test function
 // and every row of its data, shown and active, and the clicks that colour a
-// band. The rows of a function that only reads the windows as they start
-// share one start.
+// band. Functions that only read the windows as they start share one start.
 #pragma once
 
 #include "harness.h"
 
 #include <QAction>
-#include <QByteArray>
 #include <QMenu>
 #include <QMenuBar>
 #include <QObject>
@@ -20,7 +18,7 @@ class WindowTest : public QObject {
 protected:
     Harness h;
 
-    // Whether the rows of a data-driven function only read the windows.
+    // Whether a function's rows only read the windows as they start.
     virtual bool rowsOnlyRead(const char* /*function*/) const { return false; }
 
     // A window opened by its shortcut, or by the pointer through its menu
@@ -76,7 +74,4 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-
-private:
-    QByteArray keptFor_; // the function whose rows share the windows
 };
