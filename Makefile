@@ -39,7 +39,7 @@ run: build
 # leaves of the CPU; then the sanitizer run and the fuzz harnesses go side by
 # side. Each output is shown whole.
 test: deps
-	cmake --preset default >/dev/null & cmake --preset asan -DKELVANE_FUZZ_SECONDS=5 >/dev/null && wait $$!
+	cmake --preset default >/dev/null & cmake --preset asan -DKELVANE_FUZZ_SECONDS=2 >/dev/null && wait $$!
 	cmake --build --preset default
 	$(MAKE) --no-print-directory -j2 --output-sync=target suite sanitizer-build
 	$(MAKE) --no-print-directory -j2 --output-sync=target sanitized fuzzed
