@@ -22,36 +22,38 @@ while [ $# -gt 0 ]; do
     shift
 done
 
+# Up to a minute for a condition (a shell command) to hold: on a busy machine
+# the servers start and stop late, and the wait ends as soon as it holds. The
+# command run waits on the window system by the same.
+wait_seconds=60
+wait_until() {
+    local end=$((SECONDS + wait_seconds))
+    until eval "$1"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+export wait_seconds
+export -f wait_until
+
 tmp=$(mktemp -d)
 pids=()
 # Each stopped in the reverse order of its start, clients before their
-# server, and killed outright if it is still there a few seconds later.
+# server, and killed outright if it is still there after the wait.
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[i]}" 2>/dev/null || continue
-        for _ in $(seq 30); do
-            kill -0 "${pids[i]}" 2>/dev/null || break
-            sleep 0.1
-        done
-        name=$(cat "/proc/${pids[i]}/comm" 2>/dev/null) &&
-            kill -KILL "${pids[i]}" 2>/dev/null && echo "with-x.sh: $name did not stop; killed" >&2
+        wait_until "! kill -0 ${pids[i]} 2>/dev/null" ||
+            { name=$(cat "/proc/${pids[i]}/comm" 2>/dev/null) &&
+                kill -KILL "${pids[i]}" 2>/dev/null && echo "with-x.sh: $name did not stop; killed" >&2; }
         wait "${pids[i]}" 2>/dev/null || true
     done
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-# Up to ten seconds for a condition (a shell command) to hold.
-wait_until() {
-    for _ in $(seq 100); do
-        eval "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 fail() {
-    echo "with-x.sh: $1" >&2
+    echo "with-x.sh: $1 within $wait_seconds s" >&2
     cat "$2" >&2
     exit 1
 }

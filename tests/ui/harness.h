@@ -11,6 +11,7 @@
 #include "windows.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -18,10 +19,53 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+// The one bound of every wait on the window system (the X server, a window
+// manager, weston, the accessibility bus): on a busy machine they answer
+// late, and a wait ends as soon as what it waits for holds.
+constexpr int windowSystemWait = 60'000; // ms
+
+inline QString gaveUpWaitingFor(const char* what)
+{
+    return QStringLiteral("gave up after %1 s waiting for %2")
+        .arg(windowSystemWait / 1000)
+        .arg(QString::fromUtf8(what));
+}
+
+// Whether a condition came to hold within the bound, events handled
+// meanwhile; when it did not, what was waited for is told.
+template <typename Condition> bool waitedFor(Condition holds, const char* what)
+{
+    if (QTest::qWaitFor(holds, windowSystemWait))
+        return true;
+    qWarning("%s", qPrintable(gaveUpWaitingFor(what)));
+    return false;
+}
+
+// Waits for a condition; fails, saying what it waited for, when it gives up.
+#define WAIT_UNTIL(condition)                                                                                          \
+    QVERIFY2(                                                                                                          \
+        QTest::qWaitFor([&] { return bool(condition); }, windowSystemWait), qPrintable(gaveUpWaitingFor(#condition)))
+#define WAIT_COMPARE(actual, expected)                                                                                 \
+    do {                                                                                                               \
+        (void)waitedFor([&] { return (actual) == (expected); }, #actual " to be " #expected);                          \
+        QCOMPARE(actual, expected);                                                                                    \
+    } while (false)
+
+// Whether the program and the window system ran out of things to do: every
+// event, window-system event and timer due handled until none is left. A
+// check that something does not happen waits for this, not for a time.
+inline bool idle()
+{
+    return waitedFor([] { return !QCoreApplication::eventDispatcher()->processEvents(QEventLoop::AllEvents); },
+        "the events queued to run out");
+}
 
 // A text as the program shows it in the language of the run: the English one
 // unless a translation is loaded; in full, where it has shorter variants.
@@ -37,6 +81,16 @@ inline QString outputOf(const QString& program, const QStringList& args)
     p.start(program, args);
     p.waitForFinished(60'000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The person's files (such as the parts list) in a home of the test
+// program's own: Qt's test mode alone gives every test program run beside it
+// the same ones.
+inline void usePrivateFiles()
+{
+    static const QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 // Whether the run's first language is one the program is translated into,
@@ -116,10 +170,10 @@ struct Harness {
         QTimer::singleShot(0, qApp, [&seen, &returned] {
             // Runs inside the box's own loop when there is one.
             auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
-            if (returned || !QTest::qWaitFor([&box] { return box() != nullptr; }, 2000))
+            if (returned || !waitedFor([&box] { return box() != nullptr; }, "the message box"))
                 return;
             QMessageBox* b = box();
-            if (!QTest::qWaitFor([b] { return b->isActiveWindow(); }, 2000))
+            if (!waitedFor([b] { return b->isActiveWindow(); }, "the message box active"))
                 return;
             seen = {true, b->windowTitle(), b->text(), static_cast<int>(b->buttons().size()), b->icon()};
             click(b->button(QMessageBox::Ok));
@@ -138,12 +192,12 @@ struct Harness {
     do {                                                                                                               \
         Harness::click((h).ring(k));                                                                                   \
         QWidget* dialog_ = (k) == 5 ? static_cast<QWidget*>((h).w.Tolform) : (h).w.selectcolor;                        \
-        QTRY_VERIFY(dialog_->isVisible() && dialog_->isActiveWindow());                                                \
+        WAIT_UNTIL(dialog_->isVisible() && dialog_->isActiveWindow());                                                 \
     } while (false)
 
 // Picks a colour in the open dialog and waits for the main window to be active.
 #define PICK(h, panel)                                                                                                 \
     do {                                                                                                               \
         Harness::click(panel);                                                                                         \
-        QTRY_VERIFY((h).main()->isActiveWindow());                                                                     \
+        WAIT_UNTIL((h).main()->isActiveWindow());                                                                      \
     } while (false)

@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(this->offered(), offered);
         // Closing restores the layout's set.
         h.w.selectcolor->close();
-        QTRY_VERIFY(h.main()->isActiveWindow());
+        WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(this->offered(), QStringLiteral("black brown red orange yellow green blue violet gray white"));
     }
 
@@ -167,7 +167,7 @@ private slots:
         OPEN_BAND(h, 3);
         h.w.selectcolor->move(h.w.selectcolor->pos() + QPoint(40, 40));
         Harness::click(h.ring(1));
-        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        WAIT_UNTIL(h.w.selectcolor->isActiveWindow());
         QCOMPARE(offered(), QStringLiteral("brown red orange yellow green blue violet gray white"));
         QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring1"));
         QCOMPARE(h.w.selectcolor->pos(), h.main()->pos() + QPoint(17, 30));
@@ -187,7 +187,7 @@ private slots:
             OPEN_BAND(h, 2);
             QCOMPARE(h.w.selectcolor->pick.pickcolor, colourOf(Hue::Violet));
             h.w.selectcolor->close();
-            QTRY_VERIFY(h.main()->isActiveWindow());
+            WAIT_UNTIL(h.main()->isActiveWindow());
             QCOMPARE(h.activations->count(), before + 1);
             QCOMPARE(h.ring(2)->colourValue(), colourOf(Hue::Violet));
             QCOMPARE(h.main()->bandState().digit2, 7);
@@ -205,7 +205,7 @@ private slots:
         connect(h.ring(2), &BandPanel::clicked, this, [&] { seenByHandler = h.activations->count(); });
         Harness::click(h.ring(2));
         QCOMPARE(seenByHandler, before + 1);
-        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        WAIT_UNTIL(h.w.selectcolor->isActiveWindow());
         QCOMPARE(h.activations->count(), before + 1);
         QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring2"));
 
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Yellow));
         QCOMPARE(h.ring(2)->colourValue(), kelvane::BodyColor);
         h.w.selectcolor->activateWindow();
-        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        WAIT_UNTIL(h.w.selectcolor->isActiveWindow());
         PICK(h, h.colourPanel("violet"));
         QCOMPARE(h.ring(2)->colourValue(), colourOf(Hue::Violet));
         QCOMPARE(h.activations->count(), before + 3);
@@ -229,9 +229,9 @@ private slots:
         other.resize(50, 50);
         other.show();
         other.requestActivate();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), &other);
+        WAIT_COMPARE(QGuiApplication::focusWindow(), &other);
         h.main()->activateWindow();
-        QTRY_VERIFY(h.main()->isActiveWindow());
+        WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(h.activations->count(), before);
     }
 
@@ -242,16 +242,16 @@ private slots:
         h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4k7"));
         bool boxSeen = false;
         QTimer::singleShot(0, this, [&] {
-            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            WAIT_UNTIL(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
             QWidget* box = QApplication::activeModalWidget();
-            QTRY_VERIFY(box->isActiveWindow());
+            WAIT_UNTIL(box->isActiveWindow());
             boxSeen = true;
             box->close();
         });
         Harness::click(h.child("Calculate"));
         QVERIFY(boxSeen);
-        QTRY_VERIFY(h.main()->isActiveWindow());
-        QTest::qWait(50);
+        WAIT_UNTIL(h.main()->isActiveWindow());
+        QVERIFY(idle());
         QCOMPARE(h.activations->count(), before);
     }
 
@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(h.ring(3)->colourValue(), kelvane::BodyColor);
         QVERIFY(h.w.selectcolor->isVisible());
         h.w.selectcolor->activateWindow();
-        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        WAIT_UNTIL(h.w.selectcolor->isActiveWindow());
         PICK(h, h.colourPanel(colour.toLatin1().constData()));
         QCOMPARE(h.shown(), shown);
         if (shown == QStringLiteral("Select colors"))
@@ -338,7 +338,7 @@ private slots:
         Harness::click(h.child("N5colorrings"));
         QCOMPARE(h.main()->bandState().curband, 0);
         h.w.selectcolor->activateWindow();
-        QTRY_VERIFY(h.w.selectcolor->isActiveWindow());
+        WAIT_UNTIL(h.w.selectcolor->isActiveWindow());
         PICK(h, h.colourPanel("violet"));
         QCOMPARE(h.ring(2)->colourValue(), kelvane::BodyColor);
         QCOMPARE(h.ring(1)->colourValue(), colourOf(Hue::Yellow));
@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(h.w.Tolform->pick.bandcolor, colourOf(Hue::Silver));
         QCOMPARE(h.w.Tolform->pick.tolindex, 1);
         h.w.Tolform->close();
-        QTRY_VERIFY(h.main()->isActiveWindow());
+        WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Silver));
         QCOMPARE(h.tolerance(), QStringLiteral("10%"));
 
@@ -436,7 +436,7 @@ private slots:
             QTest::keyClick(to, key[0].key(), key[0].keyboardModifiers());
         };
         type(QKeySequence(Qt::AltModifier | static_cast<Qt::Key>(Qt::Key_0 + band)));
-        QTRY_VERIFY(dialog->isActiveWindow());
+        WAIT_UNTIL(dialog->isActiveWindow());
         if (band < 5)
             QCOMPARE(h.w.selectcolor->windowTitle(), title);
         // The keyboard is in the dialog, and its place shows.
@@ -449,7 +449,7 @@ private slots:
             QCOMPARE(h.activations->count(), before);
             return;
         }
-        QTRY_VERIFY(h.main()->isActiveWindow());
+        WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(h.activations->count(), before + 1);
         QCOMPARE(h.ring(band)->colourValue(), colourOf(hueNamed(colour)));
     }
@@ -459,7 +459,7 @@ private slots:
     void keyboardLeavesTheMouseAlone()
     {
         QTest::keyClick(h.main(), Qt::Key_4, Qt::AltModifier);
-        QTest::qWait(20);
+        QVERIFY(idle());
         QVERIFY(!h.w.selectcolor->isVisible());
         OPEN_BAND(h, 1);
         QVERIFY(!h.w.selectcolor->testAttribute(Qt::WA_KeyboardFocusChange));
@@ -507,7 +507,7 @@ private slots:
         QCOMPARE(readout->childCount(), 1);
         QAccessibleInterface* spoken = readout->child(0);
         QCOMPARE(spoken->role(), QAccessible::Notification);
-        QTRY_COMPARE(spoken->text(QAccessible::Name), band(3, "Red") + QStringLiteral(". ") + value);
+        WAIT_COMPARE(spoken->text(QAccessible::Name), band(3, "Red") + QStringLiteral(". ") + value);
         auto* list = QAccessible::queryAccessibleInterface(h.child("Tolerance"));
         QCOMPARE(list->text(QAccessible::Name), shownAs("TMainform", "Tolerance"));
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("20%"));
@@ -519,20 +519,20 @@ private slots:
             QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
             if (actions)
                 actions->doAction(QAccessibleActionInterface::pressAction());
-            QTRY_VERIFY(button->window() == h.main() ? h.w.Tolform->isVisible() : !h.w.Tolform->isVisible());
+            WAIT_UNTIL(button->window() == h.main() ? h.w.Tolform->isVisible() : !h.w.Tolform->isVisible());
         }
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("2%"));
-        QTRY_COMPARE(spoken->text(QAccessible::Name), band(5, "Red") + QStringLiteral(". ") + value);
+        WAIT_COMPARE(spoken->text(QAccessible::Name), band(5, "Red") + QStringLiteral(". ") + value);
         h.child<QLineEdit>("Entervalue")->setText(QStringLiteral("4700"));
         h.calculate();
         QCOMPARE(name(h.child("actualvalue")), QStringLiteral("4700"));
-        QTRY_COMPARE(spoken->text(QAccessible::Name),
+        WAIT_COMPARE(spoken->text(QAccessible::Name),
             QStringLiteral("%1: %2, %3, %4")
                 .arg(value, shownAs("Colour", "Yellow"), shownAs("Colour", "Violet"), shownAs("Colour", "Red")));
         Harness::click(h.child("N5colorrings"));
         QCOMPARE(box->text(QAccessible::Description), shownAs("TMainform", "Select colors"));
         QCOMPARE(readout->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
-        QTRY_COMPARE(spoken->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
+        WAIT_COMPARE(spoken->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
         // Every control of the main window has a name.
         for (QWidget* w : h.main()->centralWidget()->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))

@@ -218,9 +218,9 @@ private slots:
         h.calculate();
         QCOMPARE(bands(3), QStringLiteral("Yellow Violet Red"));
         h.main()->findChild<QAction*>(QStringLiteral("About1"))->trigger();
-        QTRY_VERIFY(h.w.AboutBox->isActiveWindow());
+        WAIT_UNTIL(h.w.AboutBox->isActiveWindow());
         h.w.AboutBox->close();
-        QTRY_VERIFY(h.main()->isActiveWindow());
+        WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(bands(3), QStringLiteral("Yellow Violet Red"));
         QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
     }
@@ -250,11 +250,11 @@ private slots:
         auto* item = h.main()->findChild<QAction*>(QStringLiteral("About1"));
         for (const char* how : {"OK", "close box", "Enter"}) {
             item->trigger();
-            QTRY_VERIFY(about->isActiveWindow());
+            WAIT_UNTIL(about->isActiveWindow());
             h.main()->activateWindow(); // the main window stays usable
-            QTRY_VERIFY(h.main()->isActiveWindow());
+            WAIT_UNTIL(h.main()->isActiveWindow());
             item->trigger(); // the same box comes to the front
-            QTRY_VERIFY(about->isActiveWindow());
+            WAIT_UNTIL(about->isActiveWindow());
             QCOMPARE(h.main()->findChildren<TAboutBox*>().size(), 1);
             const int before = h.activations->count();
             if (QByteArray(how) == "OK")
@@ -263,9 +263,9 @@ private slots:
                 QTest::keyClick(about, Qt::Key_Return);
             else
                 about->close();
-            QTRY_VERIFY2(h.main()->isActiveWindow(), how);
+            QVERIFY2(waitedFor([this] { return h.main()->isActiveWindow(); }, "the main window active"), how);
             QVERIFY(!about->isVisible());
-            QTest::qWait(20);
+            QVERIFY(idle());
             QCOMPARE(h.activations->count(), before + 1);
         }
     }

@@ -101,7 +101,7 @@ class RandomTest : public QObject {
     static void activate(QWidget* window)
     {
         window->activateWindow();
-        (void)QTest::qWaitFor([window] { return window->isActiveWindow(); }, 500);
+        (void)waitedFor([window] { return window->isActiveWindow(); }, "the clicked window active");
     }
 
     // Acts as a person would; rejected tells what a Calculate run did wrong.
@@ -236,7 +236,7 @@ class RandomTest : public QObject {
     int run(const std::vector<Action>& list, std::string& why)
     {
         h.start();
-        (void)QTest::qWaitFor([this] { return h.main()->isActiveWindow(); }, 2000);
+        (void)waitedFor([this] { return h.main()->isActiveWindow(); }, "the main window active");
         int failed = -1;
         for (std::size_t i = 0; i < list.size() && failed < 0; ++i) {
             act(list[i], why);

@@ -10,7 +10,7 @@ void WindowTest::init()
         return;
     h.stop(); // windows kept by a function that only read them
     h.start();
-    QVERIFY(QTest::qWaitForWindowActive(h.main()));
+    WAIT_UNTIL(h.main()->isActiveWindow());
 }
 
 void WindowTest::cleanup()

@@ -29,7 +29,7 @@ protected:
             auto* menu = h.main()->findChild<QMenu*>(QString::fromLatin1(menuName));
             QMenuBar* bar = h.main()->menuBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-            if (!QTest::qWaitForWindowExposed(menu))
+            if (!waitedFor([menu] { return menu->isVisible() && menu->windowHandle()->isExposed(); }, "the menu shown"))
                 return nullptr;
             const QRect at = menu->actionGeometry(h.main()->findChild<QAction*>(QString::fromLatin1(item)));
             QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
@@ -37,7 +37,7 @@ protected:
             QTest::keyClick(h.main(), key, Qt::ControlModifier);
         }
         auto* w = h.main()->findChild<Window*>();
-        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+        return w && waitedFor([w] { return w->isActiveWindow(); }, "the window opened active") ? w : nullptr;
     }
 
     // Escape and the close box hide a window opened with text typed into it,
@@ -57,7 +57,7 @@ protected:
             leave[i]();
             QVERIFY(!first->isVisible());
             QCOMPARE(h.activations->count(), before + 1);
-            QTRY_VERIFY(h.main()->isActiveWindow());
+            WAIT_UNTIL(h.main()->isActiveWindow());
             QCOMPARE(open(i == 0), first);
             kept(first);
         }

@@ -3,6 +3,7 @@
 # titled "Kelvane v2.11", and File > Exit from the keyboard ends it with status
 # 0. Under a window manager the close box (Alt+F4) ends it the same way.
 # EXIT_KEYS are File > Exit's keys in the program's language ("alt+f x").
+# Run by scripts/with-x.sh, whose wait_until it waits with.
 set -euo pipefail
 kelvane=$1
 read -r menu_key item_key <<<"${EXIT_KEYS:-alt+f x}"
@@ -12,26 +13,14 @@ start() {
     "$kelvane" &
     app=$!
     trap 'kill $app 2>/dev/null || true' EXIT
-    id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name '^Kelvane v2\.11$' 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || { echo "FAIL: no window titled 'Kelvane v2.11'"; exit 1; }
-    # Wait until it has the keyboard.
-    for _ in $(seq 50); do
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && break
-        sleep 0.1
-    done
+    wait_until 'id=$(xdotool search --onlyvisible --name "^Kelvane v2\.11$" 2>/dev/null | head -n1) && [ -n "$id" ]' ||
+        { echo "FAIL: no window titled 'Kelvane v2.11' within $wait_seconds s"; exit 1; }
+    wait_until '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]' ||
+        { echo "FAIL: the window did not get the keyboard within $wait_seconds s"; exit 1; }
 }
 
 ended_with_zero() {
-    for _ in $(seq 50); do
-        kill -0 "$app" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after $1"; exit 1; fi
+    if ! wait_until '! kill -0 "$app" 2>/dev/null'; then echo "FAIL: still running $wait_seconds s after $1"; exit 1; fi
     trap - EXIT
     local status=0
     wait "$app" || status=$?
@@ -45,7 +34,9 @@ title=$(xprop -id "$id" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = "\(.*\)"$/\1/p')
 width=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
 [ "$width" = 291 ] || { echo "FAIL: client width $width"; exit 1; }
 xdotool key "$menu_key"
-sleep 0.3
+# The menu is a window of the program's own, shown beside the main window.
+wait_until '[ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -ge 2 ]' ||
+    { echo "FAIL: no menu shown after $menu_key within $wait_seconds s"; exit 1; }
 xdotool key "$item_key"
 ended_with_zero "File > Exit"
 
