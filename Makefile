@@ -32,8 +32,9 @@ run: build
 	cmake --build --preset default --target xshot
 	scripts/run.sh build
 
-# The suite as built for use, the sanitizer run (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and a short run of each fuzz harness. The
+# The suite as built for use, by GCC as Debian builds its packages, the
+# sanitizer run (clang's AddressSanitizer and UndefinedBehaviorSanitizer) and
+# a short run of each fuzz harness: both compilers on every run. The
 # sanitizer build, which also holds the fuzz harnesses, is compiled at the
 # lowest priority while the suite runs, so that it takes only what the suite
 # leaves of the CPU; then the sanitizer run and the fuzz harnesses go side by

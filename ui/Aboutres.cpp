@@ -3,6 +3,8 @@
 #include "icon.h"
 #include "look.h"
 
+#include <kelvane/config.h>
+
 #include <QFrame>
 #include <QImage>
 #include <QLabel>

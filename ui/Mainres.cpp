@@ -12,6 +12,7 @@
 #include "look.h"
 #include "wording.h"
 
+#include <kelvane/config.h>
 #include <kelvane/encode.h>
 
 #include <QAccessible>

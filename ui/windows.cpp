@@ -10,6 +10,8 @@
 #include "language.h"
 #include "look.h"
 
+#include <kelvane/config.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
