@@ -64,6 +64,7 @@ constexpr Place places[] = {
     {"DividerStatus", 8, 64, 450, 26},
     {"DividerResultsCaption", 8, 94, 440, 13},
     {"DividerResults", 8, 110, 450, 204},
+    {"PartsProblems", 8, 388, 186, 28},
     {"Copy", 200, 390, 130, 23},
     {"ShowBands", 335, 390, 140, 23},
 };
@@ -261,6 +262,11 @@ void TFinder::createControls()
         if (l->buddy())
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    // My parts' lines not read, below the pages.
+    PartsProblems = label("PartsProblems", {}, this);
+    PartsProblems->setWordWrap(true);
+    PartsProblems->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     // The best row as a status line in words, spoken as it changes.
     spoken_ = named(new ValueReadout(this), "FinderSpoken");
     spoken_->setGeometry(0, 0, 0, 0);
@@ -285,10 +291,13 @@ void TFinder::SourceChange()
     index_.reset();
     indexProblem_.clear();
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
+    PartsProblems->clear();
     if (Source->currentIndex() == myParts) {
         QFile file(partsFile());
         const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        parts = kelvane::listParts(kelvane::readParts(text.toStdString(), myPartsTolerance).parts, {});
+        kelvane::PartsText read = kelvane::readParts(text.toStdString(), myPartsTolerance);
+        PartsProblems->setText(withLinesNotRead({}, read.wrong, *PartsProblems));
+        parts = kelvane::listParts(std::move(read.parts), {});
     } else {
         parts = kelvane::seriesParts(static_cast<kelvane::Series>(Source->currentIndex()), 1000, 10'000'000'000, {});
     }

@@ -55,6 +55,7 @@ private:
 
     QComboBox* Source = nullptr;
     QPushButton* EditParts = nullptr;
+    QLabel* PartsProblems = nullptr;
     QTabWidget* Pages = nullptr;
     QLineEdit* Target = nullptr;
     QSpinBox* MaxParts = nullptr;

@@ -1,6 +1,7 @@
 #include "Labels.h"
 
 #include "Finder.h"
+#include "PartsEditor.h"
 #include "look.h"
 #include "wording.h"
 
@@ -154,6 +155,7 @@ std::optional<LabelRun> TLabels::run()
         return std::nullopt;
     };
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts = kelvane::PartsError::Empty;
+    std::vector<kelvane::PartsLineProblem> notRead;
     switch (Source->currentIndex()) {
     case typed: {
         std::vector<kelvane::Part> typedParts;
@@ -177,7 +179,9 @@ std::optional<LabelRun> TLabels::run()
     default: {
         QFile file(TFinder::partsFile());
         const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        parts = kelvane::listParts(kelvane::readParts(text.toStdString(), 0.05).parts, {});
+        kelvane::PartsText read = kelvane::readParts(text.toStdString(), 0.05);
+        notRead = std::move(read.wrong);
+        parts = kelvane::listParts(std::move(read.parts), {});
     }
     }
     if (problem.isEmpty()) {
@@ -193,14 +197,14 @@ std::optional<LabelRun> TLabels::run()
     for (QPushButton* b : {Preview, Print, SavePdf})
         b->setEnabled(problem.isEmpty());
     if (!problem.isEmpty()) {
-        Count->setText(problem);
-        Count->setAccessibleName(problem);
+        Count->setText(withLinesNotRead(problem, notRead, *Count));
+        Count->setAccessibleName(Count->text());
         return std::nullopt;
     }
     const std::size_t perSheet = kelvane::labelsPerPage(kelvane::sheets[r.sheet]);
     const auto labels = static_cast<int>(r.parts.size());
     const auto pages = static_cast<int>((r.parts.size() + perSheet - 1) / perSheet);
-    Count->setText(tr("Labels: %1, sheets: %2").arg(labels).arg(pages));
+    Count->setText(withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages), notRead, *Count));
     Count->setAccessibleName(Count->text());
     return r;
 }

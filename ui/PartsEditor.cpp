@@ -1,12 +1,12 @@
 #include "PartsEditor.h"
 
 #include "look.h"
-
-#include <kelvane/parts.h>
+#include "wording.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -20,18 +20,20 @@ constexpr Place places[] = {
     {"PartsButtons", 8, 290, 304, 26},
 };
 
-// What the text reads as, in the dialog's words.
-QString reading(const QString& text)
+bool fits(const QLabel& room, const QString& text)
+{
+    const QRect need
+        = QFontMetrics(room.font())
+              .boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX), room.wordWrap() ? Qt::TextWordWrap : 0, text);
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+// What the text reads as, in the dialog's words, within the status.
+QString reading(const QString& text, const QLabel& status)
 {
     const kelvane::PartsText read = kelvane::readParts(text.toStdString(), 0.05);
-    const QString count = QString::number(read.parts.size());
-    if (read.wrong.empty())
-        return QCoreApplication::translate("TFinder", "Values read: %1").arg(count);
-    QStringList lines;
-    for (std::size_t line : read.wrong)
-        lines << QString::number(line);
-    return QCoreApplication::translate("TFinder", "Values read: %1. Not read: line %2")
-        .arg(count, lines.join(QStringLiteral(", ")));
+    return withLinesNotRead(
+        QCoreApplication::translate("TFinder", "Values read: %1").arg(read.parts.size()), read.wrong, status);
 }
 
 } // namespace
@@ -52,13 +54,14 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
     auto* edit = named(new QPlainTextEdit(text, &dialog), "PartsText");
     edit->setTabChangesFocus(true);
     edit->setAccessibleName(QCoreApplication::translate("TFinder", "My parts"));
-    auto* status = named(new QLabel(reading(text), &dialog), "PartsStatus");
+    auto* status = named(new QLabel(&dialog), "PartsStatus");
     status->setWordWrap(true);
     auto* buttons
         = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog), "PartsButtons");
     placeControls(&dialog, places);
+    status->setText(reading(text, *status));
     QObject::connect(edit, &QPlainTextEdit::textChanged, status, [edit, status] {
-        status->setText(reading(edit->toPlainText()));
+        status->setText(reading(edit->toPlainText(), *status));
         edit->setAccessibleDescription(status->text());
     });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -67,4 +70,33 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return edit->toPlainText();
+}
+
+QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room)
+{
+    if (wrong.empty())
+        return text;
+    auto shown = [&text](QStringList lines, bool more) {
+        if (more)
+            lines << QStringLiteral("\u2026");
+        const QString notRead
+            = QCoreApplication::translate("TFinder", "Not read: %1").arg(lines.join(QStringLiteral("; ")));
+        return text.isEmpty() ? notRead : text + QLatin1Char('\n') + notRead;
+    };
+    // A line more while they fit: never more than room holds, however many there are.
+    QString fitting = shown({}, true);
+    if (!fits(room, fitting))
+        return text;
+    QStringList lines;
+    for (const kelvane::PartsLineProblem& p : wrong) {
+        lines << QCoreApplication::translate("TFinder", "line %1: %2")
+                     .arg(p.line)
+                     .arg(QCoreApplication::translate(
+                         wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
+        const QString more = shown(lines, static_cast<std::size_t>(lines.size()) < wrong.size());
+        if (!fits(room, more))
+            break;
+        fitting = more;
+    }
+    return fitting;
 }

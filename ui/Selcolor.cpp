@@ -15,7 +15,7 @@ struct Place {
 
 // Indexed by Hue. Gold lies on White and Silver on Gray: a multiplier band
 // offers them in those places.
-constexpr std::array<Place, kelvane::hueCount> places{{
+constexpr auto places = kelvane::indexedBy<kelvane::Hue, Place>({
     {"black", 6, 6, 46},
     {"brown", 58, 6, 45},
     {"red", 109, 6, 45},
@@ -28,7 +28,7 @@ constexpr std::array<Place, kelvane::hueCount> places{{
     {"white", 211, 38, 46},
     {"Gold", 211, 38, 46},
     {"Silver", 160, 38, 46},
-}};
+});
 
 } // namespace
 

@@ -26,7 +26,6 @@ namespace {
 // The colour codes of IEC 60757, the last resort under a band too narrow for
 // any form of its colour's name. Indexed by Hue.
 constexpr const char* colourCodes[] = {"BK", "BN", "RD", "OG", "YE", "GN", "BU", "VT", "GY", "WH", "GD", "SR"};
-static_assert(std::size(colourCodes) == kelvane::hueCount);
 
 QString translated(const char* text) { return QCoreApplication::translate("LabelPages", text); }
 
@@ -65,7 +64,7 @@ QString nameFitting(const QPainter& p, kelvane::Hue hue, const QFont& f, double 
     for (const QString& form : forms)
         if (widthOf(p, f, form) <= width)
             return form;
-    return QString::fromLatin1(colourCodes[static_cast<std::size_t>(hue)]);
+    return QString::fromLatin1(kelvane::entryOf(colourCodes, hue));
 }
 
 std::optional<kelvane::Colour> toleranceColour(double tolerance)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <kelvane/palette.h>
+#include <kelvane/parts.h>
 
 #include <cstddef>
 
@@ -20,7 +21,8 @@ inline constexpr const char* colourNames[] = {QT_TRANSLATE_NOOP("Colour", "Black
     QT_TRANSLATE_NOOP("Colour", "Yellow"), QT_TRANSLATE_NOOP("Colour", "Green"), QT_TRANSLATE_NOOP("Colour", "Blue"),
     QT_TRANSLATE_NOOP("Colour", "Violet"), QT_TRANSLATE_NOOP("Colour", "Gray"), QT_TRANSLATE_NOOP("Colour", "White"),
     QT_TRANSLATE_NOOP("Colour", "Gold"), QT_TRANSLATE_NOOP("Colour", "Silver")};
-static_assert(std::size(colourNames) == kelvane::hueCount);
+// Also read by index, in a loop over the hues.
+static_assert(std::size(colourNames) == kelvane::enumCount<kelvane::Hue>);
 
 // A translation with shorter variants holds them after the full text, each
 // after this separator (U+009C in UTF-8).
@@ -57,10 +59,48 @@ inline constexpr const char* commandContext = "CommandLine";
 inline constexpr const char* notAColour = QT_TRANSLATE_NOOP("CommandLine", "not a colour");
 inline constexpr const char* notAValue = QT_TRANSLATE_NOOP("CommandLine", "not a value");
 inline constexpr const char* bandCannotBe = QT_TRANSLATE_NOOP("CommandLine", "band %1 cannot be %2");
+// A usage error names the word at fault and what it takes.
+inline constexpr const char* noSuchCommand = QT_TRANSLATE_NOOP("CommandLine", "%1: no such command");
+inline constexpr const char* noSuchOption = QT_TRANSLATE_NOOP("CommandLine", "%1: no such option");
+inline constexpr const char* takesAValue = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a value");
+inline constexpr const char* takesNoValue = QT_TRANSLATE_NOOP("CommandLine", "%1 takes no value");
+inline constexpr const char* takesOneOf = QT_TRANSLATE_NOOP("CommandLine", "%1 takes one of %2");
+inline constexpr const char* takesWhole = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a whole number from %2 to %3");
+inline constexpr const char* takesPercent
+    = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a percentage above 0 and below 100");
+inline constexpr const char* missing = QT_TRANSLATE_NOOP("CommandLine", "missing %1");
+inline constexpr const char* unexpected = QT_TRANSLATE_NOOP("CommandLine", "%1: unexpected argument");
+inline constexpr const char* valuesOrList
+    = QT_TRANSLATE_NOOP("CommandLine", "%1: values, or a series or parts file, not both");
+// A value out of range says the range.
+inline constexpr const char* outside = QT_TRANSLATE_NOOP("CommandLine", "%1: out of range, from %2 to %3");
+inline constexpr const char* outsideBelow
+    = QT_TRANSLATE_NOOP("CommandLine", "%1: out of range, from %2 up to below %3");
+inline constexpr const char* above = QT_TRANSLATE_NOOP("CommandLine", "%1 lies above %2");
+inline constexpr const char* outputAboveInput
+    = QT_TRANSLATE_NOOP("CommandLine", "%1: the output must lie above 0 and below the input");
+inline constexpr const char* noPart = QT_TRANSLATE_NOOP("CommandLine", "%1: no part to use");
+inline constexpr const char* tooManyParts = QT_TRANSLATE_NOOP("CommandLine", "%1: more than %2 different values");
+// Reading a file.
+inline constexpr const char* noSuchFile = QT_TRANSLATE_NOOP("CommandLine", "%1: no such file");
+inline constexpr const char* notAllowed = QT_TRANSLATE_NOOP("CommandLine", "%1: not allowed to read it");
+inline constexpr const char* isAFolder = QT_TRANSLATE_NOOP("CommandLine", "%1: a folder, not a file");
+inline constexpr const char* unreadable = QT_TRANSLATE_NOOP("CommandLine", "%1 cannot be read");
+inline constexpr const char* tooLarge = QT_TRANSLATE_NOOP("CommandLine", "%1: over %2 MB, too large for a parts list");
 
 template <typename Enum, std::size_t N> const char* textOf(const char* const (&texts)[N], Enum e)
 {
-    return texts[static_cast<std::size_t>(e)];
+    return kelvane::entryOf(texts, e);
 }
+
+// Why a line of a parts list is not read, indexed by kelvane::PartsLineError;
+// in commandContext, shown by the command line and the windows alike.
+inline constexpr const char* partsLineErrors[] = {
+    notAValue,
+    QT_TRANSLATE_NOOP("CommandLine", "value out of range"),
+    QT_TRANSLATE_NOOP("CommandLine", "tolerance out of range"),
+    QT_TRANSLATE_NOOP("CommandLine", "not UTF-8 text"),
+};
+static_assert(std::size(partsLineErrors) == kelvane::enumCount<kelvane::PartsLineError>);
 
 } // namespace wording

@@ -22,7 +22,7 @@ struct ShapeRule {
     std::uint8_t from1, to1, from2, to2;
     bool pairsOrdered;
 };
-constexpr ShapeRule rules[shapeCount] = {
+constexpr auto rules = indexedBy<Shape, ShapeRule>({
     {"a", 1, 0, 0, 0, 0, false},
     {"a + b", 2, 0, 2, 0, 0, false},
     {"a ∥ b", 2, 0, 2, 0, 0, false},
@@ -40,9 +40,9 @@ constexpr ShapeRule rules[shapeCount] = {
     {"(a ∥ b) + (c ∥ d)", 4, 0, 2, 2, 4, true},
     {"a + (b ∥ (c + d))", 4, 2, 4, 0, 0, false},
     {"a ∥ (b + (c ∥ d))", 4, 2, 4, 0, 0, false},
-};
+});
 
-const ShapeRule& ruleOf(Shape s) { return rules[static_cast<std::size_t>(s)]; }
+const ShapeRule& ruleOf(Shape s) { return entryOf(rules, s); }
 
 double par(double x, double y) { return x * y / (x + y); }
 

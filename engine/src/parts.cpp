@@ -3,7 +3,6 @@
 #include "kelvane/value.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -11,6 +10,7 @@ namespace kelvane {
 
 namespace {
 
+// Indexed by Series.
 constexpr double tolerances[] = {0.2, 0.1, 0.05, 0.02, 0.01, 0.005};
 
 std::variant<std::vector<Part>, PartsError> finish(std::vector<Part> parts, const std::vector<Milli>& excluded)
@@ -27,81 +27,147 @@ std::variant<std::vector<Part>, PartsError> finish(std::vector<Part> parts, cons
 }
 
 // A line's words: apart at spaces, tabs, ";" and a comma that ends a word
-// (one inside a number is its decimal comma).
-std::vector<std::string> words(std::string_view line)
+// (one inside a number is its decimal comma). Into words, kept from line to
+// line, so that a long list is read without an allocation a line.
+void split(std::string_view line, std::vector<std::string_view>& words)
 {
-    std::vector<std::string> w(1);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        const bool apart = c == ' ' || c == '\t' || c == ';' || c == '\r'
-            || (c == ',' && (i + 1 == line.size() || line[i + 1] == ' ' || line[i + 1] == '\t'));
+    words.clear();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        const bool apart = i == line.size() || line[i] == ' ' || line[i] == '\t' || line[i] == ';'
+            || (line[i] == ',' && (i + 1 == line.size() || line[i + 1] == ' ' || line[i + 1] == '\t'));
         if (!apart)
-            w.back() += c;
-        else if (!w.back().empty())
-            w.emplace_back();
+            continue;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+        start = i + 1;
     }
-    if (w.back().empty())
-        w.pop_back();
-    return w;
 }
 
-// "1%", "0,5 %" written as one word: the fraction, when from 0 up to 100.
-std::optional<double> percent(std::string word)
+// No NUL, and UTF-8 as RFC 3629 has it: no overlong form, no surrogate,
+// nothing beyond U+10FFFF.
+bool isText(std::string_view s)
 {
-    if (word.size() < 2 || word.back() != '%')
-        return std::nullopt;
-    word.pop_back();
-    std::replace(word.begin(), word.end(), ',', '.');
-    char* end = nullptr;
-    const double p = std::strtod(word.c_str(), &end);
-    if (end != word.c_str() + word.size() || !(p >= 0 && p < 100))
-        return std::nullopt;
-    return p / 100;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c == 0)
+            return false;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        if (c < 0xC2 || c > 0xF4 || s.size() - i < length)
+            return false;
+        // After E0, ED, F0 and F4 the second byte's range is narrower.
+        const unsigned least = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned most = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        const auto second = static_cast<unsigned char>(s[i + 1]);
+        if (second < least || second > most)
+            return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// A number parse reads, when from least to most; one it finds out of range,
+// or one with a minus sign, is `range`; anything else is NotAValue.
+template <typename Parse>
+std::variant<Milli, PartsLineError> bounded(
+    std::string_view text, Parse parse, Milli least, Milli most, PartsLineError range)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::variant<Milli, ValueError> v = parse(negative ? text.substr(1) : text);
+    if (const Milli* m = std::get_if<Milli>(&v); m && !negative && *m >= least && *m <= most)
+        return *m;
+    if (std::holds_alternative<Milli>(v) || std::get<ValueError>(v) == ValueError::OutOfRange)
+        return range;
+    return PartsLineError::NotAValue;
+}
+
+// Reads a line's values into parts; the line's first fault, if any. The
+// words and the joined text are the caller's, kept from line to line.
+std::optional<PartsLineError> readLine(std::string_view line, double tolerance, std::vector<Part>& parts,
+    std::vector<std::string_view>& words, std::string& joined)
+{
+    if (!isText(line))
+        return PartsLineError::NotText;
+    split(line.substr(0, line.find('#')), words);
+    std::optional<PartsLineError> fault;
+    auto note = [&fault](PartsLineError e) { fault = fault.value_or(e); };
+    enum class Before { Nothing, Value, Refused } before = Before::Nothing;
+    for (std::size_t i = 0; i < words.size();) {
+        // "1%", "0,5%": the tolerance of the value before it (none for one refused).
+        const std::string_view word = words[i];
+        if (before != Before::Nothing && word.size() >= 2 && word.back() == '%') {
+            const auto p
+                = bounded(word.substr(0, word.size() - 1), parseNumber, 0, 99'999, PartsLineError::ToleranceOutOfRange);
+            const auto* thousandths = std::get_if<Milli>(&p);
+            if (thousandths || std::get<PartsLineError>(p) != PartsLineError::NotAValue) {
+                if (before == Before::Value && thousandths) {
+                    parts.back().tolerance = static_cast<double>(*thousandths) / 100'000;
+                } else if (before == Before::Value) {
+                    parts.pop_back();
+                    note(PartsLineError::ToleranceOutOfRange);
+                }
+                before = Before::Nothing;
+                ++i;
+                continue;
+            }
+        }
+        // A value may take up to three words ("4,7 k ohm"): the most that read as one.
+        std::size_t taken = 0;
+        for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
+            joined.assign(words[i]);
+            for (std::size_t k = 1; k < n; ++k)
+                (joined += ' ') += words[i + k];
+            const auto v = bounded(
+                joined, [](std::string_view t) { return parseValue(t, true); }, 1, largestPart,
+                PartsLineError::OutOfRange);
+            if (const Milli* m = std::get_if<Milli>(&v)) {
+                parts.push_back({*m, tolerance});
+                before = Before::Value;
+                taken = n;
+            } else if (std::get<PartsLineError>(v) == PartsLineError::OutOfRange) {
+                note(PartsLineError::OutOfRange);
+                before = Before::Refused;
+                taken = n;
+            }
+        }
+        if (taken == 0) {
+            note(PartsLineError::NotAValue);
+            before = Before::Nothing;
+            taken = 1;
+        }
+        i += taken;
+    }
+    return fault;
 }
 
 } // namespace
 
 PartsText readParts(std::string_view text, double tolerance)
 {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, byteOrderMark.size()) == byteOrderMark)
+        text.remove_prefix(byteOrderMark.size());
     PartsText read;
-    std::size_t number = 0;
-    for (std::size_t start = 0; start <= text.size(); ++number) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line
-            = text.substr(start, end - start).substr(0, text.substr(start, end - start).find('#'));
-        start = end + 1;
-        const std::vector<std::string> w = words(line);
-        bool wrong = false;
-        bool valueBefore = false;
-        // A value may take up to three words ("4,7 k ohm"): the longest that reads as one.
-        for (std::size_t i = 0; i < w.size();) {
-            if (const auto p = percent(w[i]); p && valueBefore) {
-                read.parts.back().tolerance = *p;
-                valueBefore = false;
-                ++i;
-                continue;
-            }
-            std::size_t taken = 0;
-            for (std::size_t n = std::min<std::size_t>(3, w.size() - i); n > 0 && taken == 0; --n) {
-                std::string joined = w[i];
-                for (std::size_t k = 1; k < n; ++k)
-                    joined += ' ' + w[i + k];
-                if (const auto v = parseValue(joined, true); std::holds_alternative<Milli>(v)) {
-                    read.parts.push_back({std::get<Milli>(v), tolerance});
-                    taken = n;
-                }
-            }
-            wrong = wrong || taken == 0;
-            valueBefore = taken != 0;
-            i += std::max<std::size_t>(taken, 1);
-        }
-        if (wrong)
-            read.wrong.push_back(number + 1);
+    std::vector<std::string_view> words;
+    std::string joined;
+    for (std::size_t start = 0, number = 1; start <= text.size(); ++number) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (const auto fault = readLine(line, tolerance, read.parts, words, joined))
+            read.wrong.push_back({number, *fault});
     }
     return read;
 }
 
-double seriesTolerance(Series s) { return tolerances[static_cast<std::size_t>(s)]; }
+double seriesTolerance(Series s) { return entryOf(tolerances, s); }
 
 std::variant<std::vector<Part>, PartsError> seriesParts(
     Series s, Milli lowest, Milli highest, const std::vector<Milli>& excluded)

@@ -1,5 +1,6 @@
 #include "kelvane/value.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -48,21 +49,69 @@ void skipSpaces(std::string_view& s)
         s.remove_prefix(1);
 }
 
-// digits × 10^exponent, when whole and inside the int64 range.
-std::optional<Milli> exact(std::string_view digits, int exponent)
+void trim(std::string_view& s)
 {
+    skipSpaces(s);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+}
+
+// An exponent is held here: no text in memory has this many digits, so one
+// beyond it leaves the value out of range either way.
+constexpr long long heldExponent = 1'000'000'000'000'000;
+
+// What follows a number's whole part: its decimals after a point or comma,
+// and the exponent of scientific notation ("e3", "E-6").
+struct Tail {
+    std::string_view decimals;
+    std::optional<long long> exponent;
+};
+
+Tail tailOf(std::string_view& s)
+{
+    Tail t;
+    if (!s.empty() && (s.front() == '.' || s.front() == ',')) {
+        s.remove_prefix(1);
+        t.decimals = digits(s);
+    }
+    std::string_view rest = s;
+    if (rest.empty() || (rest.front() != 'e' && rest.front() != 'E'))
+        return t;
+    rest.remove_prefix(1);
+    const bool negative = !rest.empty() && rest.front() == '-';
+    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+'))
+        rest.remove_prefix(1);
+    const std::string_view power = digits(rest);
+    if (power.empty())
+        return t;
+    long long e = 0;
+    for (char c : power)
+        e = std::min(e * 10 + (c - '0'), heldExponent);
+    t.exponent = negative ? -e : e;
+    s = rest;
+    return t;
+}
+
+// whole.decimals × 10^exponent, when whole and inside the int64 range.
+std::optional<Milli> exact(std::string_view whole, std::string_view decimals, long long exponent)
+{
+    const std::string digits = std::string(whole) + std::string(decimals);
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<long long>(digits.size() - 1 - last) - static_cast<long long>(decimals.size());
+    const std::string_view significant = std::string_view(digits).substr(first, last + 1 - first);
+    // Its last digit is not 0: below 10^0 a fraction is left.
+    if (exponent < 0)
+        return std::nullopt;
     Milli n = 0;
-    for (char c : digits)
+    for (char c : significant)
         if (__builtin_mul_overflow(n, 10, &n) || __builtin_add_overflow(n, c - '0', &n))
             return std::nullopt;
     for (; exponent > 0; --exponent)
         if (__builtin_mul_overflow(n, 10, &n))
             return std::nullopt;
-    for (; exponent < 0; ++exponent) {
-        if (n % 10 != 0)
-            return std::nullopt;
-        n /= 10;
-    }
     return n;
 }
 
@@ -70,9 +119,7 @@ std::optional<Milli> exact(std::string_view digits, int exponent)
 
 std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
 {
-    skipSpaces(s);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
+    trim(s);
     if (s.empty())
         return ValueError::Empty;
 
@@ -81,25 +128,21 @@ std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
         return resistor ? take(from, resistorPrefixes, prefixText) : take(from, capacitorPrefixes, prefixText);
     };
     const std::string_view whole = digits(s);
-    std::string_view decimals;
+    Tail tail;
     std::string_view rest = s;
     const Prefix* prefix = takePrefix(rest);
-    bool letterCode = false;
-    if (!s.empty() && (s.front() == '.' || s.front() == ',')) {
-        s.remove_prefix(1);
-        decimals = digits(s);
-        skipSpaces(s);
-        prefix = takePrefix(s);
-    } else if (prefix && ((!rest.empty() && isDigit(rest.front())) || prefix->text == "R")) {
-        // A letter code: the letter stands for the decimal point, "4k7", "R47", "47R".
-        letterCode = true;
+    const bool letterCode = prefix && ((!rest.empty() && isDigit(rest.front())) || prefix->text == "R");
+    if (letterCode) {
+        // The letter stands for the decimal point, "4k7", "R47", "47R".
         s = rest;
-        decimals = digits(s);
+        tail.decimals = digits(s);
     } else {
+        tail = tailOf(s);
         skipSpaces(s);
         prefix = takePrefix(s);
     }
-    if ((whole.empty() && decimals.empty()) || (prefix && prefix->text == "R" && !letterCode))
+    if ((whole.empty() && tail.decimals.empty()) || (prefix && prefix->text == "R" && !letterCode)
+        || (prefix && tail.exponent))
         return ValueError::NotAValue;
     skipSpaces(s);
     const bool unit = resistor ? take(s, resistorUnits, [](std::string_view u) { return u; })
@@ -107,10 +150,24 @@ std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
     if (!s.empty())
         return ValueError::NotAValue;
 
-    // A capacitor's prefix is one of farads; a unit alone means farads.
-    const int exponent = prefix ? prefix->exponent : !resistor && unit ? farad : 0;
-    const std::string number = std::string(whole) + std::string(decimals);
-    const auto value = exact(number, exponent + 3 - static_cast<int>(decimals.size()));
+    // A capacitor's prefix and exponent are of farads; so is a unit alone.
+    const long long exponent = prefix ? prefix->exponent : !resistor && (unit || tail.exponent) ? farad : 0;
+    const auto value = exact(whole, tail.decimals, exponent + tail.exponent.value_or(0) + 3);
+    if (!value)
+        return ValueError::OutOfRange;
+    return *value;
+}
+
+std::variant<Milli, ValueError> parseNumber(std::string_view s)
+{
+    trim(s);
+    if (s.empty())
+        return ValueError::Empty;
+    const std::string_view whole = digits(s);
+    const Tail tail = tailOf(s);
+    if (!s.empty() || (whole.empty() && tail.decimals.empty()))
+        return ValueError::NotAValue;
+    const auto value = exact(whole, tail.decimals, tail.exponent.value_or(0) + 3);
     if (!value)
         return ValueError::OutOfRange;
     return *value;

@@ -52,6 +52,30 @@ TEST(Value, TypedValues)
         {"0.0001", true, ValueError::OutOfRange}, // finer than a thousandth
         {"9223372036854776", true, ValueError::OutOfRange},
         {"99999999999999999999999999", true, ValueError::OutOfRange},
+        {"1e6", true, Milli{1'000'000'000}},
+        {"4.7e3", true, Milli{4'700'000}},
+        {"4,7E+3", true, Milli{4'700'000}},
+        {"4.7e3 ohm", true, Milli{4'700'000}},
+        {"1e-3", true, Milli{1}},
+        {"2.2E-6", false, Milli{2'200'000'000}}, // farads, as a capacitor's prefix
+        {"2.2e-6F", false, Milli{2'200'000'000}},
+        {"1E-12", false, Milli{1000}},
+        {"9.223372036854775807e15", true, Milli{9'223'372'036'854'775'807}},
+        {"1.00000000000000000000000000e3", true, Milli{1'000'000}},
+        {"0.000000000000000000000000001e27", true, Milli{1000}},
+        {"0e99999999999999999999", true, Milli{0}},
+        {"9.223372036854775808e15", true, ValueError::OutOfRange},
+        {"1e16", true, ValueError::OutOfRange},
+        {"1e400", true, ValueError::OutOfRange},
+        {"1e-4", true, ValueError::OutOfRange},
+        {"1e-99999999999999999999", true, ValueError::OutOfRange},
+        {"1e3k", true, ValueError::NotAValue},
+        {"4k7e3", true, ValueError::NotAValue},
+        {"1e", true, ValueError::NotAValue},
+        {"1e+", true, ValueError::NotAValue},
+        {"1 e3", true, ValueError::NotAValue},
+        {"e3", true, ValueError::NotAValue},
+        {"1e3.5", true, ValueError::NotAValue},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -48,7 +47,7 @@ private slots:
     void initTestCase()
     {
         prepareApplication();
-        QStandardPaths::setTestModeEnabled(true);
+        usePrivateFiles();
         QFile::remove(TFinder::partsFile());
     }
 
@@ -57,7 +56,7 @@ private slots:
     {
         TFinder* f = open();
         QVERIFY(f);
-        QTRY_COMPARE(QApplication::focusWidget(), child(f, "Target"));
+        WAIT_COMPARE(QApplication::focusWidget(), child(f, "Target"));
         const struct {
             const char* typed;
             int source; // index of Source
@@ -136,20 +135,44 @@ private slots:
         QString status;
         QTimer::singleShot(0, f, [&status] {
             QWidget* editor = nullptr;
-            if (!QTest::qWaitFor([&editor] { return (editor = QApplication::activeModalWidget()) != nullptr; }, 2000))
+            if (!waitedFor(
+                    [&editor] { return (editor = QApplication::activeModalWidget()) != nullptr; }, "the parts editor"))
                 return;
             editor->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("# drawer\n1k 1%, 2k2\nx"));
             status = editor->findChild<QLabel*>(QStringLiteral("PartsStatus"))->text();
             editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         Harness::click(child(f, "EditParts"));
-        QCOMPARE(status, QStringLiteral("Values read: 2. Not read: line 3"));
+        QCOMPARE(status, QStringLiteral("Values read: 2\nNot read: line 3: not a value"));
         QCOMPARE(child<QComboBox>(f, "Source")->currentIndex(), 6);
         QFile file(TFinder::partsFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("# drawer\n1k 1%, 2k2\nx"));
+        file.close();
         QCOMPARE(
             row(f, "Results", 0), QStringLiteral("2,2 Kohm + 1 Kohm | 3,2 Kohm | 0 % | 3,08 Kohm \u2026 3,32 Kohm"));
+        // The lines not read below the pages, as many as their room holds; none for a series.
+        const struct {
+            QByteArray text;
+            int source;
+            const char* problems;
+        } rows[] = {
+            {"# drawer\n1k 1%, 2k2\nx", 6, "Not read: line 3: not a value"},
+            {"\xEF\xBB\xBF"
+             "1k\r\n0\r\n2k2 150%\r\n\xFF\r\n",
+                6, "Not read: line 2: value out of range; line 3: tolerance out of range; line 4: not UTF-8 text"},
+            {QByteArray("1k\n").repeated(2) + QByteArray("x\n").repeated(100'000), 6,
+                "Not read: line 3: not a value; line 4: not a value; line 5: not a value; \u2026"},
+            {"x", 2, ""},
+        };
+        for (const auto& r : rows) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(r.text);
+            file.close();
+            child<QComboBox>(f, "Source")->setCurrentIndex(0);
+            child<QComboBox>(f, "Source")->setCurrentIndex(r.source);
+            QCOMPARE(child<QLabel>(f, "PartsProblems")->text(), QString::fromUtf8(r.problems));
+        }
         QFile::remove(TFinder::partsFile());
     }
 

@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QPrintPreviewWidget>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -240,13 +239,14 @@ private slots:
     {
         QTest::keyClick(h.main(), Qt::Key_P, Qt::ControlModifier);
         auto* labels = h.main()->findChild<TLabels*>();
-        QVERIFY(labels && QTest::qWaitForWindowActive(labels));
-        QTRY_COMPARE(QApplication::focusWidget(), labels->findChild<QWidget*>(QStringLiteral("Source")));
-        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(labels);
+        WAIT_UNTIL(labels->isActiveWindow());
+        WAIT_COMPARE(QApplication::focusWidget(), labels->findChild<QWidget*>(QStringLiteral("Source")));
+        usePrivateFiles();
         QDir().mkpath(QFileInfo(TFinder::partsFile()).path());
         QFile parts(TFinder::partsFile());
         QVERIFY(parts.open(QIODevice::WriteOnly));
-        parts.write("4k7 1%\n100\n# a comment\n10k 2k2\n");
+        parts.write("4k7 1%\n100\n# a comment\n10k 2k2\n4k7 -1%\n");
         parts.close();
         auto* source = labels->findChild<QComboBox*>(QStringLiteral("Source"));
         auto* values = labels->findChild<QLineEdit*>(QStringLiteral("Values"));
@@ -265,7 +265,7 @@ private slots:
             {1, "", "1M", 0, "Labels: 61, sheets: 3"},
             {1, "", "100", 2, "Labels: 13, sheets: 1"},
             {1, "", "1", 2, "out of range"},
-            {2, "", "1", 2, "Labels: 4, sheets: 1"},
+            {2, "", "1", 2, "Labels: 4, sheets: 1\nNot read: line 5: tolerance out of range"},
         };
         for (const auto& r : rows) {
             source->setCurrentIndex(r.source);
@@ -285,11 +285,11 @@ private slots:
         auto previewed = [](const std::function<void()>& open, const char* name) {
             int pages = -1;
             QTimer::singleShot(0, [&pages, name] {
-                QTRY_VERIFY(QApplication::activeModalWidget());
+                WAIT_UNTIL(QApplication::activeModalWidget());
                 auto* dialog = QApplication::activeModalWidget();
                 QCOMPARE(dialog->objectName(), QLatin1String(name));
                 auto* preview = dialog->findChild<QPrintPreviewWidget*>();
-                QTRY_VERIFY(preview->pageCount() > 0);
+                WAIT_UNTIL(preview->pageCount() > 0);
                 pages = preview->pageCount();
                 dialog->close();
             });

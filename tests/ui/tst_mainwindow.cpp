@@ -15,7 +15,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -29,7 +31,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextLayout>
 #include <QToolTip>
@@ -349,7 +350,7 @@ private slots:
         auto* item = h.main()->findChild<QAction*>(QStringLiteral("ShowToolTips1"));
         auto tipShownOn = [](QWidget* w) {
             QToolTip::hideText();
-            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            if (!waitedFor([] { return !QToolTip::isVisible(); }, "the last tip to go"))
                 return QStringLiteral("(a tip stays up)");
             const QPoint at = w->rect().center();
             QHelpEvent event(QEvent::ToolTip, at, w->mapToGlobal(at));
@@ -511,15 +512,19 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("vin");
         QTest::addColumn<QString>("vout");
+        QTest::addColumn<QByteArray>("parts");
         QTest::newRow("found") << 5 << "4k8321"
                                << "5"
-                               << "3,3";
+                               << "3,3" << QByteArray();
         QTest::newRow("not a value") << 2 << "12x"
                                      << "5"
-                                     << "6";
+                                     << "6" << QByteArray();
         QTest::newRow("no parts") << 6 << "1k"
                                   << ""
-                                  << "1";
+                                  << "1" << QByteArray();
+        QTest::newRow("lines not read") << 6 << "1k"
+                                        << "5"
+                                        << "3,3" << QByteArray("4k7\n12x\n0\n1k 150%\n\xff\n10k 1%\n1e400\n");
     }
     void finderFit()
     {
@@ -527,8 +532,14 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, vin);
         QFETCH(QString, vout);
-        QStandardPaths::setTestModeEnabled(true);
+        QFETCH(QByteArray, parts);
+        usePrivateFiles();
         QFile::remove(TFinder::partsFile());
+        if (!parts.isEmpty()) {
+            QDir().mkpath(QFileInfo(TFinder::partsFile()).path());
+            QFile file(TFinder::partsFile());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(parts) == parts.size());
+        }
         h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();
         auto* finder = h.main()->findChild<TFinder*>();
         finder->findChild<QComboBox*>(QStringLiteral("Source"))->setCurrentIndex(source);
@@ -536,6 +547,7 @@ private slots:
         finder->findChild<QLineEdit*>(QStringLiteral("Vin"))->setText(vin);
         finder->findChild<QLineEdit*>(QStringLiteral("Vout"))->setText(vout);
         QVERIFY(!finder->findChild<QLabel*>(QStringLiteral("TargetStatus"))->text().isEmpty());
+        QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("PartsProblems"))->text().isEmpty(), parts.isEmpty());
         allFit(finder);
         for (auto* list : finder->findChildren<QTreeWidget*>())
             for (int c = 0; c < list->columnCount(); ++c)

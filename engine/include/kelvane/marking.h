@@ -9,6 +9,7 @@
 #pragma once
 
 #include "kelvane/decode.h"
+#include "kelvane/indexed.h"
 
 #include <array>
 #include <cstdint>
@@ -28,6 +29,7 @@ enum class Code : std::uint8_t {
     ZeroLink,   // "0", "00", "000", "0R" (resistors)
     Picofarads, // "47": one or two digits, the value in pF (capacitors)
 };
+template <> inline constexpr std::size_t enumCount<Code> = static_cast<std::size_t>(Code::Picofarads) + 1;
 
 enum class MarkingError : std::uint8_t {
     Empty,
@@ -35,6 +37,8 @@ enum class MarkingError : std::uint8_t {
     NoSuchEia96Number, // of the EIA-96 form, but not numbered 01 to 96
     OutOfRange,        // below the smallest or from 1000 Mohm (µF) up, finer than a thousandth, or zero
 };
+template <>
+inline constexpr std::size_t enumCount<MarkingError> = static_cast<std::size_t>(MarkingError::OutOfRange) + 1;
 
 // The values a marking may stand for: those of the bands and the entry box,
 // and on resistors the milliohms of current-sense shunts ("R005").

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "kelvane/decode.h"
+#include "kelvane/indexed.h"
 #include "kelvane/parts.h"
 
 #include <array>
@@ -39,7 +40,8 @@ enum class Shape : std::uint8_t {
     SeriesNested4,     // a + (b ∥ (c + d))
     ParallelNested4,   // a ∥ (b + (c ∥ d))
 };
-inline constexpr std::size_t shapeCount = 17;
+template <> inline constexpr std::size_t enumCount<Shape> = static_cast<std::size_t>(Shape::ParallelNested4) + 1;
+inline constexpr std::size_t shapeCount = enumCount<Shape>;
 
 std::size_t partCount(Shape s);
 

@@ -4,6 +4,8 @@
 // names are words a person reads, so they belong to the windows.
 #pragma once
 
+#include "kelvane/indexed.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -21,9 +23,10 @@ struct Swatch {
     bool lightText; // caption drawn in white on this background
 };
 
-inline constexpr std::size_t hueCount = 12;
+template <> inline constexpr std::size_t enumCount<Hue> = static_cast<std::size_t>(Hue::Silver) + 1;
+inline constexpr std::size_t hueCount = enumCount<Hue>;
 
-inline constexpr std::array<Swatch, hueCount> palette{{
+inline constexpr auto palette = indexedBy<Hue, Swatch>({
     {0x00000000u, true},  // Black
     {0x00194494u, true},  // Brown
     {0x000000FFu, false}, // Red
@@ -36,12 +39,12 @@ inline constexpr std::array<Swatch, hueCount> palette{{
     {0x00FFFFFFu, false}, // White
     {0x005AA8C8u, false}, // Gold
     {0x00C0C0C0u, false}, // Silver
-}};
+});
 
 // The beige of the drawn body: a band of this colour is empty.
 inline constexpr Colour BodyColor = 0x00A4E3FFu;
 
-constexpr Colour colourOf(Hue h) { return palette[static_cast<std::size_t>(h)].value; }
+constexpr Colour colourOf(Hue h) { return entryOf(palette, h).value; }
 
 // Band value that goes with a colour: the digit, or 1 for Gold and Silver
 // (the decoder tells those two apart by colour).

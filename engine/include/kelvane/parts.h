@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kelvane/decode.h"
+#include "kelvane/indexed.h"
 #include "kelvane/series.h"
 
 #include <cstddef>
@@ -37,13 +38,30 @@ std::variant<std::vector<Part>, PartsError> seriesParts(
 // A value listed twice keeps its closest tolerance.
 std::variant<std::vector<Part>, PartsError> listParts(std::vector<Part> parts, const std::vector<Milli>& excluded);
 
+// Why a line of a parts list is not read, or not wholly: its first fault.
+enum class PartsLineError : std::uint8_t {
+    NotAValue,           // a word that is neither a value nor a value's tolerance
+    OutOfRange,          // a value at or below 0, above largestPart, finer than a thousandth or beyond int64
+    ToleranceOutOfRange, // a tolerance outside 0 up to below 100 %; its value is left out
+    NotText,             // NUL bytes or invalid UTF-8: nothing on the line is read
+};
+template <>
+inline constexpr std::size_t enumCount<PartsLineError> = static_cast<std::size_t>(PartsLineError::NotText) + 1;
+
+struct PartsLineProblem {
+    std::size_t line; // from 1
+    PartsLineError error;
+};
+
 // A parts list as a person writes it: one value or a few a line, as typed
-// values are read ("4k7", "4,7 k", "100 ohm"), each optionally followed by its
-// tolerance ("4k7 1%"); "#" begins a comment. Values without a tolerance take
-// the one given.
+// values are read ("4k7", "4,7 k", "100 ohm", "4.7e3"), each optionally
+// followed by its tolerance ("4k7 1%"); "#" begins a comment. Values without a
+// tolerance take the one given. Lines end in LF, CRLF or CR; a UTF-8
+// byte-order mark at the start is skipped. The values a line holds are read
+// even where something else on it is not. In time linear in the text's length.
 struct PartsText {
-    std::vector<Part> parts;        // as listed, not yet sorted
-    std::vector<std::size_t> wrong; // the lines (from 1) with something that is neither
+    std::vector<Part> parts;             // as listed, not yet sorted
+    std::vector<PartsLineProblem> wrong; // in line order, one a line
 };
 PartsText readParts(std::string_view text, double tolerance);
 

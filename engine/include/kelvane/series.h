@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kelvane/decode.h"
+#include "kelvane/indexed.h"
 
 #include <array>
 #include <cstddef>
@@ -38,6 +39,7 @@ inline constexpr std::uint16_t e192[] = {100, 101, 102, 104, 105, 106, 107, 109,
     835, 845, 856, 866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
 enum class Series : std::uint8_t { E6, E12, E24, E48, E96, E192 };
+template <> inline constexpr std::size_t enumCount<Series> = static_cast<std::size_t>(Series::E192) + 1;
 
 struct SeriesTable {
     const char* name;
@@ -47,16 +49,16 @@ struct SeriesTable {
 };
 
 // Coarsest first: a value of E6 is in E12 and E24 too, and one of E48 in E96 and E192.
-inline constexpr std::array<SeriesTable, 6> seriesTables{{
+inline constexpr auto seriesTables = indexedBy<Series, SeriesTable>({
     {"E6", e6, std::size(e6), 10},
     {"E12", e12, std::size(e12), 10},
     {"E24", e24, std::size(e24), 10},
     {"E48", e48, std::size(e48), 100},
     {"E96", e96, std::size(e96), 100},
     {"E192", e192, std::size(e192), 100},
-}};
+});
 
-constexpr const SeriesTable& tableOf(Series s) { return seriesTables[static_cast<std::size_t>(s)]; }
+constexpr const SeriesTable& tableOf(Series s) { return entryOf(seriesTables, s); }
 
 // The coarsest series that holds the value; nullopt for one in none, and for 0.
 std::optional<Series> coarsestSeries(Milli value);
