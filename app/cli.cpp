@@ -5,11 +5,14 @@
 // engine's rule and prints the result; its texts are the windows' own
 // (wording.h), used as written in English and otherwise looked up in the
 // windows' catalogues through a small Qt module loaded only then, so that
-// an English subcommand never loads Qt or the window system.
+// an English subcommand never loads Qt or the window system. A word the
+// person typed is echoed only as valid UTF-8 without control characters.
 #include "cli.h"
+#include "json.h"
 #include "wording.h"
 
 #include <kelvane/bands.h>
+#include <kelvane/config.h>
 #include <kelvane/decode.h>
 #include <kelvane/divider.h>
 #include <kelvane/encode.h>
@@ -72,10 +75,13 @@ bool firstLanguageIsEnglish()
     return language.empty() || language == "en" || language == "C" || language == "POSIX";
 }
 
+// Once a process: a caller that answers many command lines loads the catalogue once.
 void loadTranslations()
 {
-    if (firstLanguageIsEnglish())
+    static bool tried = false;
+    if (tried || firstLanguageIsEnglish())
         return;
+    tried = true;
     const std::string folder = programFolder();
     void* module = dlopen((folder + KELVANE_TEXTS_FROM_BIN).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module)
@@ -102,6 +108,23 @@ std::string arg(std::string text, std::initializer_list<std::string> args)
             text.replace(at, mark.size(), a);
     }
     return text;
+}
+
+// A command line's own text in the program's language, its "%1"... filled in.
+std::string said(const char* english, std::initializer_list<std::string> args)
+{
+    return arg(tr(wording::commandContext, english), args);
+}
+
+// A typed word as it may be shown on a terminal: valid UTF-8, and no control
+// character that would move the cursor or change the terminal's state.
+std::string echo(std::string_view word)
+{
+    std::string shown = json::validUtf8(word);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return shown;
 }
 
 std::string fold(std::string_view text)
@@ -150,40 +173,39 @@ std::optional<kelvane::Hue> hueNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string json(std::string_view text)
-{
-    std::string s = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            s += '\\';
-        s += c;
-    }
-    return s + '"';
-}
-
-// Exact, in ohms or picofarads: "0.47", "4700".
-std::string jsonNumber(Milli value)
-{
-    std::string decimals = std::to_string(1000 + value % 1000).substr(1);
-    decimals.erase(decimals.find_last_not_of('0') + 1);
-    return std::to_string(value / 1000) + (decimals.empty() ? "" : "." + decimals);
-}
-
-std::string jsonOr(const std::optional<std::string>& value) { return value ? *value : "null"; }
+void complain(const std::string& why) { std::fputs(("kelvane: " + why + "\n").c_str(), stderr); }
 
 int fail(const std::string& why)
 {
-    std::fputs(("kelvane: " + why + "\n").c_str(), stderr);
+    complain(why);
     return failure;
 }
 
+// A usage error: the line that says what is wrong; the usage follows it.
+int misused(const std::string& why)
+{
+    complain(why);
+    return usageError;
+}
+
 void print(const std::string& line) { std::puts(line.c_str()); }
+
+void print(const json::Writer& document) { print(document.text()); }
 
 // A number as printf's %.*g writes it, whatever the locale.
 std::string general(double x, int digits)
 {
     char text[64];
     return std::string(text, std::to_chars(text, text + sizeof text, x, std::chars_format::general, digits).ptr);
+}
+
+// "4, 5 or both" as a list of choices: "4, 5, both".
+std::string choices(std::initializer_list<const char*> names)
+{
+    std::string all;
+    for (const char* n : names)
+        all += (all.empty() ? "" : ", ") + std::string(n);
+    return all;
 }
 
 // A subcommand's words and options: "--name" flags and "--name VALUE" or "--name=VALUE".
@@ -210,6 +232,17 @@ struct Args {
     }
 };
 
+int badBands() { return misused(said(wording::takesOneOf, {"--bands", choices({"4", "5"})})); }
+
+// The words joined as one typed value: "4,7 k".
+std::string joined(const std::vector<std::string_view>& words)
+{
+    std::string typed;
+    for (std::string_view w : words)
+        typed += (typed.empty() ? "" : " ") + std::string(w);
+    return typed;
+}
+
 std::string seriesText(Milli value, bool resistor)
 {
     if (value == 0)
@@ -224,12 +257,24 @@ std::string seriesText(Milli value, bool resistor)
             kelvane::written(s.around.above, resistor)});
 }
 
+// The range a marking or a series look-up takes, as the line to print.
+std::string outsideMarked(std::string_view typed, bool resistor)
+{
+    return said(wording::outsideBelow,
+        {echo(typed), kelvane::written(kelvane::smallestMarked(resistor), resistor),
+            kelvane::written(kelvane::markedLimit, resistor)});
+}
+
 int decode(const Args& a)
 {
     const int bands = a.bands();
+    if (bands == 0)
+        return badBands();
     const auto count = static_cast<int>(a.words.size());
-    if (bands == 0 || count < bands - 1 || count > bands)
-        return usageError;
+    if (count < bands - 1)
+        return misused(said(wording::missing, {"COLOUR"}));
+    if (count > bands)
+        return misused(said(wording::unexpected, {echo(a.words[static_cast<std::size_t>(bands)])}));
     kelvane::BandState s;
     s.bandcount = static_cast<std::uint8_t>(bands);
     s.ring4Shown = bands == 5;
@@ -239,7 +284,7 @@ int decode(const Args& a)
         const std::string_view word = a.words[static_cast<std::size_t>(band - 1)];
         const auto hue = hueNamed(word);
         if (!hue)
-            return fail(std::string(word) + ": " + tr(wording::commandContext, wording::notAColour));
+            return fail(echo(word) + ": " + tr(wording::commandContext, wording::notAColour));
         const kelvane::Colour colour = kelvane::colourOf(*hue);
         bool offered = false;
         if (band == bands) {
@@ -255,14 +300,20 @@ int decode(const Args& a)
             s.digit(band) = kelvane::valueOf(*hue);
         }
         if (!offered)
-            return fail(
-                arg(tr(wording::commandContext, wording::bandCannotBe), {std::to_string(band), colourName(*hue)}));
+            return fail(said(wording::bandCannotBe, {std::to_string(band), colourName(*hue)}));
     }
     const Milli value = kelvane::bandValue(s);
     const std::string text = kelvane::written(value, s.resistor);
     if (a.json())
-        print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text)
-            + ", \"tolerance\": " + jsonOr(tolerance ? std::optional(json(tolerance->text)) : std::nullopt) + "}");
+        print(json::Writer()
+                  .object()
+                  .key("value")
+                  .exact(value)
+                  .key("text")
+                  .string(text)
+                  .key("tolerance")
+                  .stringOrNull(tolerance ? std::optional<std::string>(tolerance->text) : std::nullopt)
+                  .end());
     else
         print(tolerance ? text + " \u00B1" + tolerance->text : text);
     return 0;
@@ -271,8 +322,12 @@ int decode(const Args& a)
 int encode(const Args& a)
 {
     const int bands = a.bands();
-    if (bands == 0 || a.words.empty() || a.words.size() > 2)
-        return usageError;
+    if (bands == 0)
+        return badBands();
+    if (a.words.empty())
+        return misused(said(wording::missing, {"VALUE"}));
+    if (a.words.size() > 2)
+        return misused(said(wording::unexpected, {echo(a.words[2])}));
     const bool resistor = a.resistor();
     constexpr std::string_view units[2][3] = {{"pF", "nF", "\u00B5F"}, {"ohm", "Kohm", "Mohm"}};
     std::optional<kelvane::Unit> unit = kelvane::Unit::One;
@@ -285,7 +340,7 @@ int encode(const Args& a)
     const auto rounding = a.has("--up") ? kelvane::Rounding::Up : kelvane::Rounding::Nearest;
     std::string entry(a.words[0]);
     if (!unit || !kelvane::parseEntry(entry)) {
-        // A typed value, "4k7", "2u2", "4.7 k": it must be whole ohms (pF).
+        // A typed value, "4k7", "2u2", "4.7 k", "4.7e3": it must be whole ohms (pF).
         const std::string typed = a.words.size() == 2 ? entry + " " + std::string(a.words[1]) : entry;
         const auto value = kelvane::parseValue(typed, resistor);
         const auto* milli = std::get_if<Milli>(&value);
@@ -302,41 +357,55 @@ int encode(const Args& a)
     s.resistor = resistor;
     kelvane::applyEncoding(s, *e);
     const Milli value = kelvane::bandValue(s);
-    std::string names, english;
-    for (int band = 1; band < bands; ++band) {
-        const kelvane::Hue h = *kelvane::hueOf(s.colour(band));
-        names += (band > 1 ? ", " : "") + colourName(h);
-        english += (band > 1 ? ", " : "") + json(wording::textOf(wording::colourNames, h));
-    }
     const std::string text = kelvane::written(value, resistor);
-    if (a.json())
-        print("{\"value\": " + jsonNumber(value) + ", \"text\": " + json(text) + ", \"colours\": [" + english + "]}");
-    else
-        print(text + ": " + names);
+    if (a.json()) {
+        json::Writer document;
+        document.object().key("value").exact(value).key("text").string(text).key("colours").array();
+        for (int band = 1; band < bands; ++band)
+            document.string(wording::textOf(wording::colourNames, *kelvane::hueOf(s.colour(band))));
+        print(document.end().end());
+        return 0;
+    }
+    std::string names;
+    for (int band = 1; band < bands; ++band)
+        names += (band > 1 ? ", " : "") + colourName(*kelvane::hueOf(s.colour(band)));
+    print(text + ": " + names);
     return 0;
 }
 
+// The kind of each code for scripts. Indexed by kelvane::Code.
+constexpr const char* codeKeys[] = {"3-digit", "4-digit", "letter", "EIA-96", "zero-ohm", "pF"};
+
 int read(const Args& a)
 {
-    if (a.words.size() != 1)
-        return usageError;
+    if (a.words.empty())
+        return misused(said(wording::missing, {"CODE"}));
+    if (a.words.size() > 1)
+        return misused(said(wording::unexpected, {echo(a.words[1])}));
     const bool resistor = a.resistor();
     const auto result = kelvane::readMarking(a.words[0], resistor);
     if (const auto* error = std::get_if<kelvane::MarkingError>(&result))
-        return fail(std::string(a.words[0]) + ": "
-            + tr(wording::markingsContext, wording::textOf(wording::markingErrors, *error)));
-    // Indexed by kelvane::Code.
-    constexpr const char* codeKeys[] = {"3-digit", "4-digit", "letter", "EIA-96", "zero-ohm"};
-    std::string all;
+        return fail(*error == kelvane::MarkingError::OutOfRange ? outsideMarked(a.words[0], resistor)
+                                                                : echo(a.words[0]) + ": "
+                    + tr(wording::markingsContext, wording::textOf(wording::markingErrors, *error)));
+    json::Writer document;
+    document.array();
     for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
         const std::string text = kelvane::written(r.value, resistor);
-        const auto series = kelvane::coarsestSeries(r.value);
         if (a.json()) {
-            all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonNumber(r.value)
-                + ", \"text\": " + json(text) + ", \"code\": " + json(wording::textOf(codeKeys, r.code))
-                + ", \"tolerance\": " + jsonOr(r.tolerance ? std::optional(json(r.tolerance->text)) : std::nullopt)
-                + ", \"series\": " + jsonOr(series ? std::optional(json(kelvane::tableOf(*series).name)) : std::nullopt)
-                + "}";
+            const auto series = kelvane::coarsestSeries(r.value);
+            document.object()
+                .key("value")
+                .exact(r.value)
+                .key("text")
+                .string(text)
+                .key("code")
+                .string(wording::textOf(codeKeys, r.code))
+                .key("tolerance")
+                .stringOrNull(r.tolerance ? std::optional<std::string>(r.tolerance->text) : std::nullopt)
+                .key("series")
+                .stringOrNull(series ? std::optional<std::string>(kelvane::tableOf(*series).name) : std::nullopt)
+                .end();
             continue;
         }
         std::string line = text + "\t" + tr(wording::markingsContext, wording::textOf(wording::codeNames, r.code));
@@ -347,74 +416,66 @@ int read(const Args& a)
         print(line);
     }
     if (a.json())
-        print("[" + all + "]");
+        print(document.end());
     return 0;
 }
 
 int series(const Args& a)
 {
     if (a.words.empty())
-        return usageError;
-    std::string typed;
-    for (std::string_view w : a.words)
-        typed += (typed.empty() ? "" : " ") + std::string(w);
+        return misused(said(wording::missing, {"VALUE"}));
+    const std::string typed = joined(a.words);
     const bool resistor = a.resistor();
     const auto parsed = kelvane::parseValue(typed, resistor);
     const auto* value = std::get_if<Milli>(&parsed);
     if (!value && std::get<kelvane::ValueError>(parsed) == kelvane::ValueError::NotAValue)
-        return fail(typed + ": " + tr(wording::commandContext, wording::notAValue));
+        return fail(echo(typed) + ": " + tr(wording::commandContext, wording::notAValue));
     if (!value || *value < kelvane::smallestMarked(resistor) || *value >= kelvane::markedLimit)
-        return fail(typed + ": "
-            + tr(wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange)));
+        return fail(outsideMarked(typed, resistor));
     if (!a.json()) {
         print(seriesText(*value, resistor));
         return 0;
     }
     const kelvane::Standing s = kelvane::standing(*value);
-    std::optional<std::string> below, above;
-    if (!s.series) {
-        below = jsonNumber(s.around.below);
-        above = jsonNumber(s.around.above);
-    }
-    print("{\"value\": " + jsonNumber(*value)
-        + ", \"series\": " + jsonOr(s.series ? std::optional(json(kelvane::tableOf(*s.series).name)) : std::nullopt)
-        + ", \"below\": " + jsonOr(below) + ", \"above\": " + jsonOr(above) + "}");
+    print(json::Writer()
+              .object()
+              .key("value")
+              .exact(*value)
+              .key("series")
+              .stringOrNull(s.series ? std::optional<std::string>(kelvane::tableOf(*s.series).name) : std::nullopt)
+              .key("below")
+              .exactOrNull(s.series ? std::nullopt : std::optional(s.around.below))
+              .key("above")
+              .exactOrNull(s.series ? std::nullopt : std::optional(s.around.above))
+              .end());
     return 0;
 }
 
-// The words joined as one typed value: "4,7 k".
-std::string joined(const std::vector<std::string_view>& words)
-{
-    std::string typed;
-    for (std::string_view w : words)
-        typed += (typed.empty() ? "" : " ") + std::string(w);
-    return typed;
-}
-
-std::string outOfRange(std::string_view what)
-{
-    return std::string(what) + ": "
-        + tr(wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
-}
+// The resistances the command line takes: those of the parts lists.
+constexpr Milli leastResistance = 1; // 0,001 ohm
 
 // A typed resistance, or the reason it is none as the line to print.
 std::variant<Milli, std::string> resistance(std::string_view typed)
 {
     const auto parsed = kelvane::parseValue(typed, true);
-    if (const auto* v = std::get_if<Milli>(&parsed); v && *v > 0)
+    if (const auto* v = std::get_if<Milli>(&parsed); v && *v >= leastResistance && *v <= kelvane::largestPart)
         return *v;
     if (std::holds_alternative<kelvane::ValueError>(parsed)
-        && std::get<kelvane::ValueError>(parsed) == kelvane::ValueError::NotAValue)
-        return std::string(typed) + ": " + tr(wording::commandContext, wording::notAValue);
-    return outOfRange(typed);
+        && std::get<kelvane::ValueError>(parsed) != kelvane::ValueError::OutOfRange)
+        return echo(typed) + ": " + tr(wording::commandContext, wording::notAValue);
+    return said(wording::outside,
+        {echo(typed), kelvane::written(leastResistance, true), kelvane::written(kelvane::largestPart, true)});
 }
 
-// "12", "0,5", "3.3" from above 0.
+// "12", "0,5", "3.3", "3.3e0" from above 0.
 std::optional<double> positive(std::string_view text)
 {
     std::string t(text);
     for (char& c : t)
         c = c == ',' ? '.' : c;
+    // Only a decimal number: strtod would also take "inf", "nan" and hexadecimal.
+    if (t.find_first_not_of("0123456789.eE+-") != std::string::npos)
+        return std::nullopt;
     char* end = nullptr;
     const double v = std::strtod(t.c_str(), &end);
     return !t.empty() && end == t.c_str() + t.size() && v > 0 && std::isfinite(v) ? std::optional(v) : std::nullopt;
@@ -439,12 +500,66 @@ std::string shownValue(double milli)
 
 std::string shownPercent(double fraction) { return (fraction > 0 ? "+" : "") + shown(fraction * 100, 3) + " %"; }
 
-std::string jsonReal(double x) { return general(x, 10); }
+// A file's text, or why it cannot be read as the line to print.
+struct FileText {
+    std::string text;
+    std::string problem; // empty when read
+};
+
+// A parts list longer than this is no list a person keeps: a device or a
+// wrong file, not to be read to its end.
+constexpr std::size_t mostFileBytes = 64 << 20;
+
+FileText fileText(std::string_view name)
+{
+    const std::string path(name);
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    if (type == std::filesystem::file_type::directory)
+        return {{}, said(wording::isAFolder, {echo(name)})};
+    // A device could be read for ever.
+    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::fifo
+        && type != std::filesystem::file_type::not_found)
+        return {{}, said(wording::unreadable, {echo(name)})};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const int why = errno;
+        return {{},
+            said(why == ENOENT      ? wording::noSuchFile
+                    : why == EACCES ? wording::notAllowed
+                                    : wording::unreadable,
+                {echo(name)})};
+    }
+    std::string text;
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > mostFileBytes)
+            return {{}, said(wording::tooLarge, {echo(name), std::to_string(mostFileBytes >> 20)})};
+    }
+    if (in.bad())
+        return {{}, said(wording::unreadable, {echo(name)})};
+    return {text, {}};
+}
+
+// A parts file's parts: each line that is not read is reported with its
+// number, and the others are used.
+std::variant<std::vector<kelvane::Part>, std::string> partsFile(std::string_view name, double tolerance)
+{
+    const FileText file = fileText(name);
+    if (!file.problem.empty())
+        return file.problem;
+    const kelvane::PartsText read = kelvane::readParts(file.text, tolerance);
+    for (const kelvane::PartsLineProblem& p : read.wrong)
+        complain(echo(name) + ":" + std::to_string(p.line) + ": "
+            + tr(wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
+    return read.parts;
+}
 
 // The parts of find, divide and labels: a series from --min to --max (labels:
-// --from, --to), or a parts file; less those left out. The line to print
-// when there are none.
-std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(
+// --from, --to), or a parts file; less those left out. The status to end with
+// when there are none, its reason printed.
+std::variant<std::vector<kelvane::Part>, int> partsOf(
     const Args& a, const char* lowest = "--min", const char* highest = "--max")
 {
     std::vector<Milli> excluded;
@@ -452,139 +567,169 @@ std::variant<std::vector<kelvane::Part>, std::string, int> partsOf(
         if (name == "--exclude") {
             const auto v = resistance(typed);
             if (const auto* why = std::get_if<std::string>(&v))
-                return *why;
+                return fail(*why);
             excluded.push_back(std::get<Milli>(v));
         }
     std::optional<double> tolerance;
     if (const auto t = a.value("--tolerance")) {
-        tolerance = positive(t->substr(0, t->find('%')));
-        if (!tolerance || *tolerance >= 100)
-            return usageError;
+        const std::size_t sign = t->find('%');
+        tolerance = positive(t->substr(0, sign));
+        if (!tolerance || *tolerance >= 100 || (sign != std::string_view::npos && sign + 1 != t->size()))
+            return misused(said(wording::takesPercent, {"--tolerance"}));
         *tolerance /= 100;
     }
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
+    std::string source;
     if (const auto file = a.value("--parts")) {
-        std::ifstream in{std::string(*file)};
-        if (!in)
-            return std::string(*file) + ": " + std::strerror(errno);
-        std::stringstream text;
-        text << in.rdbuf();
-        const kelvane::PartsText read = kelvane::readParts(text.str(), tolerance.value_or(0.05));
-        if (!read.wrong.empty())
-            return std::string(*file) + ":" + std::to_string(read.wrong.front()) + ": "
-                + tr(wording::commandContext, wording::notAValue);
-        parts = kelvane::listParts(read.parts, excluded);
+        auto read = partsFile(*file, tolerance.value_or(0.05));
+        if (const auto* why = std::get_if<std::string>(&read))
+            return fail(*why);
+        source = echo(*file);
+        parts = kelvane::listParts(std::move(std::get<std::vector<kelvane::Part>>(read)), excluded);
     } else {
         const std::string_view name = a.value("--series").value_or("E24");
         const kelvane::SeriesTable* table = nullptr;
-        for (const kelvane::SeriesTable& t : kelvane::seriesTables)
+        std::string names;
+        for (const kelvane::SeriesTable& t : kelvane::seriesTables) {
+            names += (names.empty() ? "" : ", ") + std::string(t.name);
             if (fold(name) == fold(t.name))
                 table = &t;
+        }
         if (!table)
-            return usageError;
+            return misused(said(wording::takesOneOf, {"--series", names}));
         Milli bound[2] = {1000, 10'000'000'000};
-        const char* names[2] = {lowest, highest};
+        const char* bounds[2] = {lowest, highest};
         for (int i = 0; i < 2; ++i)
-            if (const auto typed = a.value(names[i])) {
+            if (const auto typed = a.value(bounds[i])) {
                 const auto v = resistance(*typed);
                 if (const auto* why = std::get_if<std::string>(&v))
-                    return *why;
+                    return fail(*why);
                 bound[i] = std::get<Milli>(v);
             }
+        const std::string least = echo(a.value(lowest).value_or("1")), most = echo(a.value(highest).value_or("10M"));
+        source = least + " \u2026 " + most;
+        if (bound[0] > bound[1])
+            return fail(said(wording::above, {std::string(lowest) + " " + least, std::string(highest) + " " + most}));
         parts = kelvane::seriesParts(
             static_cast<kelvane::Series>(table - kelvane::seriesTables.data()), bound[0], bound[1], excluded);
         if (auto* found = std::get_if<std::vector<kelvane::Part>>(&parts); found && tolerance)
             for (kelvane::Part& p : *found)
                 p.tolerance = *tolerance;
     }
-    if (std::holds_alternative<kelvane::PartsError>(parts))
-        return outOfRange(a.value("--parts").value_or(
-            std::string(a.value(lowest).value_or("1")) + " \u2026 " + std::string(a.value(highest).value_or("10M"))));
+    if (const auto* error = std::get_if<kelvane::PartsError>(&parts))
+        return fail(*error == kelvane::PartsError::TooMany
+                ? said(wording::tooManyParts, {source, std::to_string(kelvane::mostParts)})
+                : said(wording::noPart, {source}));
     return std::get<std::vector<kelvane::Part>>(parts);
 }
 
-// --count, 10 when not given; 0 for a count that is none.
-std::size_t countOf(const Args& a)
+// A whole-number option from 1 to most, or the default when not given; nullopt for any other.
+std::optional<std::size_t> wholeOption(const Args& a, const char* name, std::size_t byDefault, std::size_t most)
 {
-    const std::string_view text = a.value("--count").value_or("10");
+    const auto text = a.value(name);
+    if (!text)
+        return byDefault;
     std::size_t n = 0;
-    for (char c : text)
-        n = c >= '0' && c <= '9' && n < 1000 ? n * 10 + static_cast<std::size_t>(c - '0') : 1001;
-    return n <= 1000 ? n : 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), n);
+    if (error != std::errc() || end != text->data() + text->size() || n < 1 || n > most)
+        return std::nullopt;
+    return n;
 }
 
-// A network as JSON from its written form, from position i up to a ")" or
-// the end: a part in ohms, or {"series": [...]} or {"parallel": [...]}.
-std::string jsonNetwork(const kelvane::Network& n, std::string_view form, std::size_t& i)
+constexpr std::size_t mostShown = 1000;
+
+int badWhole(const char* name, std::size_t most)
 {
-    std::string terms, kind;
-    std::size_t count = 0;
-    for (;; ++count) {
-        std::string term;
+    return misused(said(wording::takesWhole, {name, "1", std::to_string(most)}));
+}
+
+// The arrangement at a written form's level from position i: the first byte
+// of its operator ('+' for series), or 0 where the level holds one term.
+char arrangementAt(std::string_view form, std::size_t i)
+{
+    for (int depth = 0; i < form.size(); ++i) {
+        if (form[i] == '(')
+            ++depth;
+        else if (form[i] == ')' && depth-- == 0)
+            return 0;
+        else if (form[i] == ' ' && depth == 0)
+            return form[i + 1];
+    }
+    return 0;
+}
+
+// A network from its written form, from position i up to a ")" or the end: a
+// part in ohms, or {"series": [...]} or {"parallel": [...]} of what it holds.
+void writeNetwork(json::Writer& document, const kelvane::Network& n, std::string_view form, std::size_t& i)
+{
+    const char kind = arrangementAt(form, i);
+    if (kind)
+        document.object().key(kind == '+' ? "series" : "parallel").array();
+    for (;;) {
         if (form[i] == '(') {
             ++i;
-            term = jsonNetwork(n, form, i);
+            writeNetwork(document, n, form, i);
             ++i; // the ")"
         } else {
-            term = jsonNumber(n.parts[static_cast<std::size_t>(form[i++] - 'a')]);
+            document.exact(n.parts[static_cast<std::size_t>(form[i++] - 'a')]);
         }
-        terms += (terms.empty() ? "" : ", ") + term;
         if (i == form.size() || form[i] == ')')
             break;
-        // " + " or " ∥ "
-        kind = form[i + 1] == '+' ? "series" : "parallel";
+        // past " + " or " ∥ "
         i = form.find(' ', i + 1) + 1;
     }
-    return count == 0 ? terms : "{\"" + kind + "\": [" + terms + "]}";
+    if (kind)
+        document.end().end();
 }
 
 int find(const Args& a)
 {
     if (a.words.empty())
-        return usageError;
+        return misused(said(wording::missing, {"VALUE"}));
+    const auto most = wholeOption(a, "--max-parts", 2, 4);
+    if (!most)
+        return badWhole("--max-parts", 4);
+    const auto count = wholeOption(a, "--count", 10, mostShown);
+    if (!count)
+        return badWhole("--count", mostShown);
     const std::string typed = joined(a.words);
     const auto target = resistance(typed);
     if (const auto* why = std::get_if<std::string>(&target))
         return fail(*why);
-    const std::string_view most = a.value("--max-parts").value_or("2");
-    const std::size_t count = countOf(a);
-    if (most.size() != 1 || most[0] < '1' || most[0] > '4' || count == 0)
-        return usageError;
     const auto parts = partsOf(a);
     if (const auto* status = std::get_if<int>(&parts))
         return *status;
-    if (const auto* why = std::get_if<std::string>(&parts))
-        return fail(*why);
     const kelvane::PartIndex index(std::get<std::vector<kelvane::Part>>(parts));
-    std::string all;
-    for (const kelvane::Network& n :
-        kelvane::findNetworks(index, std::get<Milli>(target), static_cast<std::size_t>(most[0] - '0'), count)) {
+    json::Writer document;
+    document.array();
+    for (const kelvane::Network& n : kelvane::findNetworks(index, std::get<Milli>(target), *most, *count)) {
         if (a.json()) {
             std::size_t at = 0;
-            all += std::string(all.empty() ? "" : ", ") + "{\"value\": " + jsonReal(n.value / 1000) + ", \"error\": "
-                + jsonReal(n.deviation) + ", \"network\": " + jsonNetwork(n, kelvane::formOf(n.shape), at)
-                + ", \"min\": " + jsonReal(n.low / 1000) + ", \"max\": " + jsonReal(n.high / 1000) + "}";
+            document.object().key("value").real(n.value / 1000).key("error").real(n.deviation).key("network");
+            writeNetwork(document, n, kelvane::formOf(n.shape), at);
+            document.key("min").real(n.low / 1000).key("max").real(n.high / 1000).end();
             continue;
         }
         print(kelvane::written(n) + "\t" + shownValue(n.value) + "\t" + shownPercent(n.deviation) + "\t"
             + shownValue(n.low) + " \u2026 " + shownValue(n.high));
     }
     if (a.json())
-        print("[" + all + "]");
+        print(document.end());
     return 0;
 }
 
 int divide(const Args& a)
 {
-    if (a.words.size() != 2)
-        return usageError;
+    if (a.words.size() < 2)
+        return misused(said(wording::missing, {a.words.empty() ? "VIN VOUT" : "VOUT"}));
+    if (a.words.size() > 2)
+        return misused(said(wording::unexpected, {echo(a.words[2])}));
+    const auto count = wholeOption(a, "--count", 10, mostShown);
+    if (!count)
+        return badWhole("--count", mostShown);
     const auto vin = positive(a.words[0]), vout = positive(a.words[1]);
     if (!vin || !vout)
-        return fail(
-            std::string(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::commandContext, wording::notAValue));
-    const std::size_t count = countOf(a);
-    if (count == 0)
-        return usageError;
+        return fail(echo(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::commandContext, wording::notAValue));
     Milli total[2] = {1'000'000, 1'000'000'000};
     const char* names[2] = {"--min-total", "--max-total"};
     for (int i = 0; i < 2; ++i)
@@ -594,61 +739,91 @@ int divide(const Args& a)
                 return fail(*why);
             total[i] = std::get<Milli>(v);
         }
+    if (total[0] > total[1])
+        return fail(said(wording::above,
+            {std::string(names[0]) + " " + echo(a.value(names[0]).value_or("1k")),
+                std::string(names[1]) + " " + echo(a.value(names[1]).value_or("1M"))}));
     const auto parts = partsOf(a);
     if (const auto* status = std::get_if<int>(&parts))
         return *status;
-    if (const auto* why = std::get_if<std::string>(&parts))
-        return fail(*why);
     const auto found
-        = kelvane::findDividers(std::get<std::vector<kelvane::Part>>(parts), {*vin, *vout, total[0], total[1], count});
+        = kelvane::findDividers(std::get<std::vector<kelvane::Part>>(parts), {*vin, *vout, total[0], total[1], *count});
     if (std::holds_alternative<kelvane::DividerError>(found))
-        return fail(outOfRange(std::string(a.words[0]) + " " + std::string(a.words[1])));
-    std::string all;
+        return fail(said(wording::outputAboveInput, {echo(a.words[0]) + " " + echo(a.words[1])}));
+    json::Writer document;
+    document.array();
     for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found)) {
         if (a.json()) {
-            all += std::string(all.empty() ? "" : ", ") + "{\"r1\": " + jsonNumber(d.r1) + ", \"r2\": "
-                + jsonNumber(d.r2) + ", \"vout\": " + jsonReal(d.vout) + ", \"error\": " + jsonReal(d.deviation)
-                + ", \"min\": " + jsonReal(d.low) + ", \"max\": " + jsonReal(d.high) + "}";
+            document.object()
+                .key("r1")
+                .exact(d.r1)
+                .key("r2")
+                .exact(d.r2)
+                .key("vout")
+                .real(d.vout)
+                .key("error")
+                .real(d.deviation)
+                .key("min")
+                .real(d.low)
+                .key("max")
+                .real(d.high)
+                .end();
             continue;
         }
         print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t" + shown(d.vout, 4)
             + " V\t" + shownPercent(d.deviation) + "\t" + shown(d.low, 4) + " V \u2026 " + shown(d.high, 4) + " V");
     }
     if (a.json())
-        print("[" + all + "]");
+        print(document.end());
     return 0;
 }
 
-// The window program writes the PDF, on the offscreen platform: labels and
-// chart are drawn by the windows' own code.
-int writePdf(std::vector<std::string> args)
+cli::Becomes becomeWindow = nullptr;
+
+// The window program with these arguments after its name; by exec, unless a
+// caller said how it stands in.
+int handOver(std::vector<std::string> args)
 {
     const std::string window = programFolder() + KELVANE_WINDOW_FROM_BIN;
     std::vector<char*> argv{const_cast<char*>(window.c_str())};
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
+    for (std::string& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     std::fflush(stdout);
+    if (becomeWindow)
+        return becomeWindow(argv.data());
     execv(window.c_str(), argv.data());
     return fail(window + ": " + std::strerror(errno));
 }
 
+// The window program writes the PDF, on the offscreen platform: labels and
+// chart are drawn by the windows' own code.
 int labels(const Args& a)
 {
     const auto output = a.value("--output");
+    if (!output)
+        return misused(said(wording::missing, {"-o FILE.pdf"}));
     const auto sheet = kelvane::sheetNamed(a.value("--sheet").value_or("A4-21"));
+    if (!sheet) {
+        std::string names;
+        for (const kelvane::Sheet& s : kelvane::sheets)
+            names += (names.empty() ? "" : ", ") + std::string(s.name);
+        return misused(said(wording::takesOneOf, {"--sheet", names}));
+    }
     const std::string_view bands = a.value("--bands").value_or("both");
     const int choice = bands == "4" ? 0 : bands == "5" ? 1 : bands == "both" ? 2 : -1;
+    if (choice < 0)
+        return misused(said(wording::takesOneOf, {"--bands", choices({"4", "5", "both"})}));
     const bool listed = a.has("--series") || a.has("--parts") || a.has("--from") || a.has("--to");
-    if (!output || !sheet || choice < 0 || listed == !a.words.empty())
-        return usageError;
+    if (listed && !a.words.empty())
+        return misused(said(wording::valuesOrList, {echo(a.words[0])}));
+    if (!listed && a.words.empty())
+        return misused(said(wording::missing, {"VALUE"}));
     std::vector<kelvane::Part> parts;
     if (listed) {
         const auto found = partsOf(a, "--from", "--to");
         if (const auto* status = std::get_if<int>(&found))
             return *status;
-        if (const auto* why = std::get_if<std::string>(&found))
-            return fail(*why);
         parts = std::get<std::vector<kelvane::Part>>(found);
     }
     for (std::string_view word : a.words) {
@@ -656,22 +831,24 @@ int labels(const Args& a)
         if (const auto* why = std::get_if<std::string>(&v))
             return fail(*why);
         if (std::get<Milli>(v) >= kelvane::markedLimit)
-            return fail(outOfRange(word));
+            return fail(outsideMarked(word, true));
         parts.push_back({std::get<Milli>(v), 0});
     }
     std::vector<std::string> args{
         "--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
     for (const kelvane::Part& p : parts)
         args.push_back(std::to_string(p.value) + "/" + general(p.tolerance, 10));
-    return writePdf(args);
+    return handOver(args);
 }
 
 int chart(const Args& a)
 {
     const auto output = a.value("--output");
-    if (!output || !a.words.empty())
-        return usageError;
-    return writePdf({"--write-chart", std::string(*output)});
+    if (!output)
+        return misused(said(wording::missing, {"-o FILE.pdf"}));
+    if (!a.words.empty())
+        return misused(said(wording::unexpected, {echo(a.words[0])}));
+    return handOver({"--write-chart", std::string(*output)});
 }
 
 struct Command {
@@ -718,9 +895,9 @@ void usage(FILE* to, const Command* only)
 // The option as the command takes it: nullptr when it takes no such option.
 const char* optionOf(const Command& c, std::string_view name)
 {
-    for (const char* o = std::strstr(c.options, name.data()); o; o = std::strstr(o + 1, name.data())) {
-        const char end = o[name.size()];
-        if ((o == c.options || o[-1] == ' ') && (end == ' ' || end == '=' || end == '\0'))
+    for (const char* o = std::strstr(c.options, "--"); o; o = std::strstr(o + 1, "--")) {
+        const std::size_t length = std::strcspn(o, " =");
+        if (std::string_view(o, length) == name)
             return o;
     }
     return nullptr;
@@ -744,20 +921,20 @@ int run(const Command& c, int argc, char* argv[])
             a.words.push_back(word);
             continue;
         }
-        const std::string name(word.substr(0, word.find('=')));
+        const std::string_view name = word.substr(0, word.find('='));
         const char* option = optionOf(c, name);
         if (!option)
-            return usageError;
+            return misused(said(wording::noSuchOption, {echo(name)}));
         if (option[name.size()] != '=') {
             if (name.size() != word.size())
-                return usageError;
+                return misused(said(wording::takesNoValue, {std::string(name)}));
             a.options.emplace_back(word, "");
         } else if (name.size() < word.size()) {
-            a.options.emplace_back(word.substr(0, name.size()), word.substr(name.size() + 1));
+            a.options.emplace_back(name, word.substr(name.size() + 1));
         } else if (i + 1 < argc) {
-            a.options.emplace_back(word, argv[++i]);
+            a.options.emplace_back(name, argv[++i]);
         } else {
-            return usageError;
+            return misused(said(wording::takesAValue, {std::string(name)}));
         }
     }
     return c.run(a);
@@ -765,10 +942,13 @@ int run(const Command& c, int argc, char* argv[])
 
 } // namespace
 
-int cli::answer(int argc, char* argv[])
+int cli::answer(int argc, char* argv[], Becomes becomes)
 {
+    becomeWindow = becomes;
     const std::string_view first = argc > 1 ? argv[1] : "";
-    if (argc == 1 || (first.size() > 1 && first[0] == '-' && first[1] != '-' && first != "-h")) {
+    if (argc <= 1 || (first.size() > 1 && first[0] == '-' && first[1] != '-' && first != "-h")) {
+        if (becomes)
+            return becomes(argv);
         const std::string window = programFolder() + KELVANE_WINDOW_FROM_BIN;
         execv(window.c_str(), argv);
         return fail(window + ": " + std::strerror(errno));
@@ -788,10 +968,12 @@ int cli::answer(int argc, char* argv[])
             if (status == usageError)
                 usage(stderr, &c);
             // An answer that could not be written is no answer.
-            if (std::fflush(stdout) != 0)
+            if (std::fflush(stdout) != 0 || std::ferror(stdout))
                 return fail(std::strerror(errno));
             return status;
         }
+    loadTranslations();
+    complain(said(wording::noSuchCommand, {echo(first)}));
     usage(stderr, nullptr);
     return usageError;
 }

@@ -5,8 +5,13 @@
 
 namespace cli {
 
-// `kelvane ARGUMENTS...`: the exit status. Without a subcommand, the calling
-// process becomes the window program.
-int answer(int argc, char* argv[]);
+// How the process becomes the window program, given the window program's
+// arguments (its path first, then a null pointer); returns the exit status.
+using Becomes = int (*)(char* argv[]);
+
+// `kelvane ARGUMENTS...`: the exit status. Without a subcommand, and for the
+// labels and the chart, the calling process becomes the window program: by
+// exec, or as becomes says where a caller must stay itself.
+int answer(int argc, char* argv[], Becomes becomes = nullptr);
 
 } // namespace cli

@@ -76,6 +76,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ивица %1 не може да бъде %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: няма такава команда</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: няма такава опция</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 изисква стойност</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 не приема стойност</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 приема една от стойностите: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 изисква цяло число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 изисква процент над 0 и под 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>липсва %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: неочакван аргумент</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: стойности или серия, или файл с части, но не и двете</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: извън обхвата, от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: извън обхвата, от %2 до под %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 е над %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: изходът трябва да е над 0 и под входа</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: няма части за използване</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: повече от %2 различни стойности</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: няма такъв файл</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: няма права за четене</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: папка, а не файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 не може да бъде прочетен</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: над %2 MB, твърде голям за списък с части</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>стойност извън обхвата</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>толеранс извън обхвата</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не е текст в UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -350,12 +446,16 @@
         <translation>Прочетени стойности: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Прочетени стойности: %1. Непрочетен ред %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Една или няколко стойности на ред, например 4k7 или 4,7 k; 1% след стойност дава допуска ѝ, иначе 5 %; # започва коментар.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Непрочетени: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ред %1: %2</translation>
     </message>
 </context>
 <context>

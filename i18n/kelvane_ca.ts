@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>la banda %1 no pot ser %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: ordre desconeguda</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: opció desconeguda</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 requereix un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admet cap valor</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 admet un d&apos;aquests valors: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 requereix un nombre enter de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 requereix un percentatge més gran que 0 i més petit que 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: argument inesperat</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: valors, o una sèrie o un fitxer de components, no tots dos</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: fora de rang, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: fora de rang, de %2 fins a menys de %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 està per sobre de %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: la sortida ha de ser més gran que 0 i més petita que l&apos;entrada</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: cap component utilitzable</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: més de %2 valors diferents</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: el fitxer no existeix</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: no es permet llegir-lo</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: és una carpeta, no un fitxer</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no es pot llegir %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: més de %2 MB, massa gran per a una llista de components</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fora de rang</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerància fora de rang</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>no és text UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -102,7 +198,7 @@
     </message>
     <message>
         <source>Standard values of one decade</source>
-        <translation>Valors normalitzats d'una dècada</translation>
+        <translation>Valors normalitzats d&apos;una dècada</translation>
     </message>
 </context>
 <context>
@@ -347,12 +443,16 @@
         <translation>Valors llegits: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Valors llegits: %1. No llegida: línia %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d&apos;un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>No llegides: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línia %1: %2</translation>
     </message>
 </context>
 <context>

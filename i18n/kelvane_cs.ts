@@ -76,6 +76,102 @@
         <source>band %1 cannot be %2</source>
         <translation>proužek %1 nemůže být %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: neznámý příkaz</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: neznámá volba</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 vyžaduje hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nepřijímá hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 přijímá jednu z hodnot %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 vyžaduje celé číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 vyžaduje procento větší než 0 a menší než 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>chybí %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: neočekávaný argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: hodnoty, nebo řada či soubor součástek, ne obojí</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: mimo rozsah, od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: mimo rozsah, od %2 do méně než %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 je větší než %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: výstup musí být nad 0 a pod vstupem</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: žádná použitelná součástka</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: více než %2 různých hodnot</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: soubor neexistuje</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: čtení není povoleno</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: složka, ne soubor</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nelze přečíst</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: přes %2 MB, příliš velký pro seznam součástek</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>hodnota mimo rozsah</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerance mimo rozsah</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>není text v UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -350,12 +446,16 @@
         <translation>Přečtené hodnoty: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Přečtené hodnoty: %1. Nepřečten řádek %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Jedna či několik hodnot na řádek, např. 4k7 nebo 4,7 k; 1% za hodnotou udává její toleranci, jinak 5 %; # začíná komentář.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nepřečteno: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>řádek %1: %2</translation>
     </message>
 </context>
 <context>

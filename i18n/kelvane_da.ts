@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ring %1 kan ikke være %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: ukendt kommando</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: ukendt tilvalg</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 kræver en værdi</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tager ingen værdi</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 tager en af værdierne %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 kræver et heltal fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 kræver en procentsats over 0 og under 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 mangler</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: uventet argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: værdier eller en række eller fil med dele, ikke begge dele</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: uden for området, fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: uden for området, fra %2 op til under %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ligger over %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: udgangen skal være over 0 og under indgangen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: ingen dele at bruge</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: mere end %2 forskellige værdier</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: filen findes ikke</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: ingen tilladelse til at læse den</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan ikke læses</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: over %2 MB, for stor til en liste over dele</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>værdi uden for området</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerance uden for området</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>ikke UTF-8-tekst</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Læste værdier: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Læste værdier: %1. Ikke læst: linje %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Én eller nogle få værdier pr. linje, fx 4k7 eller 4,7 k; 1% efter en værdi giver dens tolerance, ellers 5 %; # indleder en kommentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Ikke læst: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
     </message>
 </context>
 <context>

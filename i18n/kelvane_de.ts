@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>Ring %1 kann nicht %2 sein</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: unbekannter Befehl</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: unbekannte Option</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 erwartet einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 erwartet keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 erwartet einen dieser Werte: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 erwartet eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 erwartet einen Prozentsatz über 0 und unter 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: unerwartetes Argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: Werte oder eine Reihe bzw. Teiledatei, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: außerhalb des Bereichs von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: außerhalb des Bereichs von %2 bis unter %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 liegt über %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: der Ausgang muss über 0 und unter dem Eingang liegen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: kein verwendbares Teil</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: mehr als %2 verschiedene Werte</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: keine Leseberechtigung</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: über %2 MB, zu groß für eine Teileliste</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>Wert außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>Toleranz außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Gelesene Werte: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Gelesene Werte: %1. Nicht gelesen: Zeile %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Ein Wert oder einige je Zeile, etwa 4k7 oder 4,7 k; 1% nach einem Wert gibt seine Toleranz, sonst 5 %; # beginnt einen Kommentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

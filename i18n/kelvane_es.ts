@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>la banda %1 no puede ser %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: comando desconocido</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: opción desconocida</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 requiere un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 admite uno de estos valores: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 requiere un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 requiere un porcentaje mayor que 0 y menor que 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: argumento inesperado</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: valores, o una serie o un archivo de componentes, no ambos</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: fuera de rango, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: fuera de rango, de %2 hasta menos de %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 está por encima de %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: la salida debe ser mayor que 0 y menor que la entrada</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: ningún componente utilizable</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: más de %2 valores distintos</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: no se permite leerlo</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: más de %2 MB, demasiado grande para una lista de componentes</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fuera de rango</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancia fuera de rango</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Valores leídos: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Valores leídos: %1. Sin leer: línea %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Uno o varios valores por línea, como 4k7 o 4,7 k; 1% tras un valor da su tolerancia, si no 5 %; # inicia un comentario.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Sin leer: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,102 @@
         <source>band %1 cannot be %2</source>
         <translation>raita %1 ei voi olla %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: tuntematon komento</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: tuntematon valitsin</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 vaatii arvon</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ei hyväksy arvoa</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1: sallitut arvot: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1: arvon on oltava kokonaisluku väliltä %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1: arvon on oltava prosenttiluku yli 0 ja alle 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 puuttuu</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: odottamaton argumentti</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: joko arvot tai sarja tai osatiedosto, ei molempia</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: alueen ulkopuolella, sallittu %2 – %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: alueen ulkopuolella, sallittu vähintään %2 ja alle %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 on suurempi kuin %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: lähdön on oltava yli 0 ja alle tulon</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: ei käytettäviä osia</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: yli %2 eri arvoa</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: tiedostoa ei ole</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: ei lukuoikeutta</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: kansio, ei tiedosto</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>kohdetta %1 ei voi lukea</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: yli %2 MB, liian suuri osaluetteloksi</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>arvo alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>toleranssi alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>ei ole UTF-8-tekstiä</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -353,12 +449,16 @@
         <translation>Luettuja arvoja: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Luettuja arvoja: %1. Lukematta: rivi %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Yksi tai muutama arvo riville, esim. 4k7 tai 4,7 k; 1% arvon perässä antaa sen toleranssin, muuten 5 %; # aloittaa kommentin.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Lukematta: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
     </message>
 </context>
 <context>

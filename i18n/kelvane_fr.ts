@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>la bague %1 ne peut pas être %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1 : commande inconnue</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1 : option inconnue</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 n&apos;attend aucune valeur</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 attend une valeur parmi %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 attend un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 attend un pourcentage supérieur à 0 et inférieur à 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1 : argument inattendu</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1 : des valeurs, ou une série ou un fichier de composants, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1 : hors plage, de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1 : hors plage, de %2 jusqu&apos;à moins de %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 est au-dessus de %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1 : la sortie doit être au-dessus de 0 et sous l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1 : aucun composant utilisable</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1 : plus de %2 valeurs différentes</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1 : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1 : lecture non autorisée</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1 : un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1 : plus de %2 MB, trop grand pour une liste de composants</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valeur hors plage</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolérance hors plage</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>pas du texte UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -98,11 +194,11 @@
     </message>
     <message>
         <source>no band</source>
-        <translation>pas d'anneau</translation>
+        <translation>pas d&apos;anneau</translation>
     </message>
     <message>
         <source>Standard values of one decade</source>
-        <translation>Valeurs normalisées d'une décade</translation>
+        <translation>Valeurs normalisées d&apos;une décade</translation>
     </message>
 </context>
 <context>
@@ -347,12 +443,16 @@
         <translation>Valeurs lues : %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Valeurs lues : %1. Non lue : ligne %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Une ou quelques valeurs par ligne, comme 4k7 ou 4,7 k ; 1% après une valeur donne sa tolérance, sinon 5 % ; # commence un commentaire.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Non lues : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -447,7 +547,7 @@
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation>impossible d'écrire %1</translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>chan fhaod stiall %1 a bhith %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: chan eil an àithne seo ann</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: chan eil an roghainn seo ann</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>feumaidh %1 luach</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>chan fhaod luach a bhith aig %1</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>feumaidh %1 aon dhiubh seo: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>feumaidh %1 àireamh shlàn o %2 gu %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>feumaidh %1 ceudad os cionn 0 is fo 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 a dhìth</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: argamaid ris nach robh dùil</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: luachan no sreath no faidhle phàirtean, chan e an dà chuid</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: taobh a-muigh na rainse, o %2 gu %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: taobh a-muigh na rainse, co-dhiù %2 is fo %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>tha %1 os cionn %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: feumaidh an t-a-mach a bhith os cionn 0 is fon a-steach</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: gun phàirt ri chleachdadh</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: barrachd air %2 de luachan eadar-dhealaichte</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: chan eil am faidhle seo ann</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: chan fhaodar a leughadh</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: pasgan, chan e faidhle</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>cha ghabh %1 leughadh</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: còrr is %2 MB, ro mhòr airson liosta phàirtean</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>luach taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>lamhas taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>chan e teacsa UTF-8 a th’ ann</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Luachan air an leughadh: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Luachan air an leughadh: %1. Gun leughadh: loidhne %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Gun leughadh: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>loidhne %1: %2</translation>
     </message>
 </context>
 <context>
@@ -634,11 +734,11 @@
     </message>
     <message>
         <source>Color code &amp;chart...</source>
-        <translation>Clàr a' chòd &amp;dhathan...</translation>
+        <translation>Clàr a&apos; chòd &amp;dhathan...</translation>
     </message>
     <message>
         <source>Color code chart</source>
-        <translation>Clàr a' chòd dhathan</translation>
+        <translation>Clàr a&apos; chòd dhathan</translation>
     </message>
 </context>
 <context>

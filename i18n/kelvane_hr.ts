@@ -79,6 +79,102 @@
         <source>band %1 cannot be %2</source>
         <translation>prsten %1 ne može biti %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: nepoznata naredba</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: nepoznata opcija</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 zahtijeva vrijednost</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prima vrijednost</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 prima jednu od vrijednosti: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 zahtijeva cijeli broj od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 zahtijeva postotak veći od 0 i manji od 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>nedostaje %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: neočekivani argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: vrijednosti, ili niz ili datoteka dijelova, ne oboje</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: izvan opsega, od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: izvan opsega, od %2 do ispod %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 je iznad %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: izlaz mora biti iznad 0 i ispod ulaza</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: nema upotrebljivih dijelova</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: više od %2 različitih vrijednosti</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: nema takve datoteke</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: čitanje nije dopušteno</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: mapa, a ne datoteka</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nije moguće pročitati</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: više od %2 MB, prevelika za popis dijelova</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>vrijednost izvan opsega</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancija izvan opsega</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nije UTF-8 tekst</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -353,12 +449,16 @@
         <translation>Pročitane vrijednosti: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Pročitane vrijednosti: %1. Nepročitan redak %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Jedna ili nekoliko vrijednosti po retku, npr. 4k7 ili 4,7 k; 1% iza vrijednosti daje njezinu toleranciju, inače 5 %; # započinje komentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nepročitano: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>redak %1: %2</translation>
     </message>
 </context>
 <context>

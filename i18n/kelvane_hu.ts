@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>%1. gyűrű nem lehet %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: nincs ilyen parancs</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: nincs ilyen kapcsoló</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 értéket vár</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nem vár értéket</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 ezek egyikét várja: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 egész számot vár %2 és %3 között</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 százalékot vár, 0 fölött és 100 alatt</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>hiányzik: %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: váratlan argumentum</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: vagy értékek, vagy sorozat vagy alkatrészfájl, nem mindkettő</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: tartományon kívül, érvényes: %2 – %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: tartományon kívül, érvényes: legalább %2, de %3 alatt</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 nagyobb, mint %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: a kimenet 0 fölött és a bemenet alatt legyen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: nincs használható alkatrész</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: több mint %2 különböző érték</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: nincs ilyen fájl</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: nincs olvasási jogosultság</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: mappa, nem fájl</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nem olvasható</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: több mint %2 MB, túl nagy alkatrészlistának</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>érték tartományon kívül</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tűrés tartományon kívül</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nem UTF-8 szöveg</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Beolvasott értékek: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Beolvasott értékek: %1. Nem olvasható: %2. sor</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Soronként egy vagy néhány érték, például 4k7 vagy 4,7 k; az érték utáni 1% a tűrése, különben 5 %; a # megjegyzést kezd.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nem olvasható: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1. sor: %2</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>la fascia %1 non può essere %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: comando sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: opzione sconosciuta</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 accetta uno di questi valori: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 richiede un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 richiede una percentuale sopra 0 e sotto 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: argomento inatteso</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: valori, oppure una serie o un file di componenti, non entrambi</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: fuori intervallo, da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: fuori intervallo, da %2 fino a sotto %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 supera %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: l&apos;uscita deve stare sopra 0 e sotto l&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: nessun componente da usare</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: più di %2 valori diversi</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: file inesistente</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: lettura non consentita</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossibile leggere %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: oltre %2 MB, troppo grande per un elenco di componenti</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valore fuori intervallo</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolleranza fuori intervallo</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>non è testo UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Valori letti: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Valori letti: %1. Non letta: riga %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Non lette: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>第%1帯に%2は使えない</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: 不明なコマンド</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: 不明なオプション</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 には値が必要</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 に値は指定できない</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 の値は %2 のいずれか</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 の値は %2 から %3 までの整数</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 の値は 0 より大きく 100 より小さいパーセント値</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 が指定されていない</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: 予期しない引数</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: 値と、系列または部品ファイルは同時に指定できない</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: 範囲外 (%2 から %3 まで)</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: 範囲外 (%2 以上 %3 未満)</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 が %2 より大きい</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: 出力は 0 より大きく入力より小さくなければならない</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: 使える部品がない</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: 異なる値が %2 個を超える</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: ファイルが見つからない</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: 読み取り権限がない</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: ファイルではなくフォルダ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 を読み取れない</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: %2 MB 超、部品リストには大きすぎる</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>値が範囲外</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>許容差が範囲外</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 テキストではない</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>読み取った値: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>読み取った値: %1。読めない行: %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>1 行に 1 つまたは数個の値 (例: 4k7、4,7 k)。値の後の 1% はその許容差、なければ 5 %。# から後はコメント。</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>読み取り不可: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ზოლი %1 ვერ იქნება %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: ასეთი ბრძანება არ არსებობს</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: ასეთი პარამეტრი არ არსებობს</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 მოითხოვს მნიშვნელობას</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 არ იღებს მნიშვნელობას</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 იღებს ერთ-ერთს: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 მოითხოვს მთელ რიცხვს %2-დან %3-მდე</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 მოითხოვს 0-ზე მეტ და 100-ზე ნაკლებ პროცენტს</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>აკლია %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: მოულოდნელი არგუმენტი</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: ან მნიშვნელობები, ან რიგი ან დეტალების ფაილი, ორივე ერთად არა</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: დიაპაზონს გარეთ, %2-დან %3-მდე</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: დიაპაზონს გარეთ, არანაკლებ %2 და %3-ზე ნაკლები</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 მეტია, ვიდრე %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: გამოსავალი უნდა იყოს 0-ზე მეტი და შესავალზე ნაკლები</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: გამოსაყენებელი დეტალი არ არის</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: %2-ზე მეტი განსხვავებული მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: ასეთი ფაილი არ არსებობს</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: წაკითხვის ნებართვა არ არის</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: საქაღალდეა და არა ფაილი</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ვერ იკითხება</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: %2 MB-ზე მეტია, დეტალების სიისთვის ზედმეტად დიდია</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>მნიშვნელობა დიაპაზონს გარეთაა</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>დაშვება დიაპაზონს გარეთაა</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>არ არის UTF-8 ტექსტი</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -371,12 +467,16 @@
         <translation>წაკითხული მნიშვნელობები: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>წაკითხული მნიშვნელობები: %1. წაუკითხავი სტრიქონი: %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>ერთი ან რამდენიმე მნიშვნელობა სტრიქონზე, მაგალითად 4k7 ან 4,7 k; 1% მნიშვნელობის შემდეგ მის დაშვებას აძლევს, სხვაგვარად 5 %; # იწყებს კომენტარს.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>წაუკითხავი: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>სტრიქონი %1: %2</translation>
     </message>
 </context>
 <context>

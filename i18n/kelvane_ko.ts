@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>%1번 띠는 %2일 수 없음</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: 알 수 없는 명령</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: 알 수 없는 옵션</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1에 값이 필요함</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1에는 값을 지정할 수 없음</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1의 값은 %2 중 하나여야 함</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1의 값은 %2에서 %3 사이의 정수여야 함</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1의 값은 0보다 크고 100보다 작은 백분율이어야 함</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 누락</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: 예상하지 못한 인수</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: 값과 계열 또는 부품 파일을 함께 지정할 수 없음</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: 범위 밖, %2에서 %3까지</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: 범위 밖, %2 이상 %3 미만</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 값이 %2보다 큼</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: 출력은 0보다 크고 입력보다 작아야 함</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: 사용할 부품 없음</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: 서로 다른 값이 %2개를 넘음</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: 파일 없음</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: 읽기 권한 없음</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: 파일이 아니라 폴더임</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1을(를) 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: %2 MB 초과, 부품 목록으로는 너무 큼</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>값이 범위 밖임</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>허용 오차가 범위 밖임</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 텍스트 아님</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>읽은 값: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>읽은 값: %1. 읽지 못한 줄: %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>한 줄에 값 하나 또는 몇 개(예: 4k7, 4,7 k). 값 뒤의 1%는 그 허용 오차이며, 없으면 5 %. #부터는 주석입니다.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>읽지 못함: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
     </message>
 </context>
 <context>

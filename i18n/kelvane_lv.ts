@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>josla %1 nevar būt %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: nav tādas komandas</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: nav tādas opcijas</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 prasa vērtību</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nepieņem vērtību</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 pieņem vienu no vērtībām: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 prasa veselu skaitli no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 prasa procentus virs 0 un zem 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>trūkst %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: negaidīts arguments</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: vai nu vērtības, vai rinda vai detaļu fails, ne abi kopā</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: ārpus diapazona, no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: ārpus diapazona, vismaz %2 un zem %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ir virs %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: izejai jābūt virs 0 un zem ieejas</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: nav lietojamu detaļu</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: vairāk nekā %2 dažādu vērtību</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: nav tāda faila</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: nav atļaujas to lasīt</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: mape, nevis fails</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nevar nolasīt</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: virs %2 MB, pārāk liels detaļu sarakstam</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>vērtība ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>pielaide ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nav UTF-8 teksts</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Nolasītās vērtības: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Nolasītās vērtības: %1. Nenolasīta rinda %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Viena vai dažas vērtības rindā, piemēram, 4k7 vai 4,7 k; 1% pēc vērtības dod tās pielaidi, citādi 5 %; # sāk komentāru.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nenolasīts: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rinda %1: %2</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ring %1 kan ikke være %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: ukjent kommando</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: ukjent valg</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 krever en verdi</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tar ingen verdi</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 tar en av verdiene %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 krever et heltall fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 krever en prosentsats over 0 og under 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 mangler</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: uventet argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: verdier eller en rekke eller fil med deler, ikke begge deler</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: utenfor området, fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: utenfor området, fra %2 opp til under %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ligger over %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: utgangen må være over 0 og under inngangen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: ingen deler å bruke</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: mer enn %2 ulike verdier</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: filen finnes ikke</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: ingen lesetilgang</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan ikke leses</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: over %2 MB, for stor for en liste over deler</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>verdi utenfor området</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>toleranse utenfor området</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>ikke UTF-8-tekst</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Leste verdier: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Leste verdier: %1. Ikke lest: linje %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Én eller noen få verdier per linje, f.eks. 4k7 eller 4,7 k; 1% etter en verdi gir toleransen, ellers 5 %; # innleder en kommentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Ikke lest: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
     </message>
 </context>
 <context>

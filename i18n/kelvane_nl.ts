@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ring %1 kan niet %2 zijn</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: onbekende opdracht</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: onbekende optie</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 verwacht een waarde</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 verwacht geen waarde</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 verwacht een van: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 verwacht een geheel getal van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 verwacht een percentage boven 0 en onder 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: onverwacht argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: waarden, of een reeks of onderdelenbestand, niet beide</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: buiten bereik, van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: buiten bereik, vanaf %2 en onder %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ligt boven %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: de uitgang moet boven 0 en onder de ingang liggen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: geen bruikbaar onderdeel</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: meer dan %2 verschillende waarden</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: lezen niet toegestaan</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: meer dan %2 MB, te groot voor een onderdelenlijst</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>waarde buiten bereik</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerantie buiten bereik</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>geen UTF-8-tekst</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Gelezen waarden: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Gelezen waarden: %1. Niet gelezen: regel %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Eén of enkele waarden per regel, zoals 4k7 of 4,7 k; 1% na een waarde geeft haar tolerantie, anders 5 %; # begint een opmerking.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Niet gelezen: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ring %1 kan ikkje vere %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: ukjend kommando</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: ukjent val</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 krev ein verdi</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tek ingen verdi</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 tek ein av verdiane %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 krev eit heiltal frå %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 krev ein prosentsats over 0 og under 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 manglar</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: uventa argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: verdiar eller ei rekkje eller fil med delar, ikkje begge delar</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: utanfor området, frå %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: utanfor området, frå %2 opp til under %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ligg over %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: utgangen må vere over 0 og under inngangen</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: ingen delar å bruke</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: meir enn %2 ulike verdiar</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: fila finst ikkje</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: ikkje løyve til å lese fila</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: ei mappe, ikkje ei fil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan ikkje lesast</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: over %2 MB, for stor for ei liste over delar</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>verdi utanfor området</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>toleranse utanfor området</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>ikkje UTF-8-tekst</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Lesne verdiar: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Lesne verdiar: %1. Ikkje lesen: linje %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Éin eller nokre få verdiar per linje, t.d. 4k7 eller 4,7 k; 1% etter ein verdi gjev toleransen, elles 5 %; # byrjar ein kommentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Ikkje lesne: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,102 @@
         <source>band %1 cannot be %2</source>
         <translation>kolor %2 jest niedozwolony dla paska %1</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: nieznane polecenie</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: nieznana opcja</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 przyjmuje jedną z wartości: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 wymaga liczby całkowitej od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 wymaga wartości procentowej powyżej 0 i poniżej 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>brak %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: nieoczekiwany argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: wartości albo szereg lub plik części, nie jedno i drugie</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: poza zakresem, od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: poza zakresem, od %2 do poniżej %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 przekracza %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: wyjście musi być powyżej 0 i poniżej wejścia</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: brak części do użycia</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: ponad %2 różnych wartości</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: brak uprawnień do odczytu</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: to katalog, nie plik</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: ponad %2 MB, za duży na listę części</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>wartość poza zakresem</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancja poza zakresem</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>to nie tekst UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -356,12 +452,16 @@
         <translation>Odczytane wartości: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Odczytane wartości: %1. Nieodczytany wiersz %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Jedna lub kilka wartości w wierszu, np. 4k7 lub 4,7 k; 1% po wartości podaje jej tolerancję, inaczej 5 %; # zaczyna komentarz.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nieodczytane: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
     </message>
 </context>
 <context>

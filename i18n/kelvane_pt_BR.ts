@@ -76,6 +76,102 @@
         <source>band %1 cannot be %2</source>
         <translation>a faixa %1 não pode ser %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: comando desconhecido</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: opção desconhecida</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 requer um valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 aceita um destes valores: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 requer um número inteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 requer uma porcentagem acima de 0 e abaixo de 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: argumento inesperado</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: valores, ou uma série ou arquivo de peças, não ambos</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: fora do intervalo, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: fora do intervalo, de %2 até abaixo de %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 está acima de %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: a saída deve ficar acima de 0 e abaixo da entrada</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: nenhuma peça utilizável</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: mais de %2 valores diferentes</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: sem permissão de leitura</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: mais de %2 MB, grande demais para uma lista de peças</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fora do intervalo</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerância fora do intervalo</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>não é texto UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -350,12 +446,16 @@
         <translation>Valores lidos: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Valores lidos: %1. Não lida: linha %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Um ou alguns valores por linha, como 4k7 ou 4,7 k; 1% após um valor dá sua tolerância, senão 5 %; # inicia um comentário.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Não lidas: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
     </message>
 </context>
 <context>

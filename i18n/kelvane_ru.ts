@@ -85,6 +85,102 @@
         <source>band %1 cannot be %2</source>
         <translation>цвет %2 недопустим для полосы %1</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: неизвестная команда</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: неизвестный параметр</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 требует значения</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 не принимает значения</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 принимает одно из значений: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 принимает целое число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 принимает процент больше 0 и меньше 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>отсутствует %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: лишний аргумент</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: либо значения, либо ряд или файл деталей, не вместе</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: вне диапазона, от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: вне диапазона, не менее %2 и меньше %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 больше %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: выход должен быть больше 0 и меньше входа</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: нет подходящих деталей</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: более %2 различных значений</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: нет такого файла</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: нет прав на чтение</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: более %2 MB, слишком большой для списка деталей</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>значение вне диапазона</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>допуск вне диапазона</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не текст в UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -359,12 +455,16 @@
         <translation>Прочитано значений: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Прочитано значений: %1. Не прочитана строка %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Одно или несколько значений в строке, например 4k7 или 4,7 k; 1% после значения задаёт его допуск, иначе 5 %; # начинает комментарий.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,102 @@
         <source>band %1 cannot be %2</source>
         <translation>prúžok %1 nemôže byť %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: neznámy príkaz</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: neznáma voľba</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 vyžaduje hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 neprijíma hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 prijíma jednu z hodnôt %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 vyžaduje celé číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 vyžaduje percento väčšie ako 0 a menšie ako 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>chýba %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: neočakávaný argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: hodnoty, alebo rad či súbor súčiastok, nie oboje</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: mimo rozsahu, od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: mimo rozsahu, od %2 do menej ako %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 je väčšie ako %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: výstup musí byť nad 0 a pod vstupom</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: žiadna použiteľná súčiastka</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: viac ako %2 rôznych hodnôt</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: súbor neexistuje</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: čítanie nie je povolené</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: priečinok, nie súbor</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nemožno prečítať</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: nad %2 MB, príliš veľký pre zoznam súčiastok</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>hodnota mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancia mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nie je text v UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -353,12 +449,16 @@
         <translation>Prečítané hodnoty: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Prečítané hodnoty: %1. Neprečítaný riadok %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Jedna alebo niekoľko hodnôt na riadok, napr. 4k7 alebo 4,7 k; 1% za hodnotou udáva jej toleranciu, inak 5 %; # začína komentár.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Neprečítané: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riadok %1: %2</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>ring %1 kan inte vara %2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: okänt kommando</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: okänd flagga</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 kräver ett värde</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tar inget värde</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 tar ett av värdena %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 kräver ett heltal från %2 till %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 kräver en procentsats över 0 och under 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 saknas</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: oväntat argument</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: värden eller en serie eller fil med delar, inte båda</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: utanför området, från %2 till %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: utanför området, från %2 upp till under %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 ligger över %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: utgången måste vara över 0 och under ingången</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: inga delar att använda</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: fler än %2 olika värden</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: filen finns inte</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: läsbehörighet saknas</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: en mapp, inte en fil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan inte läsas</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: över %2 MB, för stor för en lista över delar</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>värde utanför området</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerans utanför området</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>inte UTF-8-text</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>Lästa värden: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Lästa värden: %1. Inte läst: rad %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Ett eller några värden per rad, t.ex. 4k7 eller 4,7 k; 1% efter ett värde ger dess tolerans, annars 5 %; # inleder en kommentar.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Inte lästa: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,102 @@
         <source>band %1 cannot be %2</source>
         <translation>bant %1 %2 olamaz</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: böyle bir komut yok</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: böyle bir seçenek yok</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 için bir değer gerekir</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 değer almaz</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 için şunlardan biri gerekir: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 için %2 ile %3 arasında bir tam sayı gerekir</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 için 0&apos;dan büyük ve 100&apos;den küçük bir yüzde gerekir</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 eksik</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: beklenmeyen argüman</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: ya değerler ya da bir seri veya parça dosyası, ikisi birden değil</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: aralık dışı, %2 ile %3 arası</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: aralık dışı, en az %2 ve %3 altında</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 değeri %2 değerinden büyük</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: çıkış 0&apos;ın üstünde ve girişin altında olmalıdır</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: kullanılacak parça yok</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: farklı değer sayısı %2 üzerinde</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: böyle bir dosya yok</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: okuma izni yok</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: dosya değil, klasör</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: %2 MB üzerinde, parça listesi için çok büyük</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>değer aralık dışı</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerans aralık dışı</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 metin değil</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -350,12 +446,16 @@
         <translation>Okunan değerler: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Okunan değerler: %1. Okunamayan satır: %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Satır başına bir ya da birkaç değer, örneğin 4k7 veya 4,7 k; bir değerden sonra 1% toleransını verir, yoksa 5 %; # yorum başlatır.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,102 @@
         <source>band %1 cannot be %2</source>
         <translation>колір %2 неприпустимий для смуги %1</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: невідома команда</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: невідомий параметр</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 потребує значення</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 не приймає значення</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 приймає одне зі значень: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 приймає ціле число від %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 приймає відсоток більше 0 і менше 100</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>бракує %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: зайвий аргумент</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: або значення, або ряд чи файл деталей, не разом</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: поза діапазоном, від %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: поза діапазоном, не менше %2 і менше %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 більше за %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: вихід має бути більше 0 і менше входу</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: немає придатних деталей</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: понад %2 різних значень</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: немає такого файлу</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: немає прав на читання</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: це тека, а не файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>не вдається прочитати %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: понад %2 MB, завеликий для списку деталей</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>значення поза діапазоном</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>допуск поза діапазоном</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не текст у UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -359,12 +455,16 @@
         <translation>Прочитано значень: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>Прочитано значень: %1. Не прочитано рядок %2</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>Одне чи кілька значень у рядку, наприклад 4k7 або 4,7 k; 1% після значення задає його допуск, інакше 5 %; # починає коментар.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>рядок %1: %2</translation>
     </message>
 </context>
 <context>

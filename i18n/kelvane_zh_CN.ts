@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>第%1环不能是%2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: 未知命令</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: 未知选项</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 不接受值</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 的值须为 %2 之一</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 需要 %2 到 %3 之间的整数</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 需要大于 0 且小于 100 的百分比</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: 多余的参数</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: 不能同时指定数值和系列或元件文件</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: 超出范围，应为 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: 超出范围，应大于等于 %2 且小于 %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 大于 %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: 输出必须大于 0 且小于输入</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: 没有可用的元件</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: 不同的数值超过 %2 个</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: 文件不存在</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: 无权读取</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: 是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: 超过 %2 MB，作为元件列表过大</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>数值超出范围</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>误差超出范围</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>不是 UTF-8 文本</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>已读取的值: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>已读取的值: %1。未能读取: 第 %2 行</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>每行一个或几个值，例如 4k7 或 4,7 k；值后的 1% 为其容差，否则为 5 %；# 开始注释。</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>未能读取: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
     </message>
 </context>
 <context>

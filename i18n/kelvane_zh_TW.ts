@@ -73,6 +73,102 @@
         <source>band %1 cannot be %2</source>
         <translation>第%1環不能是%2</translation>
     </message>
+    <message>
+        <source>%1: no such command</source>
+        <translation>%1: 未知指令</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: 未知選項</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 需要一個值</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 不接受值</translation>
+    </message>
+    <message>
+        <source>%1 takes one of %2</source>
+        <translation>%1 的值須為 %2 之一</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 需要 %2 到 %3 之間的整數</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage above 0 and below 100</source>
+        <translation>%1 需要大於 0 且小於 100 的百分比</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument</source>
+        <translation>%1: 多餘的引數</translation>
+    </message>
+    <message>
+        <source>%1: values, or a series or parts file, not both</source>
+        <translation>%1: 不能同時指定數值和系列或元件檔案</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 to %3</source>
+        <translation>%1: 超出範圍，應為 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1: out of range, from %2 up to below %3</source>
+        <translation>%1: 超出範圍，應大於等於 %2 且小於 %3</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 大於 %2</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above 0 and below the input</source>
+        <translation>%1: 輸出必須大於 0 且小於輸入</translation>
+    </message>
+    <message>
+        <source>%1: no part to use</source>
+        <translation>%1: 沒有可用的元件</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 different values</source>
+        <translation>%1: 不同的數值超過 %2 個</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: 檔案不存在</translation>
+    </message>
+    <message>
+        <source>%1: not allowed to read it</source>
+        <translation>%1: 無權讀取</translation>
+    </message>
+    <message>
+        <source>%1: a folder, not a file</source>
+        <translation>%1: 是資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>無法讀取 %1</translation>
+    </message>
+    <message>
+        <source>%1: over %2 MB, too large for a parts list</source>
+        <translation>%1: 超過 %2 MB，作為元件清單過大</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>數值超出範圍</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>誤差超出範圍</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>不是 UTF-8 文字</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -347,12 +443,16 @@
         <translation>已讀取的值: %1</translation>
     </message>
     <message>
-        <source>Values read: %1. Not read: line %2</source>
-        <translation>已讀取的值: %1。未能讀取: 第 %2 行</translation>
-    </message>
-    <message>
         <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
         <translation>每行一個或幾個值，例如 4k7 或 4,7 k；值後的 1% 為其容差，否則為 5 %；# 開始註解。</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>未能讀取: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,7 @@
 """commands_test.py KELVANE: each command line of the table, run with no
 display, in the language of its row (LANGUAGE), gives its status and its
 output: standard output with status 0, else standard error, the other stream
-empty; of the usage only its first line. Every --json answer parses as JSON.
+empty, or both as "OUT || ERR"; of the usage only its first line. Every --json answer parses as JSON.
 An answer that cannot be written fails."""
 import json
 import os
@@ -25,9 +25,9 @@ en | decode --bands 5 red red gold red | 1 | kelvane: band 3 cannot be Gold
 en | decode --bands 5 red red red violet | 1 | kelvane: band 4 cannot be Violet
 en | decode red red red blue | 1 | kelvane: band 4 cannot be Blue
 en | decode red red pink | 1 | kelvane: pink: not a colour
-en | decode red red | 2 | Usage:
-en | decode --bands 6 red red red | 2 | Usage:
-en | decode red red red gold gold | 2 | Usage:
+en | decode red red | 2 | kelvane: missing COLOUR
+en | decode --bands 6 red red red | 2 | kelvane: --bands takes one of 4, 5
+en | decode red red red gold gold | 2 | kelvane: gold: unexpected argument
 en | encode 4700 | 0 | 4,7 Kohm: Yellow, Violet, Red
 en | encode --json 4k7 | 0 | {"value": 4700, "text": "4,7 Kohm", "colours": ["Yellow", "Violet", "Red"]}
 en | encode 4751 | 0 | 4,8 Kohm: Yellow, Gray, Red
@@ -43,7 +43,10 @@ en | encode 991 Mohm | 1 | kelvane: Componentvalue must be a number between 1 an
 en | encode 4.7 | 1 | kelvane: Componentvalue must be a number between 1 and 990M
 en | encode -- -5 | 1 | kelvane: Componentvalue must be a number between 1 and 990M
 en | encode 4700 furlong | 1 | kelvane: Componentvalue must be a number between 1 and 990M
-en | encode | 2 | Usage:
+en | encode | 2 | kelvane: missing VALUE
+en | encode 4k7 ohm ohm | 2 | kelvane: ohm: unexpected argument
+en | encode 4.7e3 | 0 | 4,7 Kohm: Yellow, Violet, Red
+en | encode --capacitor 2.2E-6 | 0 | 2,2 µF: Red, Red, Green
 en | read 4k7 | 0 | 4,7 Kohm\tletter code\tE6
 en | read --json 10R | 0 | [{"value": 10, "text": "10 ohm", "code": "letter", "tolerance": null, "series": "E6"}, {"value": 1.24, "text": "1,24 ohm", "code": "EIA-96", "tolerance": null, "series": "E96"}]
 en | read --capacitor --json 104K | 0 | [{"value": 100000, "text": "100 nF", "code": "3-digit", "tolerance": "±10 %", "series": "E6"}]
@@ -52,42 +55,64 @@ en | read --json 0 | 0 | [{"value": 0, "text": "0 ohm", "code": "zero-ohm", "tol
 en | read 4k8 | 0 | 4,8 Kohm\tletter code\tnot standard; nearest E24: 4,7 Kohm and 5,1 Kohm
 en | read 99A | 1 | kelvane: 99A: no such EIA-96 number
 en | read xyz | 1 | kelvane: xyz: not a marking
-en | read | 2 | Usage:
+en | read | 2 | kelvane: missing CODE
+en | read --capacitor --json 47 | 0 | [{"value": 47, "text": "47 pF", "code": "pF", "tolerance": null, "series": "E6"}]
+en | read --capacitor 4 | 0 | 4 pF\tvalue in pF\tnot standard; nearest E24: 3,9 pF and 4,3 pF
 en | series 5.1k | 0 | E24
 en | series --json 5100 | 0 | {"value": 5100, "series": "E24", "below": null, "above": null}
 en | series --json 4,8 k | 0 | {"value": 4800, "series": null, "below": 4700, "above": 5100}
 en | series --capacitor 2.2µF | 0 | E6
 en | series 4.87k | 0 | E48
 en | series abc | 1 | kelvane: abc: not a value
-en | series 0.0001 | 1 | kelvane: 0.0001: out of range
+en | series 0.0001 | 1 | kelvane: 0.0001: out of range, from 0,001 ohm up to below 1000 Mohm
+en | series 1e6 | 0 | E6
+en | series --json 4.7e3 ohm | 0 | {"value": 4700, "series": "E6", "below": null, "above": null}
+en | series 1e400 | 1 | kelvane: 1e400: out of range, from 0,001 ohm up to below 1000 Mohm
 en | find 4k85 --count 2 | 0 | 4,7 Kohm + 150 ohm\t4,85 Kohm\t0 %\t4,608 Kohm … 5,093 Kohm\n100 Kohm ∥ 5,1 Kohm\t4,853 Kohm\t+0,052 %\t4,61 Kohm … 5,095 Kohm
 en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278}]
 en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707}]
 en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
 en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
 en | find abc | 1 | kelvane: abc: not a value
+en | find --count 1 --parts PARTS/list 4k7 | 0 | 4,7 Kohm\t4,7 Kohm\t0 %\t4,653 Kohm … 4,747 Kohm
+en | find --count 1 --parts PARTS/crlf 2k2 | 0 | 2,2 Kohm\t2,2 Kohm\t0 %\t2,156 Kohm … 2,244 Kohm
+en | find --count 1 --parts PARTS/binary 4k7 | 0 | 4,7 Kohm\t4,7 Kohm\t0 %\t4,465 Kohm … 4,935 Kohm || kelvane: PARTS/binary:1: not UTF-8 text\nkelvane: PARTS/binary:3: not UTF-8 text\nkelvane: PARTS/binary:4: not UTF-8 text
+en | find --count 1 --parts PARTS/wrong 10k | 0 | 10 Kohm\t10 Kohm\t0 %\t9,5 Kohm … 10,5 Kohm || kelvane: PARTS/wrong:2: value out of range\nkelvane: PARTS/wrong:3: value out of range\nkelvane: PARTS/wrong:4: value out of range\nkelvane: PARTS/wrong:5: tolerance out of range
+en | find --parts PARTS/empty 1k | 1 | kelvane: PARTS/empty: no part to use
 en | labels 12x -o x.pdf | 1 | kelvane: 12x: not a value
 en | labels 4k7 -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
-en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: 1M … 1k: out of range
-en | labels --sheet B5 1k -o x.pdf | 2 | Usage:
-en | labels --bands 3 1k -o x.pdf | 2 | Usage:
-en | labels --series E12 1k -o x.pdf | 2 | Usage:
-en | labels 1k | 2 | Usage:
-en | chart | 2 | Usage:
+en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: --from 1M lies above --to 1k
+en | labels --sheet B5 1k -o x.pdf | 2 | kelvane: --sheet takes one of A4-21, A4-24, A4-65, Letter-30, Letter-80, A4-grid, Letter-grid
+en | labels --bands 3 1k -o x.pdf | 2 | kelvane: --bands takes one of 4, 5, both
+en | labels --series E12 1k -o x.pdf | 2 | kelvane: 1k: values, or a series or parts file, not both
+en | labels 1k | 2 | kelvane: missing -o FILE.pdf
+en | chart | 2 | kelvane: missing -o FILE.pdf
+en | chart -o x.pdf extra | 2 | kelvane: extra: unexpected argument
 de | labels 12x -o x.pdf | 1 | kelvane: 12x: kein Wert
-en | find --min 10M --max 1k 1k | 1 | kelvane: 10M … 1k: out of range
-en | find --series E7 1k | 2 | Usage:
-en | find --max-parts 5 1k | 2 | Usage:
+en | find --min 10M --max 1k 1k | 1 | kelvane: --min 10M lies above --max 1k
+en | find --min 1,11 --max 1,15 1k | 1 | kelvane: 1,11 … 1,15: no part to use
+en | find 1e400 | 1 | kelvane: 1e400: out of range, from 0,001 ohm to 1000000 Mohm
+en | find --count 1 1e3 | 0 | 1 Kohm\t1 Kohm\t0 %\t950 ohm … 1,05 Kohm
+en | find --count 0 1k | 2 | kelvane: --count takes a whole number from 1 to 1000
+en | find --tolerance 100 1k | 2 | kelvane: --tolerance takes a percentage above 0 and below 100
+en | find --series E7 1k | 2 | kelvane: --series takes one of E6, E12, E24, E48, E96, E192
+en | find --max-parts 5 1k | 2 | kelvane: --max-parts takes a whole number from 1 to 4
+en | find --parts /nonexistent/parts.txt 1k | 1 | kelvane: /nonexistent/parts.txt: no such file
+en | find --parts / 1k | 1 | kelvane: /: a folder, not a file
 en | divide --count 1 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
 en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914}]
-en | divide 5 6 | 1 | kelvane: 5 6: out of range
-en | divide 5 | 2 | Usage:
+en | divide 5 6 | 1 | kelvane: 5 6: the output must lie above 0 and below the input
+en | divide --count 1 5e0 3.3e0 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
+en | divide --min-total 1M --max-total 1k 5 3.3 | 1 | kelvane: --min-total 1M lies above --max-total 1k
+en | divide 5 | 2 | kelvane: missing VOUT
+en | divide 5 3 --count | 2 | kelvane: --count takes a value
 de | find abc | 1 | kelvane: abc: kein Wert
 en | --version | 0 | kelvane 2.11
 en | --help | 0 | Usage:
 en | read --help | 0 | Usage:
-en | frobnicate | 2 | Usage:
-en | decode --jsn red red red | 2 | Usage:
+en | frobnicate | 2 | kelvane: frobnicate: no such command
+en | decode --jsn red red red | 2 | kelvane: --jsn: no such option
+en | decode --json=yes red red red | 2 | kelvane: --json takes no value
 en_GB:de | encode 4700 | 0 | 4,7 Kohm: Yellow, Violet, Red
 de | decode gelb violett rot gold | 0 | 4,7 Kohm ±5%
 de | decode --json GRÜN blau rot | 0 | {"value": 5600, "text": "5,6 Kohm", "tolerance": null}
@@ -101,19 +126,33 @@ de | series abc | 1 | kelvane: abc: kein Wert
 ru | decode КОРИЧНЕВЫЙ коричн. красный | 0 | 1,1 Kohm
 """
 
+parts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "parts")
+if sys.argv[1] == "--seeds":
+    # The rows' command lines as the command-line fuzz harness takes them:
+    # each argument ended by a NUL byte.
+    os.makedirs(sys.argv[2], exist_ok=True)
+    for n, row in enumerate(TABLE.strip().splitlines()):
+        with open(os.path.join(sys.argv[2], f"row-{n}"), "wb") as seed:
+            line = row.split("|")[1].replace("PARTS/", parts + "/")
+            seed.write(b"".join(a.encode() + b"\0" for a in shlex.split(line)))
+    sys.exit(0)
+
 kelvane = sys.argv[1]
 env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
 env.update(LANG="C.UTF-8", LC_ALL="", LC_MESSAGES="")
 faults = rows = 0
 for row in TABLE.strip().splitlines():
     language, line, status, expected = (field.strip() for field in row.split("|", 3))
-    expected = expected.replace(r"\t", "\t").replace(r"\n", "\n")
+    expected = expected.replace(r"\t", "\t").replace(r"\n", "\n").replace("PARTS/", parts + "/")
+    line = line.replace("PARTS/", parts + "/")
+    expected, _, expected_other = expected.partition(" || ")
     run = subprocess.run([kelvane, *shlex.split(line)], capture_output=True, text=True,
                          env={**env, "LANGUAGE": language}, timeout=10)
     shown, other = (run.stdout, run.stderr) if status == "0" else (run.stderr, run.stdout)
-    got = shown.splitlines()[0] if expected == "Usage:" and shown else shown.rstrip("\n")
+    # Of the usage, only its first line: the usage itself, or what is wrong.
+    got = shown.splitlines()[0] if (expected == "Usage:" or status == "2") and shown else shown.rstrip("\n")
     rows += 1
-    if run.returncode != int(status) or got != expected or other:
+    if run.returncode != int(status) or got != expected or other.rstrip("\n") != expected_other:
         faults += 1
         print(f"FAIL: [{language}] kelvane {line}: status {run.returncode}, out {run.stdout!r}, err {run.stderr!r}")
     elif "--json" in line and status == "0":
