@@ -13,7 +13,7 @@ DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
 FUZZ_SECONDS ?= 300
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test suite sanitizer-build sanitized fuzzed check fuzz package bench screenshot clean
+.PHONY: deps build run test sanitized fuzzed check fuzz package bench screenshot clean
 
 deps:
 	@installed=$$(dpkg-query -W -f='$${Package} $${db:Status-Abbrev}\n' $(DEB_PACKAGES) 2>/dev/null | awk '$$2 == "ii" {print $$1}'); \
@@ -37,20 +37,19 @@ run: build
 # a short run of each fuzz harness: both compilers on every run. The
 # sanitizer build, which also holds the fuzz harnesses, is compiled at the
 # lowest priority while the suite runs, so that it takes only what the suite
-# leaves of the CPU; then the sanitizer run and the fuzz harnesses go side by
-# side. Each output is shown whole. The harnesses run for their short default,
+# leaves of the CPU; what is left of it when the suite is done is compiled at
+# the usual priority, where other work on a busy machine cannot starve it (its
+# messages are shown then). Then the sanitizer run and the fuzz harnesses go
+# side by side, each output shown whole. The harnesses run for their short default,
 # whatever make fuzz left in the sanitizer build's cache.
 test: deps
 	cmake --preset default >/dev/null & cmake --preset asan -UKELVANE_FUZZ_SECONDS >/dev/null && wait $$!
 	cmake --build --preset default
-	$(MAKE) --no-print-directory -j2 --output-sync=target suite sanitizer-build
+	@setsid -w nice -n 19 cmake --build --preset asan >/dev/null 2>&1 & niced=$$!; \
+	ctest --preset default; suite=$$?; \
+	kill -TERM -- -$$niced 2>/dev/null; wait $$niced; \
+	cmake --build --preset asan && exit $$suite
 	$(MAKE) --no-print-directory -j2 --output-sync=target sanitized fuzzed
-
-suite:
-	ctest --preset default
-
-sanitizer-build:
-	nice -n 19 cmake --build --preset asan
 
 sanitized:
 	ctest --preset asan
