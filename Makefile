@@ -3,7 +3,7 @@
 
 DEB_PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev \
                 clang lld libclang-rt-14-dev clang-format \
-                dpkg-dev desktop-file-utils appstream lintian libbenchmark-dev libx11-dev libxcb1-dev \
+                dpkg-dev desktop-file-utils appstream lintian libbenchmark-dev nlohmann-json3-dev libx11-dev libxcb1-dev \
                 xvfb openbox x11-utils xdotool fonts-liberation \
                 fonts-dejavu-core fonts-wqy-microhei fonts-vlgothic \
                 weston qt6-wayland dbus at-spi2-core python3-pyatspi \

@@ -11,8 +11,8 @@
 #include "cli.h"
 
 #include <iconv.h>
+#include <nlohmann/json.hpp>
 
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -75,119 +75,6 @@ bool validUtf8(const std::string& text)
     return iconv(toUtf32, &from, &left, &to, &room) != static_cast<std::size_t>(-1) && left == 0;
 }
 
-// RFC 8259 JSON, read by descent: whether a value begins at i, and i past it.
-struct Json {
-    std::string_view t;
-    std::size_t i = 0;
-
-    void space()
-    {
-        while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n' || t[i] == '\r'))
-            ++i;
-    }
-    bool eat(char c)
-    {
-        space();
-        if (i < t.size() && t[i] == c) {
-            ++i;
-            return true;
-        }
-        return false;
-    }
-    bool digits()
-    {
-        const std::size_t from = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        return i > from;
-    }
-    bool number()
-    {
-        eat('-');
-        if (i < t.size() && t[i] == '0')
-            ++i;
-        else if (!digits())
-            return false;
-        if (i < t.size() && t[i] == '.' && (++i, !digits()))
-            return false;
-        if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-            ++i;
-            if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-                ++i;
-            return digits();
-        }
-        return true;
-    }
-    bool string()
-    {
-        if (!eat('"'))
-            return false;
-        for (; i < t.size(); ++i) {
-            const auto c = static_cast<unsigned char>(t[i]);
-            if (c == '"') {
-                ++i;
-                return true;
-            }
-            if (c < 0x20)
-                return false;
-            if (c == '\\') {
-                if (++i == t.size() || !std::strchr("\"\\/bfnrtu", t[i]))
-                    return false;
-                if (t[i] == 'u')
-                    for (int k = 0; k < 4; ++k)
-                        if (++i == t.size() || !std::isxdigit(static_cast<unsigned char>(t[i])))
-                            return false;
-            }
-        }
-        return false;
-    }
-    bool literal(std::string_view word)
-    {
-        space();
-        if (t.substr(i, word.size()) != word)
-            return false;
-        i += word.size();
-        return true;
-    }
-    bool value()
-    {
-        space();
-        if (i == t.size())
-            return false;
-        switch (t[i]) {
-        case '{':
-            ++i;
-            if (eat('}'))
-                return true;
-            do
-                if (!string() || !eat(':') || !value())
-                    return false;
-            while (eat(','));
-            return eat('}');
-        case '[':
-            ++i;
-            if (eat(']'))
-                return true;
-            do
-                if (!value())
-                    return false;
-            while (eat(','));
-            return eat(']');
-        case '"': return string();
-        case 't': return literal("true");
-        case 'f': return literal("false");
-        case 'n': return literal("null");
-        default: return number();
-        }
-    }
-    bool document()
-    {
-        const bool one = value();
-        space();
-        return one && i == t.size();
-    }
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -238,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fault = "a control character, as a typed word may carry, written to the terminal";
     else if (status == 0 && printed.empty() && !handedOver)
         fault = "status 0 with nothing printed";
-    else if (status == 0 && json && !handedOver && printed.find("Usage:") != 0 && !Json{printed}.document())
+    else if (status == 0 && json && !handedOver && printed.find("Usage:") != 0 && !nlohmann::json::accept(printed))
         fault = "--json output that is not one JSON document";
     if (fault) {
         std::fprintf(stderr, "%s (status %d)\nargs:", fault, status);
