@@ -94,6 +94,7 @@ en | find --min 1,11 --max 1,15 1k | 1 | kelvane: 1,11 … 1,15: no part to use
 en | find 1e400 | 1 | kelvane: 1e400: out of range, from 0,001 ohm to 1000000 Mohm
 en | find --count 1 1e3 | 0 | 1 Kohm\t1 Kohm\t0 %\t950 ohm … 1,05 Kohm
 en | find --count 0 1k | 2 | kelvane: --count takes a whole number from 1 to 1000
+en | find --count --json 1k | 2 | kelvane: --count takes a whole number from 1 to 1000
 en | find --tolerance 100 1k | 2 | kelvane: --tolerance takes a percentage above 0 and below 100
 en | find --series E7 1k | 2 | kelvane: --series takes one of E6, E12, E24, E48, E96, E192
 en | find --max-parts 5 1k | 2 | kelvane: --max-parts takes a whole number from 1 to 4

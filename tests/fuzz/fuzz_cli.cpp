@@ -89,11 +89,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         args.push_back(word);
         at += length + 1;
     }
-    // A subcommand that writes JSON, asked for it as an option.
+    // A subcommand that writes JSON, asked for it as an option: not as the
+    // value of an option that takes the next argument, as "--count --json".
     bool json = false;
     if (args.size() > 1 && std::strstr(" decode encode read series find divide ", (" " + args[1] + " ").c_str()))
-        for (std::size_t i = 2; i < args.size() && args[i] != "--"; ++i)
+        for (std::size_t i = 2; i < args.size() && args[i] != "--"; ++i) {
             json = json || args[i] == "--json";
+            i += std::strstr(" --bands --series --parts --max-parts --min --max --exclude --tolerance --count "
+                             "--min-total --max-total ",
+                     (" " + args[i] + " ").c_str())
+                != nullptr;
+        }
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
