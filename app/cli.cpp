@@ -21,6 +21,7 @@
 #include <kelvane/parts.h>
 #include <kelvane/series.h>
 #include <kelvane/sheet.h>
+#include <kelvane/utf8.h>
 #include <kelvane/value.h>
 
 #include <cerrno>
@@ -120,7 +121,7 @@ std::string said(const char* english, std::initializer_list<std::string> args)
 // character that would move the cursor or change the terminal's state.
 std::string echo(std::string_view word)
 {
-    std::string shown = json::validUtf8(word);
+    std::string shown = kelvane::validUtf8(word);
     for (char& c : shown)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
@@ -199,12 +200,12 @@ std::string general(double x, int digits)
     return std::string(text, std::to_chars(text, text + sizeof text, x, std::chars_format::general, digits).ptr);
 }
 
-// "4, 5 or both" as a list of choices: "4, 5, both".
-std::string choices(std::initializer_list<const char*> names)
+// A table's entries as the choices a usage error lists: "E6, E12, ...".
+template <typename Table> std::string choices(const Table& table)
 {
     std::string all;
-    for (const char* n : names)
-        all += (all.empty() ? "" : ", ") + std::string(n);
+    for (const auto& entry : table)
+        all += (all.empty() ? "" : ", ") + std::string(entry.name);
     return all;
 }
 
@@ -232,7 +233,7 @@ struct Args {
     }
 };
 
-int badBands() { return misused(said(wording::takesOneOf, {"--bands", choices({"4", "5"})})); }
+int badBands() { return misused(said(wording::takesOneOf, {"--bands", "4, 5"})); }
 
 // The words joined as one typed value: "4,7 k".
 std::string joined(const std::vector<std::string_view>& words)
@@ -451,20 +452,17 @@ int series(const Args& a)
     return 0;
 }
 
-// The resistances the command line takes: those of the parts lists.
-constexpr Milli leastResistance = 1; // 0,001 ohm
-
-// A typed resistance, or the reason it is none as the line to print.
+// A typed resistance, as the parts lists take it, or the reason it is none as the line to print.
 std::variant<Milli, std::string> resistance(std::string_view typed)
 {
     const auto parsed = kelvane::parseValue(typed, true);
-    if (const auto* v = std::get_if<Milli>(&parsed); v && *v >= leastResistance && *v <= kelvane::largestPart)
+    if (const auto* v = std::get_if<Milli>(&parsed); v && *v >= kelvane::smallestPart && *v <= kelvane::largestPart)
         return *v;
     if (std::holds_alternative<kelvane::ValueError>(parsed)
         && std::get<kelvane::ValueError>(parsed) != kelvane::ValueError::OutOfRange)
         return echo(typed) + ": " + tr(wording::commandContext, wording::notAValue);
     return said(wording::outside,
-        {echo(typed), kelvane::written(leastResistance, true), kelvane::written(kelvane::largestPart, true)});
+        {echo(typed), kelvane::written(kelvane::smallestPart, true), kelvane::written(kelvane::largestPart, true)});
 }
 
 // "12", "0,5", "3.3", "3.3e0" from above 0.
@@ -589,14 +587,11 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(
     } else {
         const std::string_view name = a.value("--series").value_or("E24");
         const kelvane::SeriesTable* table = nullptr;
-        std::string names;
-        for (const kelvane::SeriesTable& t : kelvane::seriesTables) {
-            names += (names.empty() ? "" : ", ") + std::string(t.name);
+        for (const kelvane::SeriesTable& t : kelvane::seriesTables)
             if (fold(name) == fold(t.name))
                 table = &t;
-        }
         if (!table)
-            return misused(said(wording::takesOneOf, {"--series", names}));
+            return misused(said(wording::takesOneOf, {"--series", choices(kelvane::seriesTables)}));
         Milli bound[2] = {1000, 10'000'000'000};
         const char* bounds[2] = {lowest, highest};
         for (int i = 0; i < 2; ++i)
@@ -804,16 +799,12 @@ int labels(const Args& a)
     if (!output)
         return misused(said(wording::missing, {"-o FILE.pdf"}));
     const auto sheet = kelvane::sheetNamed(a.value("--sheet").value_or("A4-21"));
-    if (!sheet) {
-        std::string names;
-        for (const kelvane::Sheet& s : kelvane::sheets)
-            names += (names.empty() ? "" : ", ") + std::string(s.name);
-        return misused(said(wording::takesOneOf, {"--sheet", names}));
-    }
+    if (!sheet)
+        return misused(said(wording::takesOneOf, {"--sheet", choices(kelvane::sheets)}));
     const std::string_view bands = a.value("--bands").value_or("both");
     const int choice = bands == "4" ? 0 : bands == "5" ? 1 : bands == "both" ? 2 : -1;
     if (choice < 0)
-        return misused(said(wording::takesOneOf, {"--bands", choices({"4", "5", "both"})}));
+        return misused(said(wording::takesOneOf, {"--bands", "4, 5, both"}));
     const bool listed = a.has("--series") || a.has("--parts") || a.has("--from") || a.has("--to");
     if (listed && !a.words.empty())
         return misused(said(wording::valuesOrList, {echo(a.words[0])}));

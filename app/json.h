@@ -43,7 +43,4 @@ private:
     bool afterKey_ = false;
 };
 
-// Text as valid UTF-8: each byte that begins no well-formed sequence becomes U+FFFD.
-std::string validUtf8(std::string_view text);
-
 } // namespace json

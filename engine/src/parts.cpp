@@ -1,5 +1,6 @@
 #include "kelvane/parts.h"
 
+#include "kelvane/utf8.h"
 #include "kelvane/value.h"
 
 #include <algorithm>
@@ -44,32 +45,12 @@ void split(std::string_view line, std::vector<std::string_view>& words)
     }
 }
 
-// No NUL, and UTF-8 as RFC 3629 has it: no overlong form, no surrogate,
-// nothing beyond U+10FFFF.
+// No NUL, and well-formed UTF-8.
 bool isText(std::string_view s)
 {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c == 0)
+    for (std::size_t n = 0; !s.empty(); s.remove_prefix(n))
+        if (s.front() == '\0' || (n = sequenceLength(s)) == 0)
             return false;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        if (c < 0xC2 || c > 0xF4 || s.size() - i < length)
-            return false;
-        // After E0, ED, F0 and F4 the second byte's range is narrower.
-        const unsigned least = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-        const unsigned most = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-        const auto second = static_cast<unsigned char>(s[i + 1]);
-        if (second < least || second > most)
-            return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
     return true;
 }
 
@@ -125,7 +106,7 @@ std::optional<PartsLineError> readLine(std::string_view line, double tolerance, 
             for (std::size_t k = 1; k < n; ++k)
                 (joined += ' ') += words[i + k];
             const auto v = bounded(
-                joined, [](std::string_view t) { return parseValue(t, true); }, 1, largestPart,
+                joined, [](std::string_view t) { return parseValue(t, true); }, smallestPart, largestPart,
                 PartsLineError::OutOfRange);
             if (const Milli* m = std::get_if<Milli>(&v)) {
                 parts.push_back({*m, tolerance});

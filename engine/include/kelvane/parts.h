@@ -26,6 +26,7 @@ enum class PartsError : std::uint8_t {
     TooMany,    // more than mostParts values
 };
 
+inline constexpr Milli smallestPart = 1;                    // 0,001 ohm
 inline constexpr Milli largestPart = 1'000'000'000'000'000; // 1000 Gohm
 inline constexpr std::size_t mostParts = 2048;
 
