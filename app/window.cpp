@@ -2,9 +2,9 @@
 // then the message loop until File > Exit or the main window's close box.
 // Started by the command line with --write-labels or --write-chart, it writes
 // that PDF on the offscreen platform instead, with no display, and ends.
-#include "Mainres.h"
-#include "labelpages.h"
-#include "windows.h"
+#include "application.h"
+#include "paper/labelpages.h"
+#include "windows/Mainres.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // Time of one whole decoding interaction (band click, pick, refresh cycle,
 // repaint) and of one Calculate, on the real windows, offscreen.
-#include "Mainres.h"
-#include "Selcolor.h"
-#include "bandpanel.h"
-#include "windows.h"
+#include "application.h"
+#include "shared/bandpanel.h"
+#include "windows/Mainres.h"
+#include "windows/Selcolor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // makeicons DIR: writes the program icon at the hicolor theme's sizes, as
 // DIR/NxN/apps/org.kelvane.Kelvane.png, all drawn from the one design.
-#include "icon.h"
+#include "shared/icon.h"
 
 #include <QDir>
 #include <QImage>

@@ -25,7 +25,7 @@ faults = []
 with tempfile.TemporaryDirectory() as tmp:
     copies = [shutil.copy(ts, Path(tmp) / Path(ts).name) for ts in ts_files]
     # One pass over the sources brings every copy up to date.
-    subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines", str(Path(source) / "ui"),
+    subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines", str(Path(source) / "ui"), str(Path(source) / "texts"),
                     "-ts", *copies], check=True)
     for ts, copy in zip(map(Path, ts_files), copies):
         messages = 0

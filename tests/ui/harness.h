@@ -2,13 +2,13 @@
 // reads the window tests share.
 #pragma once
 
-#include "Aboutres.h"
-#include "Mainres.h"
-#include "Selcolor.h"
-#include "Tolcolor.h"
-#include "activation.h"
-#include "bandpanel.h"
-#include "windows.h"
+#include "application.h"
+#include "platform/activation.h"
+#include "shared/bandpanel.h"
+#include "windows/Aboutres.h"
+#include "windows/Mainres.h"
+#include "windows/Selcolor.h"
+#include "windows/Tolcolor.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>

@@ -8,10 +8,10 @@
 // it yet. With KELVANE_SCREENSHOT set, the decoded window, as the server shows
 // it, is saved there: the README's picture. The window names its desktop
 // entry as the X server (its properties) or weston (its log) sees it.
-#include "../ui/harness.h"
+#include "harness.h"
 
-#include "Finder.h"
-#include "Markings.h"
+#include "windows/Finder.h"
+#include "windows/Markings.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,10 +2,10 @@
 // drawn component.
 #include "windowtest.h"
 
-#include "Finder.h"
-#include "Labels.h"
-#include "Markings.h"
 #include "language.h"
+#include "windows/Finder.h"
+#include "windows/Labels.h"
+#include "windows/Markings.h"
 
 #include <kelvane/decode.h>
 

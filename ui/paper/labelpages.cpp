@@ -1,8 +1,8 @@
 #include "labelpages.h"
 
-#include "bandpanel.h"
-#include "look.h"
-#include "markingtext.h"
+#include "shared/bandpanel.h"
+#include "shared/look.h"
+#include "shared/markingtext.h"
 
 #include <kelvane/encode.h>
 #include <kelvane/marking.h>

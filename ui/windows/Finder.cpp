@@ -1,8 +1,8 @@
 #include "Finder.h"
 
-#include "PartsEditor.h"
-#include "accessible.h"
-#include "look.h"
+#include "platform/accessible.h"
+#include "shared/look.h"
+#include "windows/PartsEditor.h"
 #include "wording.h"
 
 #include <kelvane/divider.h>

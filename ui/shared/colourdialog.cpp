@@ -1,7 +1,7 @@
 #include "colourdialog.h"
 
-#include "bandpanel.h"
-#include "look.h"
+#include "shared/bandpanel.h"
+#include "shared/look.h"
 
 #include <QKeyEvent>
 

@@ -1,8 +1,8 @@
 // Thousands of random user actions on the real windows, with what must always
 // hold checked after each one. A failure names its seed and the shortest
 // action list found that still fails; randomSequences:n replays seed n.
-#include "../engine/testbands.h"
 #include "harness.h"
+#include "testbands.h"
 
 #include <kelvane/encode.h>
 

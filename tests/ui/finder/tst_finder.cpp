@@ -3,8 +3,8 @@
 // main window's bands, the person's own parts, and leaving it.
 #include "windowtest.h"
 
-#include "Finder.h"
-#include "accessible.h"
+#include "platform/accessible.h"
+#include "windows/Finder.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,14 +1,14 @@
-#include "windows.h"
+#include "application.h"
 
-#include "Aboutres.h"
-#include "Mainres.h"
-#include "Selcolor.h"
-#include "Tolcolor.h"
-#include "accessible.h"
-#include "activation.h"
-#include "icon.h"
 #include "language.h"
-#include "look.h"
+#include "platform/accessible.h"
+#include "platform/activation.h"
+#include "shared/icon.h"
+#include "shared/look.h"
+#include "windows/Aboutres.h"
+#include "windows/Mainres.h"
+#include "windows/Selcolor.h"
+#include "windows/Tolcolor.h"
 
 #include <kelvane/config.h>
 

@@ -1,6 +1,6 @@
 #include "markingtext.h"
 
-#include "accessible.h"
+#include "platform/accessible.h"
 #include "wording.h"
 
 #include <kelvane/series.h>

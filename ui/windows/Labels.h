@@ -5,7 +5,7 @@
 // PDF draw that run.
 #pragma once
 
-#include "labelpages.h"
+#include "paper/labelpages.h"
 
 #include <QDialog>
 

@@ -4,9 +4,9 @@
 // inside its published place, the bands' colours in order, the chart's rows.
 #include "windowtest.h"
 
-#include "Finder.h"
-#include "Labels.h"
-#include "bandpanel.h"
+#include "shared/bandpanel.h"
+#include "windows/Finder.h"
+#include "windows/Labels.h"
 
 #include <kelvane/palette.h>
 

@@ -3,7 +3,7 @@
 // What a screen reader hears of it, screenreader_test.py checks through Orca.
 #include "windowtest.h"
 
-#include "Markings.h"
+#include "windows/Markings.h"
 
 #include <QAction>
 #include <QComboBox>

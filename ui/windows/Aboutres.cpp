@@ -1,7 +1,7 @@
 #include "Aboutres.h"
 
-#include "icon.h"
-#include "look.h"
+#include "shared/icon.h"
+#include "shared/look.h"
 
 #include <kelvane/config.h>
 

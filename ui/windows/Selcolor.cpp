@@ -1,8 +1,8 @@
 #include "Selcolor.h"
 
-#include "bandpanel.h"
+#include "shared/bandpanel.h"
 
-#include "accessible.h"
+#include "platform/accessible.h"
 
 #include <QHideEvent>
 

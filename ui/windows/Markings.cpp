@@ -1,8 +1,8 @@
 #include "Markings.h"
 
-#include "accessible.h"
-#include "look.h"
-#include "markingtext.h"
+#include "platform/accessible.h"
+#include "shared/look.h"
+#include "shared/markingtext.h"
 
 #include <kelvane/marking.h>
 

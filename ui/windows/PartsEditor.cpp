@@ -1,6 +1,6 @@
 #include "PartsEditor.h"
 
-#include "look.h"
+#include "shared/look.h"
 #include "wording.h"
 
 #include <QCoreApplication>

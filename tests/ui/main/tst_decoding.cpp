@@ -2,7 +2,7 @@
 // kind switches, the tolerance list, and when the refresh cycle runs.
 #include "windowtest.h"
 
-#include "accessible.h"
+#include "platform/accessible.h"
 
 #include <QAccessible>
 #include <QAction>

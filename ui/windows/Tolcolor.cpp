@@ -1,6 +1,6 @@
 #include "Tolcolor.h"
 
-#include "bandpanel.h"
+#include "shared/bandpanel.h"
 
 namespace {
 

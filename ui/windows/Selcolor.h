@@ -5,7 +5,7 @@
 
 #include <kelvane/bands.h>
 
-#include "colourdialog.h"
+#include "shared/colourdialog.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "Labels.h"
 
-#include "Finder.h"
-#include "PartsEditor.h"
-#include "look.h"
+#include "shared/look.h"
+#include "windows/Finder.h"
+#include "windows/PartsEditor.h"
 #include "wording.h"
 
 #include <kelvane/marking.h>
