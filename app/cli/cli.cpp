@@ -9,6 +9,7 @@
 // person typed is echoed only as valid UTF-8 without control characters.
 #include "cli.h"
 #include "json.h"
+#include "printjob.h"
 #include "wording.h"
 
 #include <kelvane/bands.h>
@@ -801,16 +802,16 @@ int labels(const Args& a)
     const auto sheet = kelvane::sheetNamed(a.value("--sheet").value_or("A4-21"));
     if (!sheet)
         return misused(said(wording::takesOneOf, {"--sheet", choices(kelvane::sheets)}));
-    const std::string_view bands = a.value("--bands").value_or("both");
-    const int choice = bands == "4" ? 0 : bands == "5" ? 1 : bands == "both" ? 2 : -1;
-    if (choice < 0)
+    const auto bands = bandChoiceNamed(a.value("--bands").value_or("both"));
+    if (!bands)
         return misused(said(wording::takesOneOf, {"--bands", "4, 5, both"}));
     const bool listed = a.has("--series") || a.has("--parts") || a.has("--from") || a.has("--to");
     if (listed && !a.words.empty())
         return misused(said(wording::valuesOrList, {echo(a.words[0])}));
     if (!listed && a.words.empty())
         return misused(said(wording::missing, {"VALUE"}));
-    std::vector<kelvane::Part> parts;
+    PrintJob job{PrintJob::What::Labels, std::string(*output), {*sheet, *bands, {}}};
+    std::vector<kelvane::Part>& parts = job.labels.parts;
     if (listed) {
         const auto found = partsOf(a, "--from", "--to");
         if (const auto* status = std::get_if<int>(&found))
@@ -825,11 +826,7 @@ int labels(const Args& a)
             return fail(outsideMarked(word, true));
         parts.push_back({std::get<Milli>(v), 0});
     }
-    std::vector<std::string> args{
-        "--write-labels", std::string(*output), std::to_string(*sheet), std::to_string(choice)};
-    for (const kelvane::Part& p : parts)
-        args.push_back(std::to_string(p.value) + "/" + general(p.tolerance, 10));
-    return handOver(args);
+    return handOver(arguments(job));
 }
 
 int chart(const Args& a)
@@ -839,7 +836,7 @@ int chart(const Args& a)
         return misused(said(wording::missing, {"-o FILE.pdf"}));
     if (!a.words.empty())
         return misused(said(wording::unexpected, {echo(a.words[0])}));
-    return handOver({"--write-chart", std::string(*output)});
+    return handOver(arguments({PrintJob::What::Chart, std::string(*output), {}}));
 }
 
 struct Command {

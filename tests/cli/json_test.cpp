@@ -1,12 +1,16 @@
 // The JSON writer: documents as scripts read them, whatever the strings and
-// numbers hold.
+// numbers hold. The print job handed to the window program: read back exactly
+// as written, and nothing else read as one.
 #include "json.h"
+#include "printjob.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 TEST(Json, Documents)
 {
@@ -40,5 +44,57 @@ TEST(Json, Documents)
         json::Writer w;
         row.write(w);
         EXPECT_EQ(w.text(), row.expected);
+    }
+}
+
+TEST(PrintJob, Arguments)
+{
+    const struct {
+        std::vector<std::string> args; // after the program's name
+        std::optional<NoPrintJob> none;
+    } rows[] = {
+        {{"--write-chart", ""}, {}},
+        {{"--write-labels", "a b.pdf", "Letter-30", "5", "4700000/1.999999999999ap-5", "1/0p+0",
+             "1000000000000000/1.fffffffffffffp-1"},
+            {}},
+        {{}, NoPrintJob::WindowArguments},
+        {{"-platform", "offscreen"}, NoPrintJob::WindowArguments},
+        {{"--write-chart"}, NoPrintJob::Malformed},
+        {{"--write-chart", "x.pdf", "extra"}, NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "both"}, NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "a4-21", "both", "1/0p+0"}, NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "2", "1/0p+0"}, NoPrintJob::Malformed},
+    };
+    for (const auto& row : rows) {
+        std::vector<const char*> argv{"kelvane"};
+        for (const std::string& a : row.args)
+            argv.push_back(a.c_str());
+        const auto job = printJobOf(static_cast<int>(argv.size()), argv.data());
+        if (row.none)
+            EXPECT_EQ(std::get<NoPrintJob>(job), *row.none) << testing::PrintToString(row.args);
+        else
+            EXPECT_EQ(arguments(std::get<PrintJob>(job)), row.args);
+    }
+    // A part any other way written, or out of range, is no part.
+    for (const char* part : {"0/0p+0", "1000000000000001/0p+0", "4700000/1p+0", "4700000/-1p-4", "4700000/inf",
+             "4700000/nan", "4700000/0.05", "+4700000/0p+0", "04700000/0p+0", "4700000", "4700000/0p+0/", "12x/0p+0",
+             "", "9223372036854775808/0p+0"}) {
+        const char* argv[] = {"kelvane", "--write-labels", "x.pdf", "A4-21", "4", "1/0p+0", part};
+        const auto job = printJobOf(7, argv);
+        EXPECT_TRUE(std::get_if<NoPrintJob>(&job) && std::get<NoPrintJob>(job) == NoPrintJob::Malformed) << part;
+    }
+    // Every tolerance comes back to its last bit.
+    const PrintJob job{PrintJob::What::Labels, "x.pdf", {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}}}};
+    std::vector<const char*> argv{"kelvane"};
+    const auto args = arguments(job);
+    for (const std::string& a : args)
+        argv.push_back(a.c_str());
+    const auto back = std::get<PrintJob>(printJobOf(static_cast<int>(argv.size()), argv.data())).labels;
+    EXPECT_EQ(back.sheet, 6u);
+    EXPECT_EQ(back.bands, BandChoice::Four);
+    ASSERT_EQ(back.parts.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(back.parts[i].value, job.labels.parts[i].value);
+        EXPECT_EQ(back.parts[i].tolerance, job.labels.parts[i].tolerance);
     }
 }

@@ -1,14 +1,15 @@
 // Any argument list, answered in-process as `kelvane` answers it: the command
 // line never crashes, ends with status 0, 1 or 2, writes only valid UTF-8 with
 // no control character but line feed and tab, prints something whenever it
-// succeeds (unless it handed over to the window program), and a successful
-// --json answer is exactly one JSON document.
+// succeeds (unless it handed over to the window program, which can read what
+// it was handed), and a successful --json answer is exactly one JSON document.
 //
 // The input is the arguments, each ended by a NUL byte. An argument of the
 // byte 0x01 and one more byte stands for an entry of the words below, so that
 // the fuzzer reaches every subcommand, option, colour, value, code and file
 // with one byte; any other argument is taken as it is.
 #include "cli.h"
+#include "printjob.h"
 
 #include <iconv.h>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -47,10 +49,19 @@ constexpr const char* words[] = {
     FILES "list", FILES "crlf", FILES "binary", "/", "/nonexistent/x", "/dev/null", "x.pdf"};
 
 // A stand-in for the window program: the command line hands over and is done.
-bool handedOver = false;
-int standIn(char*[])
+// It hands over the windows' own arguments, or a print job that the window
+// program reads back as it was written.
+bool handedOver = false, readable = true;
+int standIn(char* argv[])
 {
     handedOver = true;
+    int argc = 0;
+    while (argv[argc])
+        ++argc;
+    const auto job = printJobOf(argc, argv);
+    const auto* printing = std::get_if<PrintJob>(&job);
+    readable = printing ? arguments(*printing) == std::vector<std::string>(argv + 1, argv + argc)
+                        : std::get<NoPrintJob>(job) == NoPrintJob::WindowArguments;
     return 0;
 }
 
@@ -113,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!stdout || !stderr)
         std::abort();
     handedOver = false;
+    readable = true;
     const int status = cli::answer(static_cast<int>(args.size()), argv.data(), standIn);
     std::fclose(stdout);
     std::fclose(stderr);
@@ -129,6 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fault = "output that is not valid UTF-8";
     else if ((printed + complaint).find_first_of(controls) != std::string::npos)
         fault = "a control character, as a typed word may carry, written to the terminal";
+    else if (!readable)
+        fault = "a hand-over that the window program cannot read";
     else if (status == 0 && printed.empty() && !handedOver)
         fault = "status 0 with nothing printed";
     else if (status == 0 && json && !handedOver && printed.find("Usage:") != 0 && !nlohmann::json::accept(printed))

@@ -6,22 +6,13 @@
 // to a printer and to a PDF file, from the windows and from the command line.
 #pragma once
 
-#include <kelvane/parts.h>
+#include "printjob.h"
+
 #include <kelvane/sheet.h>
 
 #include <QString>
 
-#include <vector>
-
 class QPrinter;
-
-enum class BandChoice { Four, Five, Both };
-
-struct LabelRun {
-    std::size_t sheet = 0; // into kelvane::sheets
-    BandChoice bands = BandChoice::Both;
-    std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
-};
 
 // The printer set to the sheet's paper, whole page, no margins. Printing
 // is false where the printer or file cannot be opened.

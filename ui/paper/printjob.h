@@ -1,0 +1,47 @@
+// What is printed, as plain values both the command line and the window
+// program hold: labels for a run of parts on a sheet, or the colour-code
+// chart, into a PDF file. The command line writes a job as the window
+// program's arguments (arguments), the window program reads them back
+// (printJobOf): every field is checked, and every value comes back exactly,
+// in any locale.
+#pragma once
+
+#include <kelvane/indexed.h>
+#include <kelvane/parts.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+enum class BandChoice { Four, Five, Both };
+namespace kelvane {
+template <> inline constexpr std::size_t enumCount<BandChoice> = static_cast<std::size_t>(BandChoice::Both) + 1;
+}
+
+struct LabelRun {
+    std::size_t sheet = 0; // into kelvane::sheets
+    BandChoice bands = BandChoice::Both;
+    std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
+};
+
+struct PrintJob {
+    enum class What { Labels, Chart };
+    What what = What::Chart;
+    std::string file; // the PDF, as the person named it
+    LabelRun labels;  // of labels only
+};
+
+// "4", "5" or "both", as the command line's --bands takes them.
+std::optional<BandChoice> bandChoiceNamed(std::string_view name);
+
+// The window program's arguments after its name.
+std::vector<std::string> arguments(const PrintJob& job);
+
+// Why the window program's arguments hold no print job: they are the
+// windows' own, or they begin as a job but are not one the command line writes.
+enum class NoPrintJob { WindowArguments, Malformed };
+
+std::variant<PrintJob, NoPrintJob> printJobOf(int argc, const char* const argv[]);
