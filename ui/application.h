@@ -1,6 +1,9 @@
-// Start-up order: the main window, then, hidden, the colour dialog, the
-// tolerance dialog and the About box, all owned by the main window and kept
-// until it goes.
+// Every window is made and connected here, and nowhere else. Start-up order:
+// the main window, then, hidden, the colour dialog, the tolerance dialog and
+// the About box; the markings, finder and labels windows when first asked
+// for. All are owned by the main window and kept until it goes. The main
+// window asks for the others by its signals, with engine values; their
+// picks and parts come back to it by theirs.
 #pragma once
 
 #include <memory>

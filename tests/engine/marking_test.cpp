@@ -1,4 +1,5 @@
 #include <kelvane/marking.h>
+#include <kelvane/reading.h>
 #include <kelvane/series.h>
 
 #include "testbands.h"
@@ -201,8 +202,9 @@ TEST(Marking, SeriesAndWriting)
     }
 }
 
-// The main window's bands: the range their tolerance band gives, and what
-// they read from the other end ("-": no value).
+// The main window's bands as the other windows are given them: the range
+// their tolerance band gives, and what they read from the other end ("-": no
+// value, as for bands not all coloured).
 TEST(Marking, Bands)
 {
     using testbands::Hue;
@@ -212,6 +214,7 @@ TEST(Marking, Bands)
         bool resistor;
         const char* range;
         const char* reversed;
+        int emptied = 0; // a band left without a colour
     } rows[] = {
         {{Hue::Yellow, Hue::Violet, Hue::Red}, Hue::Gold, true, "4,465 Kohm-4,935 Kohm", "-"},
         {{Hue::Red, Hue::Brown, Hue::Red}, Hue::Brown, true, "2,079 Kohm-2,121 Kohm", "120 ohm"},
@@ -222,14 +225,21 @@ TEST(Marking, Bands)
         {{Hue::Brown, Hue::Black, Hue::Black, Hue::Red}, Hue::Brown, false, "9,9 nF-10,1 nF", "120 pF"},
         {{Hue::Brown, Hue::White, Hue::White, Hue::Blue}, std::nullopt, true, "159,2 Mohm-238,8 Mohm", "6,99 Kohm"},
         {{Hue::Brown, Hue::Black, Hue::Black, Hue::Black}, std::nullopt, true, "80 ohm-120 ohm", "-"},
+        {{Hue::Red, Hue::Brown, Hue::Red}, Hue::Brown, true, "-", "-", 3},
     };
     for (const auto& r : rows) {
         kelvane::BandState s = testbands::bands(r.bands, r.resistor);
         if (r.tolerance)
             s.colour(5) = kelvane::colourOf(*r.tolerance);
-        const auto bounds = kelvane::rangeOf(kelvane::bandValue(s), kelvane::bandTolerance(s.colour(5)).value());
-        const std::string range = written(bounds.low, r.resistor, 8) + '-' + written(bounds.high, r.resistor, 8);
-        const auto reversed = kelvane::reversedValue(s);
+        if (r.emptied)
+            s.colour(r.emptied) = kelvane::BodyColor;
+        const kelvane::BandReading reading = kelvane::readingOf(s);
+        const auto bounds = reading.value && reading.tolerance
+            ? std::optional(kelvane::rangeOf(*reading.value, *reading.tolerance))
+            : std::nullopt;
+        const std::string range
+            = bounds ? written(bounds->low, r.resistor, 8) + '-' + written(bounds->high, r.resistor, 8) : "-";
+        const auto& reversed = reading.reversed;
         EXPECT_EQ(range, r.range) << testbands::text(kelvane::calcvalue(s));
         EXPECT_EQ(reversed ? written(*reversed, r.resistor) : "-", r.reversed)
             << testbands::text(kelvane::calcvalue(s));

@@ -20,16 +20,12 @@ class ColourDialog : public QDialog {
     Q_OBJECT
 
 public:
+protected:
+    ColourDialog(const QString& name, const QString& title, int width, QWidget* parent);
+
     // Puts the keyboard on the shown panel of this colour, else on the first
     // one shown; its focus frame shows when the dialog was opened by a key.
     void focusColour(kelvane::Colour colour, bool byKeyboard);
-
-signals:
-    // A colour was clicked; the dialog closes right after.
-    void colourPicked();
-
-protected:
-    ColourDialog(const QString& name, const QString& title, int width, QWidget* parent);
 
     // A panel at its layout place; call in the panels' order of meaning.
     BandPanel* addPanel(const char* name, int left, int top, int width);

@@ -3,6 +3,7 @@
 #include "platform/accessible.h"
 #include "wording.h"
 
+#include <kelvane/reading.h>
 #include <kelvane/series.h>
 
 #include <QCoreApplication>
@@ -78,16 +79,15 @@ QString markingErrorText(kelvane::MarkingError error)
     return translated(wording::textOf(wording::markingErrors, error));
 }
 
-QString reversedText(const kelvane::BandState& bands)
+QString reversedText(const kelvane::BandReading& bands)
 {
-    const auto reversed = kelvane::reversedValue(bands);
-    if (!reversed)
+    if (!bands.reversed)
         return QCoreApplication::translate("TMarkings", "no value");
-    const QString text = QStringLiteral("%1, %2").arg(writtenValue(*reversed, bands.resistor), seriesName(*reversed));
-    kelvane::BandState forward = bands;
-    const bool standard = kelvane::coarsestSeries(kelvane::bandValue(forward)).has_value();
+    const QString text
+        = QStringLiteral("%1, %2").arg(writtenValue(*bands.reversed, bands.resistor), seriesName(*bands.reversed));
+    const bool standard = bands.value && kelvane::coarsestSeries(*bands.value).has_value();
     // Standard one way only: the usual sign of bands read from the wrong end.
-    if (standard == kelvane::coarsestSeries(*reversed).has_value())
+    if (standard == kelvane::coarsestSeries(*bands.reversed).has_value())
         return text;
     return standard ? QCoreApplication::translate("TMarkings", "%1; this way is standard").arg(text)
                     : QCoreApplication::translate("TMarkings", "%1; this way is not standard").arg(text);

@@ -8,6 +8,10 @@
 
 #include <QString>
 
+namespace kelvane {
+struct BandReading;
+}
+
 // The texts of one reading; the ranges are empty without a tolerance.
 struct ReadingText {
     QString value;
@@ -37,4 +41,4 @@ QString markingErrorText(kelvane::MarkingError error);
 
 // The value read from the other end and how that compares with this way:
 // "120 ohm, E12; this way is not standard", or "no value".
-QString reversedText(const kelvane::BandState& bands);
+QString reversedText(const kelvane::BandReading& bands);

@@ -2,7 +2,7 @@
 
 #include "platform/accessible.h"
 #include "shared/look.h"
-#include "windows/PartsEditor.h"
+#include "shared/partsfile.h"
 #include "wording.h"
 
 #include <kelvane/divider.h>
@@ -16,17 +16,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -71,7 +67,6 @@ constexpr Place places[] = {
 
 // Source's items after the six series.
 constexpr int myParts = 6;
-constexpr double myPartsTolerance = 0.05;
 constexpr std::size_t shownNetworks = 10;
 
 QString shown(kelvane::Milli v) { return QString::fromStdString(kelvane::written(v, true)); }
@@ -189,7 +184,7 @@ TFinder::TFinder(QWidget* parent)
     createControls();
     placeControls(this, places);
     connect(Source, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFinder::SourceChange);
-    connect(EditParts, &QPushButton::clicked, this, &TFinder::EditPartsClick);
+    connect(EditParts, &QPushButton::clicked, this, &TFinder::editPartsAsked);
     connect(Target, &QLineEdit::textChanged, this, &TFinder::TargetChange);
     connect(MaxParts, qOverload<int>(&QSpinBox::valueChanged), this, &TFinder::TargetChange);
     for (QLineEdit* e : {Vin, Vout, LeastTotal, MostTotal})
@@ -204,12 +199,6 @@ TFinder::TFinder(QWidget* parent)
 }
 
 TFinder::~TFinder() = default;
-
-QString TFinder::partsFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/kelvane/parts.txt");
-}
 
 void TFinder::createControls()
 {
@@ -293,10 +282,8 @@ void TFinder::SourceChange()
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
     PartsProblems->clear();
     if (Source->currentIndex() == myParts) {
-        QFile file(partsFile());
-        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        kelvane::PartsText read = kelvane::readParts(text.toStdString(), myPartsTolerance);
-        PartsProblems->setText(withLinesNotRead({}, read.wrong, *PartsProblems));
+        kelvane::PartsText read = partsfile::read();
+        PartsProblems->setText(partsfile::withLinesNotRead({}, read.wrong, *PartsProblems));
         parts = kelvane::listParts(std::move(read.parts), {});
     } else {
         parts = kelvane::seriesParts(static_cast<kelvane::Series>(Source->currentIndex()), 1000, 10'000'000'000, {});
@@ -311,20 +298,8 @@ void TFinder::SourceChange()
     DividerChange();
 }
 
-void TFinder::EditPartsClick()
+void TFinder::showMyParts()
 {
-    QFile file(partsFile());
-    const QString before = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    file.close();
-    const std::optional<QString> after = editParts(this, before);
-    if (!after || *after == before)
-        return;
-    QDir().mkpath(QFileInfo(partsFile()).path());
-    QSaveFile out(partsFile());
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(after->toUtf8());
-        out.commit();
-    }
     if (Source->currentIndex() == myParts)
         SourceChange();
     else

@@ -3,7 +3,8 @@
 // each series and the best networks; a wanted output voltage to the best
 // dividers. The part set's index is made once per set and kept until another
 // set is chosen or the person's parts change. A row's part goes to the main
-// window by the showBands signal; the window keeps nothing else of its own.
+// window by the showBands signal; My parts come from the parts file, edited
+// on the editPartsAsked signal. The window keeps nothing else of its own.
 #pragma once
 
 #include <kelvane/decode.h>
@@ -30,17 +31,18 @@ public:
     explicit TFinder(QWidget* parent);
     ~TFinder() override;
 
-    // The person's parts list, in their configuration folder.
-    static QString partsFile();
+    // My parts were edited: read again and chosen.
+    void showMyParts();
 
 signals:
     // A part's value, to be shown in the main window's bands.
     void showBands(kelvane::Milli value);
+    // "Edit my parts..." was clicked.
+    void editPartsAsked();
 
 private:
     void createControls();
     void SourceChange();
-    void EditPartsClick();
     void TargetChange();
     void DividerChange();
     void CopyClick();

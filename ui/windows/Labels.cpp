@@ -1,8 +1,7 @@
 #include "Labels.h"
 
 #include "shared/look.h"
-#include "windows/Finder.h"
-#include "windows/PartsEditor.h"
+#include "shared/partsfile.h"
 #include "wording.h"
 
 #include <kelvane/marking.h>
@@ -10,7 +9,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -177,9 +175,7 @@ std::optional<LabelRun> TLabels::run()
         break;
     }
     default: {
-        QFile file(TFinder::partsFile());
-        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        kelvane::PartsText read = kelvane::readParts(text.toStdString(), 0.05);
+        kelvane::PartsText read = partsfile::read();
         notRead = std::move(read.wrong);
         parts = kelvane::listParts(std::move(read.parts), {});
     }
@@ -197,14 +193,14 @@ std::optional<LabelRun> TLabels::run()
     for (QPushButton* b : {Preview, Print, SavePdf})
         b->setEnabled(problem.isEmpty());
     if (!problem.isEmpty()) {
-        Count->setText(withLinesNotRead(problem, notRead, *Count));
+        Count->setText(partsfile::withLinesNotRead(problem, notRead, *Count));
         Count->setAccessibleName(Count->text());
         return std::nullopt;
     }
     const std::size_t perSheet = kelvane::labelsPerPage(kelvane::sheets[r.sheet]);
     const auto labels = static_cast<int>(r.parts.size());
     const auto pages = static_cast<int>((r.parts.size() + perSheet - 1) / perSheet);
-    Count->setText(withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages), notRead, *Count));
+    Count->setText(partsfile::withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages), notRead, *Count));
     Count->setAccessibleName(Count->text());
     return r;
 }

@@ -1,15 +1,9 @@
 #include "Mainres.h"
 
+#include "paper/labelpages.h"
 #include "platform/accessible.h"
-#include "platform/activation.h"
 #include "shared/bandpanel.h"
 #include "shared/look.h"
-#include "windows/Aboutres.h"
-#include "windows/Finder.h"
-#include "windows/Labels.h"
-#include "windows/Markings.h"
-#include "windows/Selcolor.h"
-#include "windows/Tolcolor.h"
 #include "wording.h"
 
 #include <kelvane/config.h>
@@ -148,16 +142,18 @@ TMainform::TMainform(QWidget* parent)
         move(s->availableGeometry().center() - rect().center());
 }
 
-void TMainform::setWindows(
-    Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about, ActivationHandOver* activation)
+QString TMainform::bandName(int band) { return band == 5 ? tr("Tolerance band") : tr("Band %1").arg(band); }
+
+void TMainform::takeColourPick(kelvane::ColourPick pick)
 {
-    selectcolor_ = selectcolor;
-    tolform_ = tolform;
-    about_ = about;
-    activation_ = activation;
-    connect(selectcolor_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = bands_.curband; });
-    connect(tolform_, &ColourDialog::colourPicked, this, [this] { pickedBand_ = 5; });
-    tolform_->setAccessibleName(tr("Tolerance band"));
+    pick_ = pick;
+    pickedBand_ = bands_.curband;
+}
+
+void TMainform::takeTolerancePick(kelvane::TolerancePick pick)
+{
+    tolerancePick_ = pick;
+    pickedBand_ = 5;
 }
 
 void TMainform::createMenu()
@@ -233,7 +229,7 @@ void TMainform::createControls()
     PB1->installEventFilter(noToolTip_);
     for (int band = 1; band <= 5; ++band) {
         auto* panel = new BandPanel(QStringLiteral("ring%1").arg(band), BandPanel::Bevel::Raised, GroupBox1);
-        panel->setBandLabel(band == 5 ? tr("Tolerance band") : tr("Band %1").arg(band));
+        panel->setBandLabel(bandName(band));
         ring[static_cast<std::size_t>(band - 1)] = panel;
     }
     ring[3]->hide();
@@ -344,7 +340,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
         textfield->show();
         for (QLabel* l : {enhet, dec, dot, value})
             l->hide();
-        emit bandsChanged(bandState());
+        emit bandsChanged(kelvane::readingOf(bandState()));
         return;
     }
     value->setText(QString::fromStdString(display->value));
@@ -355,7 +351,7 @@ void TMainform::showDisplay(const std::optional<kelvane::Display>& display)
     textfield->hide();
     for (QLabel* l : {dec, enhet, value, dot})
         l->show();
-    emit bandsChanged(bandState());
+    emit bandsChanged(kelvane::readingOf(bandState()));
 }
 
 // Read as one phrase in words, "4.7 kilohms", not as the four labels.
@@ -375,11 +371,11 @@ void TMainform::cycle(bool speakAlways)
     readBands();
     const kelvane::BandState before = bands_;
     const QString resultBefore = spokenResult();
-    const auto display = kelvane::refresh(bands_, selectcolor_->pick, tolform_->pick);
+    const auto display = kelvane::refresh(bands_, pick_, tolerancePick_);
     writeBands();
     {
         const QSignalBlocker quiet(Tolerance);
-        Tolerance->setCurrentIndex(kelvane::toleranceListIndex(tolform_->pick));
+        Tolerance->setCurrentIndex(kelvane::toleranceListIndex(tolerancePick_));
     }
     showDisplay(display);
 
@@ -404,28 +400,21 @@ void TMainform::ringClick(int band, bool byKeyboard)
 {
     readBands();
     bands_.curband = static_cast<std::uint8_t>(band);
-    selectcolor_->showPanels(
-        kelvane::panelsFor(band, bands_.bandcount), kelvane::isMultiplierBand(band, bands_.bandcount));
-    selectcolor_->move(pos() + QPoint(17, 30));
-    // Named for a listener before it shows; its title is the layout's "Ring1".
-    selectcolor_->setAccessibleName(tr("Band %1").arg(band));
-    presentWindow(selectcolor_);
-    selectcolor_->setWindowTitle(QStringLiteral("Ring%1").arg(band));
-    selectcolor_->pick = kelvane::preload(bands_, band);
-    selectcolor_->focusColour(bands_.colour(band), byKeyboard);
+    const kelvane::ColourPick preload = kelvane::preload(bands_, band);
+    emit colourDialogAsked(band, bands_.bandcount, preload, bandName(band), pos() + QPoint(17, 30), byKeyboard);
+    pick_ = preload;
 }
 
 void TMainform::ring5Click(bool byKeyboard)
 {
-    tolform_->move(pos() + QPoint(136, 30));
-    presentWindow(tolform_);
-    tolform_->pick = kelvane::preloadTolerance(ring[4]->colourValue(), Tolerance->currentIndex());
-    tolform_->focusColour(ring[4]->colourValue(), byKeyboard);
+    const kelvane::TolerancePick preload = kelvane::preloadTolerance(ring[4]->colourValue(), Tolerance->currentIndex());
+    emit toleranceDialogAsked(preload, pos() + QPoint(136, 30), byKeyboard);
+    tolerancePick_ = preload;
 }
 
 void TMainform::ToleranceChange(int index)
 {
-    kelvane::toleranceChange(tolform_->pick, index);
+    kelvane::toleranceChange(tolerancePick_, index);
     cycle(true);
 }
 
@@ -434,7 +423,7 @@ void TMainform::N4colorringsClick(bool checked)
     if (!checked)
         return;
     readBands();
-    kelvane::switchToFourBands(bands_, selectcolor_->pick);
+    kelvane::switchToFourBands(bands_, pick_);
     writeBands();
     cycle(true);
 }
@@ -510,32 +499,11 @@ void TMainform::ShowToolTips1Click()
 
 void TMainform::Exit1Click() { QCoreApplication::quit(); }
 
-void TMainform::About1Click() { presentWindow(about_); }
+void TMainform::About1Click() { emit aboutAsked(); }
 
-void TMainform::Markings1Click()
-{
-    if (!markings_) {
-        markings_ = new TMarkings(this);
-        activation_->track(markings_);
-        connect(this, &TMainform::bandsChanged, markings_, &TMarkings::MainformChange);
-        markings_->MainformChange(bandState());
-    }
-    // Beside this window each time it opens; Wayland leaves the place to the compositor.
-    if (!markings_->isVisible())
-        placeBeside(markings_, this);
-    presentWindow(markings_);
-}
+void TMainform::Markings1Click() { emit markingsAsked(); }
 
-void TMainform::PrintLabels1Click()
-{
-    if (!labels_) {
-        labels_ = new TLabels(this);
-        activation_->track(labels_);
-    }
-    if (!labels_->isVisible())
-        placeBeside(labels_, this);
-    presentWindow(labels_);
-}
+void TMainform::PrintLabels1Click() { emit labelsAsked(); }
 
 void TMainform::Chart1Click()
 {
@@ -548,16 +516,7 @@ void TMainform::Chart1Click()
     preview.exec();
 }
 
-void TMainform::Finder1Click()
-{
-    if (!finder_) {
-        finder_ = new TFinder(this);
-        activation_->track(finder_);
-        connect(finder_, &TFinder::showBands, this, &TMainform::ShowBands);
-        finder_->move(frameGeometry().topRight() + QPoint(8, 0));
-    }
-    presentWindow(finder_);
-}
+void TMainform::Finder1Click() { emit finderAsked(); }
 
 void TMainform::ShowBands(kelvane::Milli part)
 {

@@ -3,17 +3,20 @@
 // visibility in ring4 and the component kind in Resistor1's check mark. Every
 // handler copies the controls into bands_, lets the engine apply its rule and
 // copies the result back, so the rules themselves are all in the engine.
+// The dialogs' picks are kept here until the cycle applies them; every other
+// window is asked for by a signal and given engine values, never this window.
 #pragma once
 
 #include <kelvane/bands.h>
 #include <kelvane/decode.h>
+#include <kelvane/reading.h>
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
 #include <optional>
 
-class ActivationHandOver;
 class BandPanel;
 class NoToolTip;
 class QAction;
@@ -25,12 +28,6 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QRadioButton;
-class Tselectcolor;
-class TTolform;
-class TAboutBox;
-class TFinder;
-class TLabels;
-class TMarkings;
 class ValueReadout;
 
 class TMainform : public QMainWindow {
@@ -39,13 +36,20 @@ class TMainform : public QMainWindow {
 public:
     explicit TMainform(QWidget* parent = nullptr);
 
-    // The three windows it opens, created after it, and the hand-over that
-    // watches them; the markings and finder windows are made when first opened.
-    void setWindows(Tselectcolor* selectcolor, TTolform* tolform, TAboutBox* about, ActivationHandOver* activation);
-
     // The band state with the colours, ring4's visibility and the kind read
     // from the controls.
     kelvane::BandState bandState() const;
+
+    // "Band 3", "Tolerance band": a band and its dialog, for a listener.
+    static QString bandName(int band);
+
+    // The picks the cycle applies: the colour dialog's for band curband, the
+    // tolerance dialog's for band 5; each preloaded as its dialog opens.
+    const kelvane::ColourPick& colourPick() const { return pick_; }
+    const kelvane::TolerancePick& tolerancePick() const { return tolerancePick_; }
+    // A pick made in a dialog, kept for the cycle its closing runs.
+    void takeColourPick(kelvane::ColourPick pick);
+    void takeTolerancePick(kelvane::TolerancePick pick);
 
     // The refresh cycle, run when the person comes back from a dialog.
     void FormActivate();
@@ -57,7 +61,17 @@ public:
 
 signals:
     // The bands, the shown value or the component kind may have changed.
-    void bandsChanged(const kelvane::BandState& bands);
+    void bandsChanged(const kelvane::BandReading& bands);
+    // Band 1..4's colour dialog, to open at a place under a name for a
+    // listener, with the keyboard on the preloaded colour.
+    void colourDialogAsked(
+        int band, int bandcount, kelvane::ColourPick preload, const QString& name, QPoint at, bool byKeyboard);
+    void toleranceDialogAsked(kelvane::TolerancePick preload, QPoint at, bool byKeyboard);
+    // Windows to show, each from its menu item.
+    void aboutAsked();
+    void markingsAsked();
+    void finderAsked();
+    void labelsAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,16 +116,10 @@ private:
     void PB1Paint(QPainter& p);
 
     kelvane::BandState bands_;
+    kelvane::ColourPick pick_;
+    kelvane::TolerancePick tolerancePick_;
     int pickedBand_ = 0; // the band a dialog's pick went to since the last cycle; 5 the tolerance
     std::optional<kelvane::Display> display_;
-
-    Tselectcolor* selectcolor_ = nullptr;
-    TTolform* tolform_ = nullptr;
-    TAboutBox* about_ = nullptr;
-    ActivationHandOver* activation_ = nullptr;
-    TMarkings* markings_ = nullptr;
-    TFinder* finder_ = nullptr;
-    TLabels* labels_ = nullptr;
 
     QAction* Exit1 = nullptr;
     QAction* Resistor1 = nullptr;

@@ -58,7 +58,7 @@ TMarkings::TMarkings(QWidget* parent)
     createControls();
     placeControls(this, places);
     connect(Code, &QLineEdit::textChanged, this, &TMarkings::CodeChange);
-    MainformChange(bands_);
+    showBands(bands_);
 }
 
 void TMarkings::createControls()
@@ -136,27 +136,25 @@ void TMarkings::CodeChange()
         spoken_->announce(spoken_->phrase());
 }
 
-void TMarkings::MainformChange(const kelvane::BandState& bands)
+void TMarkings::showBands(const kelvane::BandReading& bands)
 {
     bands_ = bands;
-    kelvane::BandState s = bands;
-    if (!kelvane::complete(s)) {
+    if (!bands.value) {
         showResult(BandValue, QCoreApplication::translate("TMainform", "Select colors")); // as the main window says
         for (QLabel* l : {BandSeries, BandCodes, BandRange, BandReversed})
             showResult(l, {});
     } else {
-        const kelvane::Milli value = kelvane::bandValue(s);
-        const kelvane::Markings m = kelvane::markingsOf(value, s.resistor);
+        const kelvane::Milli value = *bands.value;
+        const kelvane::Markings m = kelvane::markingsOf(value, bands.resistor);
         QStringList codes;
         for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads})
             if (!code->empty())
                 codes << QString::fromStdString(*code);
-        const auto tolerance = kelvane::bandTolerance(s.colour(5));
-        showResult(BandValue, writtenValue(value, s.resistor));
-        showResult(BandSeries, seriesText(value, s.resistor));
+        showResult(BandValue, writtenValue(value, bands.resistor));
+        showResult(BandSeries, seriesText(value, bands.resistor));
         showResult(BandCodes, codes.join(QStringLiteral(", ")));
-        showResult(BandRange, tolerance ? rangeText(value, *tolerance, s.resistor) : QString());
-        showResult(BandReversed, reversedText(s));
+        showResult(BandRange, bands.tolerance ? rangeText(value, *bands.tolerance, bands.resistor) : QString());
+        showResult(BandReversed, reversedText(bands));
     }
     // The kind decides how a code reads.
     CodeChange();

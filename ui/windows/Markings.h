@@ -1,12 +1,12 @@
 // The markings window: a typed SMD or capacitor code, and the main window's
 // bands, each with its value, its standard series and the range its
 // tolerance gives; the bands also with their codes and their reading from
-// the other end. The main window hands over its band state with every
+// the other end. It is given the bands' reading, an engine value, with every
 // change; each change of either runs them through the engine and writes the
 // labels.
 #pragma once
 
-#include <kelvane/bands.h>
+#include <kelvane/reading.h>
 
 #include <QDialog>
 
@@ -22,14 +22,14 @@ public:
 
     // The main window's bands, after any change of them, of its value or of
     // the component kind.
-    void MainformChange(const kelvane::BandState& bands);
+    void showBands(const kelvane::BandReading& bands);
 
 private:
     void createControls();
     void CodeChange();
     void showResult(QLabel* label, const QString& text);
 
-    kelvane::BandState bands_;
+    kelvane::BandReading bands_;
     QLineEdit* Code = nullptr;
     QLabel* CodeValue = nullptr;
     QLabel* CodeKind = nullptr;

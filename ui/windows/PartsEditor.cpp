@@ -1,15 +1,13 @@
 #include "PartsEditor.h"
 
 #include "shared/look.h"
-#include "wording.h"
+#include "shared/partsfile.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStringList>
 
 namespace {
 
@@ -20,19 +18,11 @@ constexpr Place places[] = {
     {"PartsButtons", 8, 290, 304, 26},
 };
 
-bool fits(const QLabel& room, const QString& text)
-{
-    const QRect need
-        = QFontMetrics(room.font())
-              .boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX), room.wordWrap() ? Qt::TextWordWrap : 0, text);
-    return need.width() <= room.width() && need.height() <= room.height();
-}
-
 // What the text reads as, in the dialog's words, within the status.
 QString reading(const QString& text, const QLabel& status)
 {
-    const kelvane::PartsText read = kelvane::readParts(text.toStdString(), 0.05);
-    return withLinesNotRead(
+    const kelvane::PartsText read = partsfile::parse(text);
+    return partsfile::withLinesNotRead(
         QCoreApplication::translate("TFinder", "Values read: %1").arg(read.parts.size()), read.wrong, status);
 }
 
@@ -70,33 +60,4 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return edit->toPlainText();
-}
-
-QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room)
-{
-    if (wrong.empty())
-        return text;
-    auto shown = [&text](QStringList lines, bool more) {
-        if (more)
-            lines << QStringLiteral("\u2026");
-        const QString notRead
-            = QCoreApplication::translate("TFinder", "Not read: %1").arg(lines.join(QStringLiteral("; ")));
-        return text.isEmpty() ? notRead : text + QLatin1Char('\n') + notRead;
-    };
-    // A line more while they fit: never more than room holds, however many there are.
-    QString fitting = shown({}, true);
-    if (!fits(room, fitting))
-        return text;
-    QStringList lines;
-    for (const kelvane::PartsLineProblem& p : wrong) {
-        lines << QCoreApplication::translate("TFinder", "line %1: %2")
-                     .arg(p.line)
-                     .arg(QCoreApplication::translate(
-                         wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
-        const QString more = shown(lines, static_cast<std::size_t>(lines.size()) < wrong.size());
-        if (!fits(room, more))
-            break;
-        fitting = more;
-    }
-    return fitting;
 }

@@ -1,21 +1,21 @@
 #include "Selcolor.h"
 
-#include "shared/bandpanel.h"
-
 #include "platform/accessible.h"
+#include "shared/bandpanel.h"
+#include "shared/look.h"
 
 #include <QHideEvent>
 
 namespace {
 
-struct Place {
+struct PanelPlace {
     const char* name; // the object name; the caption is the colour's name
     int left, top, width;
 };
 
 // Indexed by Hue. Gold lies on White and Silver on Gray: a multiplier band
 // offers them in those places.
-constexpr auto places = kelvane::indexedBy<kelvane::Hue, Place>({
+constexpr auto places = kelvane::indexedBy<kelvane::Hue, PanelPlace>({
     {"black", 6, 6, 46},
     {"brown", 58, 6, 45},
     {"red", 109, 6, 45},
@@ -68,11 +68,22 @@ void Tselectcolor::showPanels(const kelvane::PanelSet& shown, bool multiplier)
     }
 }
 
+void Tselectcolor::openFor(
+    int band, int bandcount, kelvane::ColourPick preload, const QString& name, QPoint at, bool byKeyboard)
+{
+    showPanels(kelvane::panelsFor(band, bandcount), kelvane::isMultiplierBand(band, bandcount));
+    move(at);
+    // Named for a listener before it shows; its title is the layout's "Ring1".
+    setAccessibleName(name);
+    presentWindow(this);
+    setWindowTitle(QStringLiteral("Ring%1").arg(band));
+    focusColour(preload.pickcolor, byKeyboard);
+}
+
 void Tselectcolor::colourClick(kelvane::Hue hue)
 {
-    // Stored before closing: the closing runs the main window's cycle.
-    pick = kelvane::pickOf(hue);
-    emit colourPicked();
+    // Handed on before closing: the closing runs the main window's cycle.
+    emit colourPicked(kelvane::pickOf(hue));
     close();
 }
 

@@ -1,16 +1,17 @@
 #include "Tolcolor.h"
 
 #include "shared/bandpanel.h"
+#include "shared/look.h"
 
 namespace {
 
-struct Place {
+struct PanelPlace {
     const char* name; // object name; the caption is the colour's name
     int left, top, width;
     int index; // tolerance list index
 };
 
-constexpr Place places[] = {
+constexpr PanelPlace places[] = {
     {"Green", 6, 6, 46, 5},
     {"Brown", 58, 6, 46, 4},
     {"Red", 110, 6, 45, 3},
@@ -24,7 +25,7 @@ constexpr Place places[] = {
 TTolform::TTolform(QWidget* parent)
     : ColourDialog(QStringLiteral("Tolform"), tr("Tol."), 161, parent)
 {
-    for (const Place& p : places) {
+    for (const PanelPlace& p : places) {
         BandPanel* panel = addPanel(p.name, p.left, p.top, p.width);
         const kelvane::Colour colour = kelvane::toleranceList[static_cast<std::size_t>(p.index)].colour;
         const auto hue = kelvane::hueOf(colour);
@@ -52,9 +53,16 @@ BandPanel* TTolform::panelOf(kelvane::Hue hue) const
     return nullptr;
 }
 
+void TTolform::openFor(kelvane::TolerancePick preload, QPoint at, bool byKeyboard)
+{
+    move(at);
+    presentWindow(this);
+    focusColour(preload.bandcolor, byKeyboard);
+}
+
 void TTolform::toleranceClick(int index)
 {
-    pick = kelvane::tolerancePick(index);
-    emit colourPicked();
+    // Handed on before closing: the closing runs the main window's cycle.
+    emit tolerancePicked(kelvane::tolerancePick(index));
     close();
 }

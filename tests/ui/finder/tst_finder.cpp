@@ -4,6 +4,7 @@
 #include "windowtest.h"
 
 #include "platform/accessible.h"
+#include "shared/partsfile.h"
 #include "windows/Finder.h"
 
 #include <QAction>
@@ -48,7 +49,7 @@ private slots:
     {
         prepareApplication();
         usePrivateFiles();
-        QFile::remove(TFinder::partsFile());
+        QFile::remove(partsfile::path());
     }
 
     // Values typed as a person types them, with the parts and their number.
@@ -145,7 +146,7 @@ private slots:
         Harness::click(child(f, "EditParts"));
         QCOMPARE(status, QStringLiteral("Values read: 2\nNot read: line 3: not a value"));
         QCOMPARE(child<QComboBox>(f, "Source")->currentIndex(), 6);
-        QFile file(TFinder::partsFile());
+        QFile file(partsfile::path());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("# drawer\n1k 1%, 2k2\nx"));
         file.close();
@@ -173,7 +174,7 @@ private slots:
             child<QComboBox>(f, "Source")->setCurrentIndex(r.source);
             QCOMPARE(child<QLabel>(f, "PartsProblems")->text(), QString::fromUtf8(r.problems));
         }
-        QFile::remove(TFinder::partsFile());
+        QFile::remove(partsfile::path());
     }
 
     // Escape and the close box hide it, each running the cycle once; it is

@@ -5,7 +5,7 @@
 #include "windowtest.h"
 
 #include "shared/bandpanel.h"
-#include "windows/Finder.h"
+#include "shared/partsfile.h"
 #include "windows/Labels.h"
 
 #include <kelvane/palette.h>
@@ -243,8 +243,8 @@ private slots:
         WAIT_UNTIL(labels->isActiveWindow());
         WAIT_COMPARE(QApplication::focusWidget(), labels->findChild<QWidget*>(QStringLiteral("Source")));
         usePrivateFiles();
-        QDir().mkpath(QFileInfo(TFinder::partsFile()).path());
-        QFile parts(TFinder::partsFile());
+        QDir().mkpath(QFileInfo(partsfile::path()).path());
+        QFile parts(partsfile::path());
         QVERIFY(parts.open(QIODevice::WriteOnly));
         parts.write("4k7 1%\n100\n# a comment\n10k 2k2\n4k7 -1%\n");
         parts.close();
@@ -278,7 +278,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("mine.pdf"));
         QVERIFY(labels->savePdf(pdf));
         QVERIFY(textOf(pdf).contains(QLatin1String("2,2 Kohm")));
-        QFile::remove(TFinder::partsFile());
+        QFile::remove(partsfile::path());
         // The previews of the labels and of Help > Color code chart..., each of one page.
         source->setCurrentIndex(0);
         values->setText(QStringLiteral("4k7 10k"));

@@ -98,8 +98,8 @@ private slots:
         OPEN_BAND(h, 1);
         QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring1"));
         QCOMPARE(h.w.selectcolor->pos(), origin + QPoint(17, 30));
-        QCOMPARE(h.w.selectcolor->pick.pickcolor, kelvane::BodyColor);
-        QCOMPARE(h.w.selectcolor->pick.pickdigit, 0);
+        QCOMPARE(h.main()->colourPick().pickcolor, kelvane::BodyColor);
+        QCOMPARE(h.main()->colourPick().pickdigit, 0);
         QVERIFY(h.colourPanel("black")->isHidden());
         const int before = h.activations->count();
         PICK(h, h.colourPanel("yellow"));
@@ -122,8 +122,8 @@ private slots:
         OPEN_BAND(h, 5);
         QCOMPARE(h.w.Tolform->pos(), origin + QPoint(136, 30));
         QCOMPARE(h.w.Tolform->windowTitle(), QStringLiteral("Tol."));
-        QCOMPARE(h.w.Tolform->pick.bandcolor, kelvane::BodyColor);
-        QCOMPARE(h.w.Tolform->pick.tolindex, 0);
+        QCOMPARE(h.main()->tolerancePick().bandcolor, kelvane::BodyColor);
+        QCOMPARE(h.main()->tolerancePick().tolindex, 0);
         PICK(h, h.tolerancePanel("Gold"));
         QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Gold));
         QCOMPARE(h.tolerance(), QStringLiteral("5%"));
@@ -185,7 +185,7 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             const int before = h.activations->count();
             OPEN_BAND(h, 2);
-            QCOMPARE(h.w.selectcolor->pick.pickcolor, colourOf(Hue::Violet));
+            QCOMPARE(h.main()->colourPick().pickcolor, colourOf(Hue::Violet));
             h.w.selectcolor->close();
             WAIT_UNTIL(h.main()->isActiveWindow());
             QCOMPARE(h.activations->count(), before + 1);
@@ -350,8 +350,8 @@ private slots:
         list->setCurrentIndex(1); // as a selection by the user
         QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Silver));
         OPEN_BAND(h, 5);
-        QCOMPARE(h.w.Tolform->pick.bandcolor, colourOf(Hue::Silver));
-        QCOMPARE(h.w.Tolform->pick.tolindex, 1);
+        QCOMPARE(h.main()->tolerancePick().bandcolor, colourOf(Hue::Silver));
+        QCOMPARE(h.main()->tolerancePick().tolindex, 1);
         h.w.Tolform->close();
         WAIT_UNTIL(h.main()->isActiveWindow());
         QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Silver));
@@ -370,10 +370,10 @@ private slots:
         QTest::keyClicks(list->lineEdit(), QStringLiteral("7"));
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(list->currentText(), QString());
-        QCOMPARE(h.w.Tolform->pick.tolindex, 255);
+        QCOMPARE(h.main()->tolerancePick().tolindex, 255);
         QCOMPARE(h.ring(5)->colourValue(), colourOf(Hue::Green));
         OPEN_BAND(h, 5);
-        QCOMPARE(h.w.Tolform->pick.tolindex, 255);
+        QCOMPARE(h.main()->tolerancePick().tolindex, 255);
         PICK(h, h.tolerancePanel("Red"));
         QCOMPARE(h.tolerance(), QStringLiteral("2%"));
     }

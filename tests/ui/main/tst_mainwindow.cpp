@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "language.h"
+#include "shared/partsfile.h"
 #include "windows/Finder.h"
 #include "windows/Labels.h"
 #include "windows/Markings.h"
@@ -534,10 +535,10 @@ private slots:
         QFETCH(QString, vout);
         QFETCH(QByteArray, parts);
         usePrivateFiles();
-        QFile::remove(TFinder::partsFile());
+        QFile::remove(partsfile::path());
         if (!parts.isEmpty()) {
-            QDir().mkpath(QFileInfo(TFinder::partsFile()).path());
-            QFile file(TFinder::partsFile());
+            QDir().mkpath(QFileInfo(partsfile::path()).path());
+            QFile file(partsfile::path());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(parts) == parts.size());
         }
         h.main()->findChild<QAction*>(QStringLiteral("Finder1"))->trigger();

@@ -1,0 +1,90 @@
+#include "partsfile.h"
+
+#include "wording.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace partsfile {
+
+namespace {
+
+// A value listed without a tolerance is taken at ±5 %.
+constexpr double listTolerance = 0.05;
+
+QByteArray bytes()
+{
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool fits(const QLabel& room, const QString& text)
+{
+    const QRect need
+        = QFontMetrics(room.font())
+              .boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX), room.wordWrap() ? Qt::TextWordWrap : 0, text);
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+} // namespace
+
+QString path()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/kelvane/parts.txt");
+}
+
+QString text() { return QString::fromUtf8(bytes()); }
+
+// The bytes as they are: a line that is not UTF-8 is told as such.
+kelvane::PartsText read() { return kelvane::readParts(bytes().toStdString(), listTolerance); }
+
+kelvane::PartsText parse(const QString& text) { return kelvane::readParts(text.toStdString(), listTolerance); }
+
+void save(const QString& text)
+{
+    QDir().mkpath(QFileInfo(path()).path());
+    QSaveFile out(path());
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(text.toUtf8());
+        out.commit();
+    }
+}
+
+QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room)
+{
+    if (wrong.empty())
+        return text;
+    auto shown = [&text](QStringList lines, bool more) {
+        if (more)
+            lines << QStringLiteral("\u2026");
+        const QString notRead
+            = QCoreApplication::translate("TFinder", "Not read: %1").arg(lines.join(QStringLiteral("; ")));
+        return text.isEmpty() ? notRead : text + QLatin1Char('\n') + notRead;
+    };
+    // A line more while they fit: never more than room holds, however many there are.
+    QString fitting = shown({}, true);
+    if (!fits(room, fitting))
+        return text;
+    QStringList lines;
+    for (const kelvane::PartsLineProblem& p : wrong) {
+        lines << QCoreApplication::translate("TFinder", "line %1: %2")
+                     .arg(p.line)
+                     .arg(QCoreApplication::translate(
+                         wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
+        const QString more = shown(lines, static_cast<std::size_t>(lines.size()) < wrong.size());
+        if (!fits(room, more))
+            break;
+        fitting = more;
+    }
+    return fitting;
+}
+
+} // namespace partsfile
