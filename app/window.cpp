@@ -5,7 +5,7 @@
 #include "application.h"
 #include "paper/labelpages.h"
 #include "paper/printjob.h"
-#include "windows/Mainres.h"
+#include "wording.h"
 
 #include <QApplication>
 
@@ -19,8 +19,9 @@ int write(const PrintJob& job)
     const QString file = QString::fromLocal8Bit(job.file.c_str());
     const bool done = job.what == PrintJob::What::Chart ? writeChart(file) : writeLabels(job.labels, file);
     if (!done)
-        std::fputs(qPrintable(QLatin1String("kelvane: ")
-                       + QCoreApplication::translate("TLabels", "%1 cannot be written").arg(file) + u'\n'),
+        std::fputs(
+            qPrintable(QLatin1String("kelvane: ")
+                + QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten).arg(file) + u'\n'),
             stderr);
     return done ? 0 : 1;
 }
@@ -45,7 +46,5 @@ int main(int argc, char* argv[])
     prepareApplication();
     if (printing)
         return write(*printing);
-    const Windows windows = createWindows();
-    windows.Mainform->show();
-    return QApplication::exec();
+    return runWindows();
 }

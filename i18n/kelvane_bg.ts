@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Изберете цветове</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>няма номинал</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; в тази посока е стандартен</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; в тази посока е нестандартен</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-цифрен код</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-цифрен код</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>буквен код</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>код EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>нулев резистор</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номинал в pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>празно</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>не е маркировка</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>няма такъв номер EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>извън обхвата</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>нестандартен; най-близки от %1: %2 и %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартен</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -67,10 +145,6 @@
     <message>
         <source>not a colour</source>
         <translation>не е цвят</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>не е стойност</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -160,18 +234,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: над %2 MB, твърде голям за списък с части</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>стойност извън обхвата</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>толеранс извън обхвата</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>не е текст в UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -202,6 +264,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартни стойности за една декада</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 не може да бъде записан</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочетени стойности: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Моите части</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Една или няколко стойности на ред, например 4k7 или 4,7 k; 1% след стойност дава допуска ѝ, иначе 5 %; # започва коментар.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Непрочетени: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ред %1: %2</translation>
     </message>
 </context>
 <context>
@@ -441,22 +536,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, от %5 до %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Прочетени стойности: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Една или няколко стойности на ред, например 4k7 или 4,7 k; 1% след стойност дава допуска ѝ, иначе 5 %; # започва коментар.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Непрочетени: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ред %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -547,10 +626,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF файлове (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 не може да бъде записан</translation>
     </message>
 </context>
 <context>
@@ -688,10 +763,6 @@
         <translation>5 ивици</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Изберете цветове</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Въвеждане на номинал</translation>
     </message>
@@ -747,42 +818,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-цифрен код</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-цифрен код</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>буквен код</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>код EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>нулев резистор</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>празно</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>не е маркировка</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>няма такъв номер EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>извън обхвата</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Маркировки</translation>
     </message>
@@ -815,10 +850,6 @@
         <translation>Кодове:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>нестандартен; най-близки от %1: %2 и %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 или %2</translation>
     </message>
@@ -830,34 +861,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Обратно:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>номинал в pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>нестандартен</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 до %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 и %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>няма номинал</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; в тази посока е стандартен</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; в тази посока е нестандартен</translation>
     </message>
 </context>
 <context>
@@ -884,6 +887,25 @@
     <message>
         <source>digit %1</source>
         <translation>цифра %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>не е стойност</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>стойност извън обхвата</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>толеранс извън обхвата</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не е текст в UTF-8</translation>
     </message>
 </context>
 </TS>

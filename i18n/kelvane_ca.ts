@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Trieu els colors</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>cap valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; en aquest sentit, normalitzat</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; en aquest sentit, no normalitzat</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>codi de 3 xifres</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>codi de 4 xifres</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>codi de lletra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>codi EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>pont de zero ohms</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor en pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>buit</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>no és un marcatge</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>número EIA-96 inexistent</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora de rang</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>no normalitzat; %1 més propers: %2 i %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>no normalitzat</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>no és un color</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>no és un valor</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: més de %2 MB, massa gran per a una llista de components</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>valor fora de rang</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerància fora de rang</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>no és text UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valors normalitzats d&apos;una dècada</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no es pot escriure %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valors llegits: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Els meus components</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d&apos;un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>No llegides: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línia %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Valors llegits: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Un o uns quants valors per línia, com 4k7 o 4,7 k; 1% després d&apos;un valor en dona la tolerància, si no 5 %; # comença un comentari.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>No llegides: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línia %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fitxers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>no es pot escriure %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 bandes</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Trieu els colors</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Introduïu el valor</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>codi de 3 xifres</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>codi de 4 xifres</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>codi de lletra</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>codi EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>pont de zero ohms</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>buit</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>no és un marcatge</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>número EIA-96 inexistent</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>fora de rang</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marcatges</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Codis:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>no normalitzat; %1 més propers: %2 i %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Invertit:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>valor en pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>no normalitzat</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>de %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 i %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>cap valor</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; en aquest sentit, normalitzat</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; en aquest sentit, no normalitzat</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>xifra %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>no és un valor</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fora de rang</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerància fora de rang</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>no és text UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Vyberte barvy</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 až %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>žádná hodnota</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; takto v řadě</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; takto mimo řadu</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3místný kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4místný kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>písmenný kód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kód EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulový rezistor</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>hodnota v pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prázdné</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>není značení</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>takové číslo EIA-96 není</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>mimo rozsah</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>mimo řadu; nejbližší v %1: %2 a %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>mimo řadu</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -67,10 +145,6 @@
     <message>
         <source>not a colour</source>
         <translation>není barva</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>není hodnota</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -160,18 +234,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: přes %2 MB, příliš velký pro seznam součástek</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>hodnota mimo rozsah</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerance mimo rozsah</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>není text v UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -202,6 +264,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normalizované hodnoty jedné dekády</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nelze zapsat</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Přečtené hodnoty: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mé součástky</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna či několik hodnot na řádek, např. 4k7 nebo 4,7 k; 1% za hodnotou udává její toleranci, jinak 5 %; # začíná komentář.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nepřečteno: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>řádek %1: %2</translation>
     </message>
 </context>
 <context>
@@ -441,22 +536,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Přečtené hodnoty: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Jedna či několik hodnot na řádek, např. 4k7 nebo 4,7 k; 1% za hodnotou udává její toleranci, jinak 5 %; # začíná komentář.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nepřečteno: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>řádek %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -547,10 +626,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Soubory PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 nelze zapsat</translation>
     </message>
 </context>
 <context>
@@ -688,10 +763,6 @@
         <translation>5 proužků</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Vyberte barvy</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Zadejte hodnotu</translation>
     </message>
@@ -747,42 +818,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3místný kód</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4místný kód</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>písmenný kód</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>kód EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nulový rezistor</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>prázdné</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>není značení</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>takové číslo EIA-96 není</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>mimo rozsah</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Značení</translation>
     </message>
@@ -815,10 +850,6 @@
         <translation>Kódy:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>mimo řadu; nejbližší v %1: %2 a %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 nebo %2</translation>
     </message>
@@ -830,34 +861,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Obráceně:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>hodnota v pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>mimo řadu</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 až %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 a %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>žádná hodnota</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; takto v řadě</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; takto mimo řadu</translation>
     </message>
 </context>
 <context>
@@ -884,6 +887,25 @@
     <message>
         <source>digit %1</source>
         <translation>číslice %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>není hodnota</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>hodnota mimo rozsah</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerance mimo rozsah</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>není text v UTF-8</translation>
     </message>
 </context>
 </TS>

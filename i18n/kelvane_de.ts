@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Farben wählen</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; so herum genormt</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; so herum nicht genormt</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-stelliger Code</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-stelliger Code</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>Buchstabencode</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-Code, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>Null-Ohm-Brücke</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>Wert in pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>keine Markierung</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>keine EIA-96-Nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nicht genormt; nächste %1: %2 und %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nicht genormt</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>keine Farbe</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>kein Wert</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: über %2 MB, zu groß für eine Teileliste</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>Wert außerhalb des Bereichs</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>Toleranz außerhalb des Bereichs</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>kein UTF-8-Text</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normwerte einer Dekade</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Gelesene Werte: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Eigene Teile</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Ein Wert oder einige je Zeile, etwa 4k7 oder 4,7 k; 1% nach einem Wert gibt seine Toleranz, sonst 5 %; # beginnt einen Kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 Volt, %4, von %5 bis %6 Volt</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Gelesene Werte: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Ein Wert oder einige je Zeile, etwa 4k7 oder 4,7 k; 1% nach einem Wert gibt seine Toleranz, sonst 5 %; # beginnt einen Kommentar.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nicht gelesen: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 Ringe</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Farben wählen</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Wert eingeben</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-stelliger Code</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-stelliger Code</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>Buchstabencode</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96-Code, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>Null-Ohm-Brücke</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>keine Markierung</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>keine EIA-96-Nummer</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>außerhalb des Bereichs</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Markierungen</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Codes:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>nicht genormt; nächste %1: %2 und %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Umgekehrt:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>Wert in pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>nicht genormt</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 bis %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>kein Wert</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; so herum genormt</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; so herum nicht genormt</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>Ziffer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>Wert außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>Toleranz außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
     </message>
 </context>
 </TS>

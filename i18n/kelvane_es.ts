@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Elija los colores</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ningún valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; en este sentido, normalizado</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; en este sentido, no normalizado</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 cifras</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 cifras</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>código de letra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>código EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>puente de cero ohmios</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor en pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>no es una marca</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>no existe ese número EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fuera de rango</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>no normalizado; %1 más cercanos: %2 y %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>no normalizado</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>no es un color</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>no es un valor</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: más de %2 MB, demasiado grande para una lista de componentes</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>valor fuera de rango</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerancia fuera de rango</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>no es texto UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valores normalizados de una década</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores leídos: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mis componentes</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o varios valores por línea, como 4k7 o 4,7 k; 1% tras un valor da su tolerancia, si no 5 %; # inicia un comentario.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Sin leer: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 voltios, %4, de %5 a %6 voltios</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Valores leídos: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Uno o varios valores por línea, como 4k7 o 4,7 k; 1% tras un valor da su tolerancia, si no 5 %; # inicia un comentario.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Sin leer: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 bandas</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Elija los colores</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Introducir valor</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>código de 3 cifras</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>código de 4 cifras</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>código de letra</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>código EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>puente de cero ohmios</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vacío</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>no es una marca</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>no existe ese número EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>fuera de rango</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marcas</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Códigos:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>no normalizado; %1 más cercanos: %2 y %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Invertido:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>valor en pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>no normalizado</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>de %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>ningún valor</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; en este sentido, normalizado</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; en este sentido, no normalizado</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>cifra %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>no es un valor</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fuera de rango</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancia fuera de rango</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Valitse värit</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ja %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ei arvoa</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; tähän suuntaan standardiarvo</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; tähän suuntaan ei standardiarvo</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-numeroinen koodi</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-numeroinen koodi</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>kirjainkoodi</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-koodi, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nollaohmivastus</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>arvo pF:inä</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tyhjä</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>ei ole merkintä</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>tuntematon EIA-96-numero</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>ei standardiarvo; lähimmät %1: %2 ja %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>ei standardiarvo</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -70,10 +148,6 @@
     <message>
         <source>not a colour</source>
         <translation>ei ole väri</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>ei ole arvo</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -163,18 +237,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: yli %2 MB, liian suuri osaluetteloksi</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>arvo alueen ulkopuolella</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>toleranssi alueen ulkopuolella</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>ei ole UTF-8-tekstiä</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -205,6 +267,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Yhden dekadin normiarvot</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>kohteeseen %1 ei voi kirjoittaa</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Luettuja arvoja: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Omat osat</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Yksi tai muutama arvo riville, esim. 4k7 tai 4,7 k; 1% arvon perässä antaa sen toleranssin, muuten 5 %; # aloittaa kommentin.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Lukematta: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
     </message>
 </context>
 <context>
@@ -444,22 +539,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volttia, %4, %5 – %6 volttia</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Luettuja arvoja: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Yksi tai muutama arvo riville, esim. 4k7 tai 4,7 k; 1% arvon perässä antaa sen toleranssin, muuten 5 %; # aloittaa kommentin.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Lukematta: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>rivi %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -550,10 +629,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-tiedostot (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>kohteeseen %1 ei voi kirjoittaa</translation>
     </message>
 </context>
 <context>
@@ -691,10 +766,6 @@
         <translation>5 raitaa</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Valitse värit</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Syötä arvo</translation>
     </message>
@@ -750,42 +821,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-numeroinen koodi</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-numeroinen koodi</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>kirjainkoodi</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96-koodi, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nollaohmivastus</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>tyhjä</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>ei ole merkintä</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>tuntematon EIA-96-numero</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>alueen ulkopuolella</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Merkinnät</translation>
     </message>
@@ -818,10 +853,6 @@
         <translation>Koodit:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>ei standardiarvo; lähimmät %1: %2 ja %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 tai %2</translation>
     </message>
@@ -833,34 +864,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Toisinpäin:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>arvo pF:inä</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>ei standardiarvo</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 – %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 ja %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>ei arvoa</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; tähän suuntaan standardiarvo</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; tähän suuntaan ei standardiarvo</translation>
     </message>
 </context>
 <context>
@@ -887,6 +890,25 @@
     <message>
         <source>digit %1</source>
         <translation>numero %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>ei ole arvo</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>arvo alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>toleranssi alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>ei ole UTF-8-tekstiä</translation>
     </message>
 </context>
 </TS>

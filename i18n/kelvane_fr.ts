@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Choisir les couleurs</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1 ; dans ce sens, normalisée</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1 ; dans ce sens, non normalisée</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>code à 3 chiffres</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>code à 4 chiffres</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>code à lettre</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>code EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>pont de zéro ohm</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valeur en pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>pas un marquage</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>numéro EIA-96 inexistant</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>hors plage</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>non normalisée ; %1 la plus proche : %2 et %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>non normalisée</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>pas une couleur</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>pas une valeur</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1 : plus de %2 MB, trop grand pour une liste de composants</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>valeur hors plage</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolérance hors plage</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>pas du texte UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valeurs normalisées d&apos;une décade</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valeurs lues : %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mes composants</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Une ou quelques valeurs par ligne, comme 4k7 ou 4,7 k ; 1% après une valeur donne sa tolérance, sinon 5 % ; # commence un commentaire.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Non lues : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2 : %3 volts, %4, de %5 à %6 volts</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Valeurs lues : %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Une ou quelques valeurs par ligne, comme 4k7 ou 4,7 k ; 1% après une valeur donne sa tolérance, sinon 5 % ; # commence un commentaire.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Non lues : %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 bagues</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Choisir les couleurs</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Saisir la valeur</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>code à 3 chiffres</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>code à 4 chiffres</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>code à lettre</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>code EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>pont de zéro ohm</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>pas un marquage</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>numéro EIA-96 inexistant</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>hors plage</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marquages</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Codes :</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>non normalisée ; %1 la plus proche : %2 et %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Inversé :</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>valeur en pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>non normalisée</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>de %1 à %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 et %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>aucune valeur</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1 ; dans ce sens, normalisée</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1 ; dans ce sens, non normalisée</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>chiffre %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>pas une valeur</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valeur hors plage</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolérance hors plage</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>pas du texte UTF-8</translation>
     </message>
 </context>
 </TS>

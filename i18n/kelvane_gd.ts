@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Tagh na dathan</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 gu %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>gun luach</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; stannardach an taobh seo</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; neo-stannardach an taobh seo</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>còd le 3 àireamhan</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>còd le 4 àireamhan</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>còd litreach</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>còd EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ceangal neoni-ohm</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>luach ann am pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>falamh</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>chan e comharradh a th’ ann</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>chan eil an àireamh EIA-96 seo ann</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>neo-stannardach; as fhaisge ann an %1: %2 is %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>neo-stannardach</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>chan e dath a th’ ann</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>chan e luach a th’ ann</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: còrr is %2 MB, ro mhòr airson liosta phàirtean</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>luach taobh a-muigh na rainse</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>lamhas taobh a-muigh na rainse</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>chan e teacsa UTF-8 a th’ ann</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Luachan àbhaisteach deichead</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>cha ghabh %1 sgrìobhadh</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Luachan air an leughadh: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mo phàirtean</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Gun leughadh: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>loidhne %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 bholt, %4, o %5 gu %6 bholt</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Luachan air an leughadh: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Luach no dhà air gach loidhne, mar 4k7 no 4,7 k; bheir 1% an dèidh luach am fulangas aige, air neo 5 %; tòisichidh # beachd.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Gun leughadh: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>loidhne %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Faidhlichean PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>cha ghabh %1 sgrìobhadh</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 stiallan</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Tagh na dathan</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Cuir a-steach luach</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>còd le 3 àireamhan</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>còd le 4 àireamhan</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>còd litreach</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>còd EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>ceangal neoni-ohm</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>falamh</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>chan e comharradh a th’ ann</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>chan eil an àireamh EIA-96 seo ann</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>taobh a-muigh na rainse</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Comharraidhean</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Còdan:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>neo-stannardach; as fhaisge ann an %1: %2 is %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 no %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Air ais:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>luach ann am pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>neo-stannardach</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 gu %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 is %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>gun luach</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; stannardach an taobh seo</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; neo-stannardach an taobh seo</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>figear %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>chan e luach a th’ ann</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>luach taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>lamhas taobh a-muigh na rainse</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>chan e teacsa UTF-8 a th’ ann</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Odaberite boje</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nema vrijednosti</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; ovim smjerom iz niza</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; ovim smjerom nije iz niza</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>troznamenkasti kod</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>četveroznamenkasti kod</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>slovni kod</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kod EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulti otpornik</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>vrijednost u pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prazno</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nije oznaka</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nema takvog broja EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>izvan opsega</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nije iz niza; najbliže u %1: %2 i %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nije iz niza</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -70,10 +148,6 @@
     <message>
         <source>not a colour</source>
         <translation>nije boja</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>nije vrijednost</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -163,18 +237,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: više od %2 MB, prevelika za popis dijelova</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>vrijednost izvan opsega</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerancija izvan opsega</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>nije UTF-8 tekst</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -205,6 +267,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Standardne vrijednosti jedne dekade</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nije moguće zapisati</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Pročitane vrijednosti: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moji dijelovi</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna ili nekoliko vrijednosti po retku, npr. 4k7 ili 4,7 k; 1% iza vrijednosti daje njezinu toleranciju, inače 5 %; # započinje komentar.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nepročitano: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>redak %1: %2</translation>
     </message>
 </context>
 <context>
@@ -444,22 +539,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Pročitane vrijednosti: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Jedna ili nekoliko vrijednosti po retku, npr. 4k7 ili 4,7 k; 1% iza vrijednosti daje njezinu toleranciju, inače 5 %; # započinje komentar.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nepročitano: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>redak %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -550,10 +629,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF datoteke (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 nije moguće zapisati</translation>
     </message>
 </context>
 <context>
@@ -691,10 +766,6 @@
         <translation>5 prst.</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Odaberite boje</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Unos vrijednosti</translation>
     </message>
@@ -750,42 +821,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>troznamenkasti kod</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>četveroznamenkasti kod</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>slovni kod</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>kod EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nulti otpornik</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>prazno</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>nije oznaka</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>nema takvog broja EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>izvan opsega</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Oznake</translation>
     </message>
@@ -818,10 +853,6 @@
         <translation>Kodovi:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>nije iz niza; najbliže u %1: %2 i %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 ili %2</translation>
     </message>
@@ -833,34 +864,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Obrnuto:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>vrijednost u pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>nije iz niza</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 do %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 i %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>nema vrijednosti</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; ovim smjerom iz niza</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; ovim smjerom nije iz niza</translation>
     </message>
 </context>
 <context>
@@ -887,6 +890,25 @@
     <message>
         <source>digit %1</source>
         <translation>znamenka %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>nije vrijednost</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>vrijednost izvan opsega</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancija izvan opsega</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nije UTF-8 tekst</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Válasszon színeket</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 és %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nincs érték</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; így olvasva szabványos</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; így olvasva nem szabványos</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 jegyű kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 jegyű kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>betűkód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kód, 1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>0 ohmos átkötő</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>érték pF-ban</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>üres</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nem jelölés</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nincs ilyen EIA-96 szám</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>tartományon kívül</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nem szabványos; legközelebbi %1: %2 és %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nem szabványos</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>nem szín</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>nem érték</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: több mint %2 MB, túl nagy alkatrészlistának</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>érték tartományon kívül</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tűrés tartományon kívül</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>nem UTF-8 szöveg</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Egy dekád szabványos értékei</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nem írható</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Beolvasott értékek: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Saját alkatrészek</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Soronként egy vagy néhány érték, például 4k7 vagy 4,7 k; az érték utáni 1% a tűrése, különben 5 %; a # megjegyzést kezd.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nem olvasható: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1. sor: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, %5 és %6 V között</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Beolvasott értékek: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Soronként egy vagy néhány érték, például 4k7 vagy 4,7 k; az érték utáni 1% a tűrése, különben 5 %; a # megjegyzést kezd.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nem olvasható: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>%1. sor: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-fájlok (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 nem írható</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 gyűrű</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Válasszon színeket</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Érték megadása</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3 jegyű kód</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4 jegyű kód</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>betűkód</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 kód, 1%</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>0 ohmos átkötő</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>üres</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>nem jelölés</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>nincs ilyen EIA-96 szám</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>tartományon kívül</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Jelölések</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Kódok:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>nem szabványos; legközelebbi %1: %2 és %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 vagy %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Fordítva:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>érték pF-ban</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>nem szabványos</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 – %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 és %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>nincs érték</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; így olvasva szabványos</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; így olvasva nem szabványos</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>számjegy %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>nem érték</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>érték tartományon kívül</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tűrés tartományon kívül</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nem UTF-8 szöveg</translation>
     </message>
 </context>
 </TS>

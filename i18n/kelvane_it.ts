@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Scegli i colori</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; in questo verso normalizzato</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; in questo verso non normalizzato</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>codice a 3 cifre</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>codice a 4 cifre</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>codice a lettera</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>codice EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ponticello da zero ohm</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valore in pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>non è una marcatura</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>numero EIA-96 inesistente</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fuori intervallo</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>non normalizzato; %1 più vicini: %2 e %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>non normalizzato</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>non è un colore</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>non è un valore</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: oltre %2 MB, troppo grande per un elenco di componenti</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>valore fuori intervallo</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolleranza fuori intervallo</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>non è testo UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valori normalizzati di una decade</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valori letti: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Miei componenti</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Non lette: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, da %5 a %6 volt</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Valori letti: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Uno o alcuni valori per riga, come 4k7 o 4,7 k; 1% dopo un valore ne dà la tolleranza, altrimenti 5 %; # inizia un commento.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Non lette: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>riga %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>impossibile scrivere %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 fasce</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Scegli i colori</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Inserisci valore</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>codice a 3 cifre</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>codice a 4 cifre</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>codice a lettera</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>codice EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>ponticello da zero ohm</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vuoto</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>non è una marcatura</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>numero EIA-96 inesistente</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>fuori intervallo</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marcature</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Codici:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>non normalizzato; %1 più vicini: %2 e %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Invertito:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>valore in pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>non normalizzato</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>da %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>nessun valore</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; in questo verso normalizzato</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; in questo verso non normalizzato</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>cifra %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>non è un valore</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valore fuori intervallo</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolleranza fuori intervallo</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>non è testo UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>色を選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 から %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 および %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1。この向きでは標準値</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1。この向きでは標準値外</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3桁コード</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4桁コード</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>文字記号</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96コード、1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ゼロオーム抵抗</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF 単位の値</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>未入力</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>マーキングではない</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>該当するEIA-96番号なし</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>範囲外</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>標準値外。近い%1値: %2 と %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>標準値外</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>色ではない</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>値ではない</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB 超、部品リストには大きすぎる</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>値が範囲外</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>許容差が範囲外</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>UTF-8 テキストではない</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>1ディケードの標準値</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>読み取った値: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>手持ちの部品</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>1 行に 1 つまたは数個の値 (例: 4k7、4,7 k)。値の後の 1% はその許容差、なければ 5 %。# から後はコメント。</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>読み取り不可: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1、R2 %2: %3 ボルト、%4、%5 から %6 ボルト</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>読み取った値: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>1 行に 1 つまたは数個の値 (例: 4k7、4,7 k)。値の後の 1% はその許容差、なければ 5 %。# から後はコメント。</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>読み取り不可: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>%1 行目: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 に書き込めません</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5本帯</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>色を選択してください</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>値を入力</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3桁コード</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4桁コード</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>文字記号</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96コード、1%</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>ゼロオーム抵抗</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>未入力</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>マーキングではない</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>該当するEIA-96番号なし</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>範囲外</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>マーキング</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>コード:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>標準値外。近い%1値: %2 と %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 または %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>逆向き:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>pF 単位の値</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>標準値外</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 から %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 および %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>値なし</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1。この向きでは標準値</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1。この向きでは標準値外</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>数字 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>値ではない</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>値が範囲外</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>許容差が範囲外</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 テキストではない</translation>
     </message>
 </context>
 </TS>

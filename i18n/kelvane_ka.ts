@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>აირჩიეთ ფერები</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1-დან %2-მდე</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 და %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>სიდიდე არ არის</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; ამ მიმართულებით სტანდარტულია</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; ამ მიმართულებით არასტანდარტულია</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-ნიშნა კოდი</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-ნიშნა კოდი</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>ასოითი კოდი</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 კოდი, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>ნულოვანი რეზისტორი</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>სიდიდე pF-ში</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>ცარიელი</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>არ არის მარკირება</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>ასეთი EIA-96 ნომერი არ არის</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>დიაპაზონს გარეთ</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>არასტანდარტული; უახლოესი %1: %2 და %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>არასტანდარტული</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -88,10 +166,6 @@
     <message>
         <source>not a colour</source>
         <translation>არ არის ფერი</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>არ არის მნიშვნელობა</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -181,18 +255,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB-ზე მეტია, დეტალების სიისთვის ზედმეტად დიდია</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>მნიშვნელობა დიაპაზონს გარეთაა</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>დაშვება დიაპაზონს გარეთაა</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>არ არის UTF-8 ტექსტი</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -223,6 +285,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>ერთი დეკადის სტანდარტული მნიშვნელობები</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ვერ ჩაიწერა</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>წაკითხული მნიშვნელობები: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>ჩემი დეტალები</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>ერთი ან რამდენიმე მნიშვნელობა სტრიქონზე, მაგალითად 4k7 ან 4,7 k; 1% მნიშვნელობის შემდეგ მის დაშვებას აძლევს, სხვაგვარად 5 %; # იწყებს კომენტარს.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>წაუკითხავი: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>სტრიქონი %1: %2</translation>
     </message>
 </context>
 <context>
@@ -462,22 +557,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 ვოლტი, %4, %5-დან %6 ვოლტამდე</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>წაკითხული მნიშვნელობები: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>ერთი ან რამდენიმე მნიშვნელობა სტრიქონზე, მაგალითად 4k7 ან 4,7 k; 1% მნიშვნელობის შემდეგ მის დაშვებას აძლევს, სხვაგვარად 5 %; # იწყებს კომენტარს.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>წაუკითხავი: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>სტრიქონი %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -568,10 +647,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ფაილები (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 ვერ ჩაიწერა</translation>
     </message>
 </context>
 <context>
@@ -709,10 +784,6 @@
         <translation>5&#x2009;ზოლი</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>აირჩიეთ ფერები</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>ნომინალის შეყვანა</translation>
     </message>
@@ -768,42 +839,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-ნიშნა კოდი</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-ნიშნა კოდი</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>ასოითი კოდი</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 კოდი, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>ნულოვანი რეზისტორი</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>ცარიელი</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>არ არის მარკირება</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>ასეთი EIA-96 ნომერი არ არის</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>დიაპაზონს გარეთ</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>მარკირება</translation>
     </message>
@@ -836,10 +871,6 @@
         <translation>კოდები:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>არასტანდარტული; უახლოესი %1: %2 და %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 ან %2</translation>
     </message>
@@ -851,34 +882,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>უკუღმა:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>სიდიდე pF-ში</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>არასტანდარტული</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1-დან %2-მდე</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 და %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>სიდიდე არ არის</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; ამ მიმართულებით სტანდარტულია</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; ამ მიმართულებით არასტანდარტულია</translation>
     </message>
 </context>
 <context>
@@ -905,6 +908,25 @@
     <message>
         <source>digit %1</source>
         <translation>ციფრი %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>არ არის მნიშვნელობა</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>მნიშვნელობა დიაპაზონს გარეთაა</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>დაშვება დიაპაზონს გარეთაა</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>არ არის UTF-8 ტექსტი</translation>
     </message>
 </context>
 </TS>

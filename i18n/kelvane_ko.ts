@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>색을 선택하세요</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1에서 %2까지</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>값 없음</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; 이 방향은 표준값</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; 이 방향은 표준값 아님</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3자리 코드</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4자리 코드</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>문자 기호</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 코드, 1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>0옴 저항</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF 단위 값</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>입력 없음</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>유효한 표기 아님</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>해당 EIA-96 번호 없음</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>범위 밖</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>표준값 아님; 가까운 %1 값: %2 및 %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>표준값 아님</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>유효한 색 아님</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>유효한 값 아님</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB 초과, 부품 목록으로는 너무 큼</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>값이 범위 밖임</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>허용 오차가 범위 밖임</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>UTF-8 텍스트 아님</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>한 디케이드의 표준값</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1에 쓸 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>읽은 값: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>내 부품</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>한 줄에 값 하나 또는 몇 개(예: 4k7, 4,7 k). 값 뒤의 1%는 그 허용 오차이며, 없으면 5 %. #부터는 주석입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>읽지 못함: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 볼트, %4, %5에서 %6 볼트까지</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>읽은 값: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>한 줄에 값 하나 또는 몇 개(예: 4k7, 4,7 k). 값 뒤의 1%는 그 허용 오차이며, 없으면 5 %. #부터는 주석입니다.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>읽지 못함: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>%1번째 줄: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF 파일 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1에 쓸 수 없음</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5색띠</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>색을 선택하세요</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>값 입력</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3자리 코드</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4자리 코드</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>문자 기호</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 코드, 1%</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>0옴 저항</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>입력 없음</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>유효한 표기 아님</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>해당 EIA-96 번호 없음</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>범위 밖</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>표기</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>코드:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>표준값 아님; 가까운 %1 값: %2 및 %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 또는 %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>역방향:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>pF 단위 값</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>표준값 아님</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1에서 %2까지</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 및 %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>값 없음</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; 이 방향은 표준값</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; 이 방향은 표준값 아님</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>숫자 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>유효한 값 아님</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>값이 범위 밖임</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>허용 오차가 범위 밖임</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 텍스트 아님</translation>
     </message>
 </context>
 </TS>

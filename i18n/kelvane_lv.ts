@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Izvēlieties krāsas</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>no %1 līdz %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 un %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nav vērtības</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; šajā virzienā ir rindā</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; šajā virzienā nav rindā</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 ciparu kods</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 ciparu kods</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>burtu kods</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kods, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulles omu rezistors</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>vērtība pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tukšs</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nav marķējums</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nav tāda EIA-96 numura</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>nav rindā; tuvākās %1: %2 un %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>nav rindā</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>nav krāsa</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>nav vērtība</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: virs %2 MB, pārāk liels detaļu sarakstam</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>vērtība ārpus diapazona</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>pielaide ārpus diapazona</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>nav UTF-8 teksts</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Vienas dekādes standartvērtības</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nevar ierakstīt</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Nolasītās vērtības: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Manas detaļas</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Viena vai dažas vērtības rindā, piemēram, 4k7 vai 4,7 k; 1% pēc vērtības dod tās pielaidi, citādi 5 %; # sāk komentāru.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nenolasīts: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rinda %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, no %5 līdz %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Nolasītās vērtības: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Viena vai dažas vērtības rindā, piemēram, 4k7 vai 4,7 k; 1% pēc vērtības dod tās pielaidi, citādi 5 %; # sāk komentāru.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nenolasīts: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>rinda %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF faili (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 nevar ierakstīt</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 joslas</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Izvēlieties krāsas</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Ievadiet vērtību</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3 ciparu kods</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4 ciparu kods</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>burtu kods</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 kods, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nulles omu rezistors</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>tukšs</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>nav marķējums</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>nav tāda EIA-96 numura</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>ārpus diapazona</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marķējums</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Kodi:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>nav rindā; tuvākās %1: %2 un %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 vai %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Otrādi:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>vērtība pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>nav rindā</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>no %1 līdz %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 un %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>nav vērtības</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; šajā virzienā ir rindā</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; šajā virzienā nav rindā</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>cipars %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>nav vērtība</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>vērtība ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>pielaide ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nav UTF-8 teksts</translation>
     </message>
 </context>
 </TS>

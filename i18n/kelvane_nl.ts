@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Kies kleuren</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>geen waarde</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; zo gelezen genormeerd</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; zo gelezen niet genormeerd</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-cijferige code</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-cijferige code</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>lettercode</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-code, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nul-ohmbrug</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>waarde in pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>geen markering</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>geen geldig EIA-96-nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>buiten bereik</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>niet genormeerd; dichtstbijzijnde %1: %2 en %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>niet genormeerd</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>geen kleur</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>geen waarde</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: meer dan %2 MB, te groot voor een onderdelenlijst</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>waarde buiten bereik</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerantie buiten bereik</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>geen UTF-8-tekst</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normwaarden van één decade</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Gelezen waarden: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mijn onderdelen</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Eén of enkele waarden per regel, zoals 4k7 of 4,7 k; 1% na een waarde geeft haar tolerantie, anders 5 %; # begint een opmerking.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Niet gelezen: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, van %5 tot %6 volt</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Gelezen waarden: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Eén of enkele waarden per regel, zoals 4k7 of 4,7 k; 1% na een waarde geeft haar tolerantie, anders 5 %; # begint een opmerking.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Niet gelezen: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>regel %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kan niet worden geschreven</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 ringen</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Kies kleuren</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Waarde invoeren</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-cijferige code</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-cijferige code</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>lettercode</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96-code, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nul-ohmbrug</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>geen markering</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>geen geldig EIA-96-nummer</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>buiten bereik</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Markeringen</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Codes:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>niet genormeerd; dichtstbijzijnde %1: %2 en %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 of %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Omgekeerd:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>waarde in pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>niet genormeerd</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 tot %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 en %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>geen waarde</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; zo gelezen genormeerd</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; zo gelezen niet genormeerd</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>cijfer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>geen waarde</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>waarde buiten bereik</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerantie buiten bereik</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>geen UTF-8-tekst</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Wybierz kolory</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; w tym kierunku z szeregu</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; w tym kierunku spoza szeregu</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>kod 3-cyfrowy</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>kod 4-cyfrowy</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>kod literowy</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kod EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>rezystor zerowy</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>wartość w pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>to nie oznaczenie</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>nie ma takiego numeru EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>poza zakresem</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>spoza szeregu; najbliższe w %1: %2 i %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>spoza szeregu</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -73,10 +151,6 @@
     <message>
         <source>not a colour</source>
         <translation>to nie kolor</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>to nie wartość</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -166,18 +240,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: ponad %2 MB, za duży na listę części</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>wartość poza zakresem</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerancja poza zakresem</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>to nie tekst UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -208,6 +270,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Wartości znormalizowane jednej dekady</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Odczytane wartości: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje części</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna lub kilka wartości w wierszu, np. 4k7 lub 4,7 k; 1% po wartości podaje jej tolerancję, inaczej 5 %; # zaczyna komentarz.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nieodczytane: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
     </message>
 </context>
 <context>
@@ -447,22 +542,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Odczytane wartości: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Jedna lub kilka wartości w wierszu, np. 4k7 lub 4,7 k; 1% po wartości podaje jej tolerancję, inaczej 5 %; # zaczyna komentarz.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Nieodczytane: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>wiersz %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -553,10 +632,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Pliki PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>nie można zapisać %1</translation>
     </message>
 </context>
 <context>
@@ -694,10 +769,6 @@
         <translation>5 pasków</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Wybierz kolory</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Wpisz wartość</translation>
     </message>
@@ -753,42 +824,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>kod 3-cyfrowy</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>kod 4-cyfrowy</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>kod literowy</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>kod EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>rezystor zerowy</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>puste</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>to nie oznaczenie</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>nie ma takiego numeru EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>poza zakresem</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Oznaczenia</translation>
     </message>
@@ -821,10 +856,6 @@
         <translation>Kody:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>spoza szeregu; najbliższe w %1: %2 i %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 lub %2</translation>
     </message>
@@ -836,34 +867,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Odwrotnie:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>wartość w pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>spoza szeregu</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>od %1 do %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 i %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>brak wartości</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; w tym kierunku z szeregu</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; w tym kierunku spoza szeregu</translation>
     </message>
 </context>
 <context>
@@ -890,6 +893,25 @@
     <message>
         <source>digit %1</source>
         <translation>cyfra %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>to nie wartość</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>wartość poza zakresem</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancja poza zakresem</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>to nie tekst UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Escolha as cores</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nenhum valor</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; neste sentido, padrão</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; neste sentido, fora do padrão</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 dígitos</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 dígitos</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>código de letra</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>código EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>jumper de zero ohm</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>valor em pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>não é uma marcação</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>número EIA-96 inexistente</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora do intervalo</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>fora do padrão; %1 mais próximos: %2 e %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>fora do padrão</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -67,10 +145,6 @@
     <message>
         <source>not a colour</source>
         <translation>não é uma cor</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>não é um valor</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -160,18 +234,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: mais de %2 MB, grande demais para uma lista de peças</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>valor fora do intervalo</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerância fora do intervalo</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>não é texto UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -202,6 +264,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valores padronizados de uma década</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Valores lidos: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Minhas peças</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Um ou alguns valores por linha, como 4k7 ou 4,7 k; 1% após um valor dá sua tolerância, senão 5 %; # inicia um comentário.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Não lidas: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
     </message>
 </context>
 <context>
@@ -441,22 +536,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Valores lidos: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Um ou alguns valores por linha, como 4k7 ou 4,7 k; 1% após um valor dá sua tolerância, senão 5 %; # inicia um comentário.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Não lidas: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>linha %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -547,10 +626,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>não é possível gravar %1</translation>
     </message>
 </context>
 <context>
@@ -688,10 +763,6 @@
         <translation>5 faixas</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Escolha as cores</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Digite o valor</translation>
     </message>
@@ -747,42 +818,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>código de 3 dígitos</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>código de 4 dígitos</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>código de letra</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>código EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>jumper de zero ohm</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vazio</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>não é uma marcação</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>número EIA-96 inexistente</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>fora do intervalo</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Marcações</translation>
     </message>
@@ -815,10 +850,6 @@
         <translation>Códigos:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>fora do padrão; %1 mais próximos: %2 e %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
@@ -830,34 +861,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Invertido:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>valor em pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>fora do padrão</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>de %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>nenhum valor</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; neste sentido, padrão</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; neste sentido, fora do padrão</translation>
     </message>
 </context>
 <context>
@@ -884,6 +887,25 @@
     <message>
         <source>digit %1</source>
         <translation>dígito %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>não é um valor</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>valor fora do intervalo</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerância fora do intervalo</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>não é texto UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Выберите цвета</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>нет номинала</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; в этом направлении стандартный</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; в этом направлении нестандартный</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-значный код</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-значный код</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>буквенный код</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>код EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>перемычка 0 Ом</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номинал в pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>не маркировка</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>нет такого номера EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>вне диапазона</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>нестандартный; ближайшие из %1: %2 и %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартный</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -76,10 +154,6 @@
     <message>
         <source>not a colour</source>
         <translation>не цвет</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>не значение</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -169,18 +243,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: более %2 MB, слишком большой для списка деталей</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>значение вне диапазона</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>допуск вне диапазона</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>не текст в UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -211,6 +273,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартные номиналы одной декады</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочитано значений: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мои детали</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Одно или несколько значений в строке, например 4k7 или 4,7 k; 1% после значения задаёт его допуск, иначе 5 %; # начинает комментарий.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
     </message>
 </context>
 <context>
@@ -450,22 +545,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 В, %4, от %5 до %6 В</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Прочитано значений: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Одно или несколько значений в строке, например 4k7 или 4,7 k; 1% после значения задаёт его допуск, иначе 5 %; # начинает комментарий.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Не прочитано: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>строка %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -556,10 +635,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Файлы PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>не удаётся записать %1</translation>
     </message>
 </context>
 <context>
@@ -697,10 +772,6 @@
         <translation>5 полос</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Выберите цвета</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Ввод номинала</translation>
     </message>
@@ -756,42 +827,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-значный код</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-значный код</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>буквенный код</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>код EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>перемычка 0 Ом</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>пусто</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>не маркировка</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>нет такого номера EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>вне диапазона</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Маркировка</translation>
     </message>
@@ -824,10 +859,6 @@
         <translation>Коды:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>нестандартный; ближайшие из %1: %2 и %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 или %2</translation>
     </message>
@@ -839,34 +870,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Обратно:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>номинал в pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>нестандартный</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>от %1 до %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 и %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>нет номинала</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; в этом направлении стандартный</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; в этом направлении нестандартный</translation>
     </message>
 </context>
 <context>
@@ -893,6 +896,25 @@
     <message>
         <source>digit %1</source>
         <translation>цифра %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>не значение</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>значение вне диапазона</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>допуск вне диапазона</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не текст в UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Vyberte farby</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 až %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>žiadna hodnota</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; takto v rade</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; takto mimo radu</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-miestny kód</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-miestny kód</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>písmenový kód</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>kód EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nulový rezistor</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>hodnota v pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prázdne</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>nie je značenie</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>také číslo EIA-96 nie je</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>mimo radu; najbližšie v %1: %2 a %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>mimo radu</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -70,10 +148,6 @@
     <message>
         <source>not a colour</source>
         <translation>nie je farba</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>nie je hodnota</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -163,18 +237,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: nad %2 MB, príliš veľký pre zoznam súčiastok</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>hodnota mimo rozsahu</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerancia mimo rozsahu</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>nie je text v UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -205,6 +267,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normalizované hodnoty jednej dekády</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 nemožno zapísať</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Prečítané hodnoty: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Moje súčiastky</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Jedna alebo niekoľko hodnôt na riadok, napr. 4k7 alebo 4,7 k; 1% za hodnotou udáva jej toleranciu, inak 5 %; # začína komentár.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Neprečítané: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riadok %1: %2</translation>
     </message>
 </context>
 <context>
@@ -444,22 +539,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Prečítané hodnoty: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Jedna alebo niekoľko hodnôt na riadok, napr. 4k7 alebo 4,7 k; 1% za hodnotou udáva jej toleranciu, inak 5 %; # začína komentár.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Neprečítané: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>riadok %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -550,10 +629,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Súbory PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 nemožno zapísať</translation>
     </message>
 </context>
 <context>
@@ -691,10 +766,6 @@
         <translation>5 prúžkov</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Vyberte farby</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Zadajte hodnotu</translation>
     </message>
@@ -750,42 +821,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-miestny kód</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-miestny kód</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>písmenový kód</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>kód EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nulový rezistor</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>prázdne</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>nie je značenie</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>také číslo EIA-96 nie je</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>mimo rozsahu</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Značenie</translation>
     </message>
@@ -818,10 +853,6 @@
         <translation>Kódy:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>mimo radu; najbližšie v %1: %2 a %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 alebo %2</translation>
     </message>
@@ -833,34 +864,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Obrátene:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>hodnota v pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>mimo radu</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 až %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 a %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>žiadna hodnota</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; takto v rade</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; takto mimo radu</translation>
     </message>
 </context>
 <context>
@@ -887,6 +890,25 @@
     <message>
         <source>digit %1</source>
         <translation>číslica %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>nie je hodnota</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>hodnota mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerancia mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>nie je text v UTF-8</translation>
     </message>
 </context>
 </TS>

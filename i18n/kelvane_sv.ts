@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Välj färger</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 till %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 och %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>inget värde</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; åt detta håll standard</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; åt detta håll ej standard</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-siffrig kod</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-siffrig kod</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>bokstavskod</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96-kod, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>nollohmsbygel</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>värde i pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tom</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>ingen märkning</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>okänt EIA-96-nummer</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>utanför området</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>ej standard; närmaste %1: %2 och %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>ej standard</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>ingen färg</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>inget värde</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: över %2 MB, för stor för en lista över delar</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>värde utanför området</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerans utanför området</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>inte UTF-8-text</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normvärden i en dekad</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan inte skrivas</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Lästa värden: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Mina delar</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Ett eller några värden per rad, t.ex. 4k7 eller 4,7 k; 1% efter ett värde ger dess tolerans, annars 5 %; # inleder en kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Inte lästa: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, från %5 till %6 volt</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Lästa värden: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Ett eller några värden per rad, t.ex. 4k7 eller 4,7 k; 1% efter ett värde ger dess tolerans, annars 5 %; # inleder en kommentar.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Inte lästa: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>rad %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-filer (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kan inte skrivas</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5 ringar</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Välj färger</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Ange värde</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-siffrig kod</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-siffrig kod</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>bokstavskod</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96-kod, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>nollohmsbygel</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>tom</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>ingen märkning</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>okänt EIA-96-nummer</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>utanför området</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Märkningar</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>Koder:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>ej standard; närmaste %1: %2 och %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 eller %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Omvänt:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>värde i pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>ej standard</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 till %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 och %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>inget värde</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; åt detta håll standard</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; åt detta håll ej standard</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>siffra %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>inget värde</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>värde utanför området</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerans utanför området</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>inte UTF-8-text</translation>
     </message>
 </context>
 </TS>

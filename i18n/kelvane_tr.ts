@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Renkleri seçin</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ve %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>değer yok</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; bu yönde standart</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; bu yönde standart değil</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3 haneli kod</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4 haneli kod</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>harfli kod</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 kodu, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>sıfır ohm köprü</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>pF cinsinden değer</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>işaret değil</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>böyle bir EIA-96 numarası yok</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>aralık dışı</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>standart değil; en yakın %1: %2 ve %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>standart değil</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -67,10 +145,6 @@
     <message>
         <source>not a colour</source>
         <translation>renk değil</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>değer değil</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -160,18 +234,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB üzerinde, parça listesi için çok büyük</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>değer aralık dışı</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>tolerans aralık dışı</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>UTF-8 metin değil</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -202,6 +264,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Bir dekadın standart değerleri</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 yazılamıyor</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Okunan değerler: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Parçalarım</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Satır başına bir ya da birkaç değer, örneğin 4k7 veya 4,7 k; bir değerden sonra 1% toleransını verir, yoksa 5 %; # yorum başlatır.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
     </message>
 </context>
 <context>
@@ -441,22 +536,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, %5 ile %6 volt arası</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Okunan değerler: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Satır başına bir ya da birkaç değer, örneğin 4k7 veya 4,7 k; bir değerden sonra 1% toleransını verir, yoksa 5 %; # yorum başlatır.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Okunamadı: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>satır %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -547,10 +626,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF dosyaları (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 yazılamıyor</translation>
     </message>
 </context>
 <context>
@@ -688,10 +763,6 @@
         <translation>5 bant</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Renkleri seçin</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Değer girin</translation>
     </message>
@@ -747,42 +818,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3 haneli kod</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4 haneli kod</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>harfli kod</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 kodu, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>sıfır ohm köprü</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>boş</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>işaret değil</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>böyle bir EIA-96 numarası yok</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>aralık dışı</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>İşaretler</translation>
     </message>
@@ -815,10 +850,6 @@
         <translation>Kodlar:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>standart değil; en yakın %1: %2 ve %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 veya %2</translation>
     </message>
@@ -830,34 +861,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Ters:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>pF cinsinden değer</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>standart değil</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 ile %2 arası</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 ve %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>değer yok</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; bu yönde standart</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; bu yönde standart değil</translation>
     </message>
 </context>
 <context>
@@ -884,6 +887,25 @@
     <message>
         <source>digit %1</source>
         <translation>rakam %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>değer değil</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>değer aralık dışı</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>tolerans aralık dışı</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>UTF-8 metin değil</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>Виберіть кольори</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>від %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 і %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>немає номіналу</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1; у цьому напрямку стандартний</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1; у цьому напрямку нестандартний</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3-значний код</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4-значний код</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>літерний код</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>код EIA-96, 1 %</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>перемичка 0 Ом</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>номінал у pF</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>порожньо</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>не маркування</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>немає такого номера EIA-96</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>поза діапазоном</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>нестандартний; найближчі з %1: %2 і %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>нестандартний</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -76,10 +154,6 @@
     <message>
         <source>not a colour</source>
         <translation>не колір</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>не значення</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -169,18 +243,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: понад %2 MB, завеликий для списку деталей</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>значення поза діапазоном</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>допуск поза діапазоном</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>не текст у UTF-8</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -211,6 +273,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартні номінали однієї декади</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не вдається записати %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>Прочитано значень: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>Мої деталі</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>Одне чи кілька значень у рядку, наприклад 4k7 або 4,7 k; 1% після значення задає його допуск, інакше 5 %; # починає коментар.</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>рядок %1: %2</translation>
     </message>
 </context>
 <context>
@@ -450,22 +545,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 В, %4, від %5 до %6 В</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>Прочитано значень: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>Одне чи кілька значень у рядку, наприклад 4k7 або 4,7 k; 1% після значення задає його допуск, інакше 5 %; # починає коментар.</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>Не прочитано: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>рядок %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -556,10 +635,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Файли PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>не вдається записати %1</translation>
     </message>
 </context>
 <context>
@@ -697,10 +772,6 @@
         <translation>5 смуг</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>Виберіть кольори</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>Введення номіналу</translation>
     </message>
@@ -756,42 +827,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3-значний код</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4-значний код</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>літерний код</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>код EIA-96, 1 %</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>перемичка 0 Ом</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>порожньо</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>не маркування</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>немає такого номера EIA-96</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>поза діапазоном</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>Маркування</translation>
     </message>
@@ -824,10 +859,6 @@
         <translation>Коди:</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>нестандартний; найближчі з %1: %2 і %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 або %2</translation>
     </message>
@@ -839,34 +870,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>Навпаки:</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>номінал у pF</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>нестандартний</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>від %1 до %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 і %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>немає номіналу</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1; у цьому напрямку стандартний</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1; у цьому напрямку нестандартний</translation>
     </message>
 </context>
 <context>
@@ -893,6 +896,25 @@
     <message>
         <source>digit %1</source>
         <translation>цифра %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>не значення</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>значення поза діапазоном</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>допуск поза діапазоном</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>не текст у UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>请选择颜色</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>无值</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1；此方向为标称值</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1；此方向非标称值</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3位数码</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4位数码</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>文字符号</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 代码，1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>零欧电阻</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>以 pF 为单位的数值</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>未输入</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>不是有效标识</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>无此 EIA-96 编号</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>超出范围</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>非标称值；最接近的%1值：%2 和 %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>非标称值</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>不是颜色</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>不是有效数值</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: 超过 %2 MB，作为元件列表过大</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>数值超出范围</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>误差超出范围</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>不是 UTF-8 文本</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>一个十倍程的标准值</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>已读取的值: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>每行一个或几个值，例如 4k7 或 4,7 k；值后的 1% 为其容差，否则为 5 %；# 开始注释。</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>未能读取: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>已读取的值: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>每行一个或几个值，例如 4k7 或 4,7 k；值后的 1% 为其容差，否则为 5 %；# 开始注释。</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>未能读取: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>第 %1 行: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF 文件 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5色环</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>请选择颜色</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>输入数值</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3位数码</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4位数码</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>文字符号</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 代码，1%</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>零欧电阻</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>未输入</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>不是有效标识</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>无此 EIA-96 编号</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>超出范围</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>标识</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>代码：</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>非标称值；最接近的%1值：%2 和 %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 或 %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>反向：</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>以 pF 为单位的数值</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>非标称值</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 至 %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 和 %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>无值</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1；此方向为标称值</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1；此方向非标称值</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>有效数字 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>不是有效数值</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>数值超出范围</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>误差超出范围</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>不是 UTF-8 文本</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,84 @@
     </message>
 </context>
 <context>
+    <name>Bands</name>
+    <message>
+        <source>Select colors</source>
+        <translation>請選擇顏色</translation>
+    </message>
+</context>
+<context>
+    <name>Codes</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>無值</translation>
+    </message>
+    <message>
+        <source>%1; this way is standard</source>
+        <translation>%1；此方向為標稱值</translation>
+    </message>
+    <message>
+        <source>%1; this way is not standard</source>
+        <translation>%1；此方向非標稱值</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>3位數碼</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>4位數碼</translation>
+    </message>
+    <message>
+        <source>letter code</source>
+        <translation>文字符號</translation>
+    </message>
+    <message>
+        <source>EIA-96 code, 1 %</source>
+        <translation>EIA-96 代碼，1%</translation>
+    </message>
+    <message>
+        <source>zero-ohm link</source>
+        <translation>零歐姆電阻</translation>
+    </message>
+    <message>
+        <source>value in pF</source>
+        <translation>以 pF 為單位的數值</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>未輸入</translation>
+    </message>
+    <message>
+        <source>not a marking</source>
+        <translation>不是有效標示</translation>
+    </message>
+    <message>
+        <source>no such EIA-96 number</source>
+        <translation>無此 EIA-96 編號</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>超出範圍</translation>
+    </message>
+    <message>
+        <source>not standard; nearest %1: %2 and %3</source>
+        <translation>非標稱值；最接近的%1值：%2 和 %3</translation>
+    </message>
+    <message>
+        <source>not standard</source>
+        <translation>非標稱值</translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>Black</source>
@@ -64,10 +142,6 @@
     <message>
         <source>not a colour</source>
         <translation>不是顏色</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>不是有效數值</translation>
     </message>
     <message>
         <source>band %1 cannot be %2</source>
@@ -157,18 +231,6 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: 超過 %2 MB，作為元件清單過大</translation>
     </message>
-    <message>
-        <source>value out of range</source>
-        <translation>數值超出範圍</translation>
-    </message>
-    <message>
-        <source>tolerance out of range</source>
-        <translation>誤差超出範圍</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>不是 UTF-8 文字</translation>
-    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -199,6 +261,39 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>一個十倍程的標準值</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PartsEditor</name>
+    <message>
+        <source>Values read: %1</source>
+        <translation>已讀取的值: %1</translation>
+    </message>
+    <message>
+        <source>My parts</source>
+        <translation>我的元件</translation>
+    </message>
+    <message>
+        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
+        <translation>每行一個或幾個值，例如 4k7 或 4,7 k；值後的 1% 為其容差，否則為 5 %；# 開始註解。</translation>
+    </message>
+</context>
+<context>
+    <name>PartsFile</name>
+    <message>
+        <source>Not read: %1</source>
+        <translation>未能讀取: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
     </message>
 </context>
 <context>
@@ -438,22 +533,6 @@
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
     </message>
-    <message>
-        <source>Values read: %1</source>
-        <translation>已讀取的值: %1</translation>
-    </message>
-    <message>
-        <source>One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its tolerance, 5 % otherwise; # begins a comment.</source>
-        <translation>每行一個或幾個值，例如 4k7 或 4,7 k；值後的 1% 為其容差，否則為 5 %；# 開始註解。</translation>
-    </message>
-    <message>
-        <source>Not read: %1</source>
-        <translation>未能讀取: %1</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>第 %1 行: %2</translation>
-    </message>
 </context>
 <context>
     <name>TLabels</name>
@@ -544,10 +623,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF 檔案 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>無法寫入 %1</translation>
     </message>
 </context>
 <context>
@@ -685,10 +760,6 @@
         <translation>5色環</translation>
     </message>
     <message>
-        <source>Select colors</source>
-        <translation>請選擇顏色</translation>
-    </message>
-    <message>
         <source>Enter value</source>
         <translation>輸入數值</translation>
     </message>
@@ -744,42 +815,6 @@
 <context>
     <name>TMarkings</name>
     <message>
-        <source>3-digit code</source>
-        <translation>3位數碼</translation>
-    </message>
-    <message>
-        <source>4-digit code</source>
-        <translation>4位數碼</translation>
-    </message>
-    <message>
-        <source>letter code</source>
-        <translation>文字符號</translation>
-    </message>
-    <message>
-        <source>EIA-96 code, 1 %</source>
-        <translation>EIA-96 代碼，1%</translation>
-    </message>
-    <message>
-        <source>zero-ohm link</source>
-        <translation>零歐姆電阻</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>未輸入</translation>
-    </message>
-    <message>
-        <source>not a marking</source>
-        <translation>不是有效標示</translation>
-    </message>
-    <message>
-        <source>no such EIA-96 number</source>
-        <translation>無此 EIA-96 編號</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>超出範圍</translation>
-    </message>
-    <message>
         <source>Markings</source>
         <translation>標示</translation>
     </message>
@@ -812,10 +847,6 @@
         <translation>代碼：</translation>
     </message>
     <message>
-        <source>not standard; nearest %1: %2 and %3</source>
-        <translation>非標稱值；最接近的%1值：%2 和 %3</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <translation>%1 或 %2</translation>
     </message>
@@ -827,34 +858,6 @@
         <source>Reversed:</source>
         <comment>the bands read from the other end</comment>
         <translation>反向：</translation>
-    </message>
-    <message>
-        <source>value in pF</source>
-        <translation>以 pF 為單位的數值</translation>
-    </message>
-    <message>
-        <source>not standard</source>
-        <translation>非標稱值</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 至 %2</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 和 %2</translation>
-    </message>
-    <message>
-        <source>no value</source>
-        <translation>無值</translation>
-    </message>
-    <message>
-        <source>%1; this way is standard</source>
-        <translation>%1；此方向為標稱值</translation>
-    </message>
-    <message>
-        <source>%1; this way is not standard</source>
-        <translation>%1；此方向非標稱值</translation>
     </message>
 </context>
 <context>
@@ -881,6 +884,25 @@
     <message>
         <source>digit %1</source>
         <translation>有效數字 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>not a value</source>
+        <translation>不是有效數值</translation>
+    </message>
+    <message>
+        <source>value out of range</source>
+        <translation>數值超出範圍</translation>
+    </message>
+    <message>
+        <source>tolerance out of range</source>
+        <translation>誤差超出範圍</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>不是 UTF-8 文字</translation>
     </message>
 </context>
 </TS>

@@ -28,36 +28,49 @@ static_assert(std::size(colourNames) == kelvane::enumCount<kelvane::Hue>);
 // after this separator (U+009C in UTF-8).
 inline constexpr const char* variantSeparator = "\xC2\x9C";
 
-inline constexpr const char* markingsContext = "TMarkings";
+// The codes printed on parts, as the markings window, the finder, the
+// labels and the command line name them.
+inline constexpr const char* codesContext = "Codes";
 // Indexed by kelvane::Code.
 inline constexpr const char* codeNames[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "3-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "4-digit code"),
-    QT_TRANSLATE_NOOP("TMarkings", "letter code"),
-    QT_TRANSLATE_NOOP("TMarkings", "EIA-96 code, 1 %"),
-    QT_TRANSLATE_NOOP("TMarkings", "zero-ohm link"),
-    QT_TRANSLATE_NOOP("TMarkings", "value in pF"),
+    QT_TRANSLATE_NOOP("Codes", "3-digit code"),
+    QT_TRANSLATE_NOOP("Codes", "4-digit code"),
+    QT_TRANSLATE_NOOP("Codes", "letter code"),
+    QT_TRANSLATE_NOOP("Codes", "EIA-96 code, 1 %"),
+    QT_TRANSLATE_NOOP("Codes", "zero-ohm link"),
+    QT_TRANSLATE_NOOP("Codes", "value in pF"),
 };
 // Indexed by kelvane::MarkingError.
 inline constexpr const char* markingErrors[] = {
-    QT_TRANSLATE_NOOP("TMarkings", "empty"),
-    QT_TRANSLATE_NOOP("TMarkings", "not a marking"),
-    QT_TRANSLATE_NOOP("TMarkings", "no such EIA-96 number"),
-    QT_TRANSLATE_NOOP("TMarkings", "out of range"),
+    QT_TRANSLATE_NOOP("Codes", "empty"),
+    QT_TRANSLATE_NOOP("Codes", "not a marking"),
+    QT_TRANSLATE_NOOP("Codes", "no such EIA-96 number"),
+    QT_TRANSLATE_NOOP("Codes", "out of range"),
 };
 // A value in no series: the series whose values are nearest, the one below and the one above.
-inline constexpr const char* notStandard = QT_TRANSLATE_NOOP("TMarkings", "not standard; nearest %1: %2 and %3");
+inline constexpr const char* notStandard = QT_TRANSLATE_NOOP("Codes", "not standard; nearest %1: %2 and %3");
 // Below the nearest series' first value, which has no neighbours there.
-inline constexpr const char* notStandardAlone = QT_TRANSLATE_NOOP("TMarkings", "not standard");
+inline constexpr const char* notStandardAlone = QT_TRANSLATE_NOOP("Codes", "not standard");
+
+// The bands, as the main window and the markings window show them.
+inline constexpr const char* bandsContext = "Bands";
+inline constexpr const char* selectColors = QT_TRANSLATE_NOOP("Bands", "Select colors");
 
 inline constexpr const char* mainContext = "TMainform";
 inline constexpr const char* entryError
     = QT_TRANSLATE_NOOP("TMainform", "Componentvalue must be a number between 1 and 990M");
 
+// Typed values and parts lists, as the windows and the command line read them.
+inline constexpr const char* valuesContext = "Values";
+inline constexpr const char* notAValue = QT_TRANSLATE_NOOP("Values", "not a value");
+
+// A PDF of labels or of the chart, from the labels window or the command line.
+inline constexpr const char* paperContext = "Paper";
+inline constexpr const char* cannotBeWritten = QT_TRANSLATE_NOOP("Paper", "%1 cannot be written");
+
 // The command line's own.
 inline constexpr const char* commandContext = "CommandLine";
 inline constexpr const char* notAColour = QT_TRANSLATE_NOOP("CommandLine", "not a colour");
-inline constexpr const char* notAValue = QT_TRANSLATE_NOOP("CommandLine", "not a value");
 inline constexpr const char* bandCannotBe = QT_TRANSLATE_NOOP("CommandLine", "band %1 cannot be %2");
 // A usage error names the word at fault and what it takes.
 inline constexpr const char* noSuchCommand = QT_TRANSLATE_NOOP("CommandLine", "%1: no such command");
@@ -94,12 +107,12 @@ template <typename Enum, std::size_t N> const char* textOf(const char* const (&t
 }
 
 // Why a line of a parts list is not read, indexed by kelvane::PartsLineError;
-// in commandContext, shown by the command line and the windows alike.
+// in valuesContext, shown by the command line and the windows alike.
 inline constexpr const char* partsLineErrors[] = {
     notAValue,
-    QT_TRANSLATE_NOOP("CommandLine", "value out of range"),
-    QT_TRANSLATE_NOOP("CommandLine", "tolerance out of range"),
-    QT_TRANSLATE_NOOP("CommandLine", "not UTF-8 text"),
+    QT_TRANSLATE_NOOP("Values", "value out of range"),
+    QT_TRANSLATE_NOOP("Values", "tolerance out of range"),
+    QT_TRANSLATE_NOOP("Values", "not UTF-8 text"),
 };
 static_assert(std::size(partsLineErrors) == kelvane::enumCount<kelvane::PartsLineError>);
 

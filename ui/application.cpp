@@ -200,3 +200,10 @@ Windows createWindows()
     connectLaterWindows(main, activation);
     return w;
 }
+
+int runWindows()
+{
+    const Windows windows = createWindows();
+    windows.Mainform->show();
+    return QApplication::exec();
+}

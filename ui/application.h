@@ -25,3 +25,7 @@ struct Windows {
 void prepareApplication();
 
 Windows createWindows();
+
+// The windows made, the main window shown, then the message loop until the
+// main window closes: the exit status.
+int runWindows();

@@ -29,8 +29,8 @@ std::string seriesText(Milli value, bool resistor)
     if (s.series)
         return kelvane::tableOf(*s.series).name;
     if (s.around.above == 0)
-        return tr(wording::markingsContext, wording::notStandardAlone);
-    return arg(tr(wording::markingsContext, wording::notStandard),
+        return tr(wording::codesContext, wording::notStandardAlone);
+    return arg(tr(wording::codesContext, wording::notStandard),
         {kelvane::tableOf(s.nearest).name, kelvane::written(s.around.below, resistor),
             kelvane::written(s.around.above, resistor)});
 }
@@ -57,9 +57,9 @@ int read(const Args& a)
     const bool resistor = a.resistor();
     const auto result = kelvane::readMarking(a.words[0], resistor);
     if (const auto* error = std::get_if<kelvane::MarkingError>(&result))
-        return fail(*error == kelvane::MarkingError::OutOfRange ? outsideMarked(a.words[0], resistor)
-                                                                : echo(a.words[0]) + ": "
-                    + tr(wording::markingsContext, wording::textOf(wording::markingErrors, *error)));
+        return fail(*error == kelvane::MarkingError::OutOfRange
+                ? outsideMarked(a.words[0], resistor)
+                : echo(a.words[0]) + ": " + tr(wording::codesContext, wording::textOf(wording::markingErrors, *error)));
     json::Writer document;
     document.array();
     for (const kelvane::Reading& r : std::get<std::vector<kelvane::Reading>>(result)) {
@@ -80,7 +80,7 @@ int read(const Args& a)
                 .end();
             continue;
         }
-        std::string line = text + "\t" + tr(wording::markingsContext, wording::textOf(wording::codeNames, r.code));
+        std::string line = text + "\t" + tr(wording::codesContext, wording::textOf(wording::codeNames, r.code));
         if (r.tolerance)
             line += std::string(", ") + r.tolerance->text;
         if (const std::string s = seriesText(r.value, resistor); !s.empty())
@@ -101,7 +101,7 @@ int series(const Args& a)
     const auto parsed = kelvane::parseValue(typed, resistor);
     const auto* value = std::get_if<Milli>(&parsed);
     if (!value && std::get<kelvane::ValueError>(parsed) == kelvane::ValueError::NotAValue)
-        return fail(echo(typed) + ": " + tr(wording::commandContext, wording::notAValue));
+        return fail(echo(typed) + ": " + tr(wording::valuesContext, wording::notAValue));
     if (!value || *value < kelvane::smallestMarked(resistor) || *value >= kelvane::markedLimit)
         return fail(outsideMarked(typed, resistor));
     if (!a.json()) {

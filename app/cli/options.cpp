@@ -54,7 +54,7 @@ std::variant<Milli, std::string> resistance(std::string_view typed)
         return *v;
     if (std::holds_alternative<kelvane::ValueError>(parsed)
         && std::get<kelvane::ValueError>(parsed) != kelvane::ValueError::OutOfRange)
-        return echo(typed) + ": " + tr(wording::commandContext, wording::notAValue);
+        return echo(typed) + ": " + tr(wording::valuesContext, wording::notAValue);
     return said(wording::outside,
         {echo(typed), kelvane::written(kelvane::smallestPart, true), kelvane::written(kelvane::largestPart, true)});
 }

@@ -111,7 +111,7 @@ std::variant<std::vector<kelvane::Part>, std::string> partsFile(std::string_view
     const kelvane::PartsText read = kelvane::readParts(file.text, tolerance);
     for (const kelvane::PartsLineProblem& p : read.wrong)
         complain(echo(name) + ":" + std::to_string(p.line) + ": "
-            + tr(wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
+            + tr(wording::valuesContext, wording::textOf(wording::partsLineErrors, p.error)));
     return read.parts;
 }
 
@@ -268,7 +268,7 @@ int divide(const Args& a)
         return badWhole("--count", mostShown);
     const auto vin = positive(a.words[0]), vout = positive(a.words[1]);
     if (!vin || !vout)
-        return fail(echo(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::commandContext, wording::notAValue));
+        return fail(echo(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::valuesContext, wording::notAValue));
     Milli total[2] = {1'000'000, 1'000'000'000};
     const char* names[2] = {"--min-total", "--max-total"};
     for (int i = 0; i < 2; ++i)

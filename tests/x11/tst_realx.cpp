@@ -344,7 +344,7 @@ private slots:
         QVERIFY(settled(h.main()));
         QCOMPARE(h.activations->count(), 1);
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
-        QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
+        QCOMPARE(h.shown(), shownAs("Bands", "Select colors"));
         // The desktop entry's name and the window class it claims.
         const QString entry = QFileInfo(QStringLiteral(KELVANE_DESKTOP_ENTRY)).completeBaseName();
         QFile file(QStringLiteral(KELVANE_DESKTOP_ENTRY));
@@ -381,9 +381,9 @@ private slots:
         pickFor(1, h.colourPanel("yellow"));
         QCOMPARE(h.w.selectcolor->windowTitle(), QStringLiteral("Ring1"));
         QCOMPARE(h.ring(1)->colourValue(), kelvane::colourOf(kelvane::Hue::Yellow));
-        QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
+        QCOMPARE(h.shown(), shownAs("Bands", "Select colors"));
         pickFor(2, h.colourPanel("violet"));
-        QCOMPARE(h.shown(), shownAs("TMainform", "Select colors"));
+        QCOMPARE(h.shown(), shownAs("Bands", "Select colors"));
         pickFor(3, h.colourPanel("red"));
         QCOMPARE(h.shown(), QStringLiteral("4,7 Kohm"));
         pickFor(5, h.tolerancePanel("Gold"));

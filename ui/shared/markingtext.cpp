@@ -12,9 +12,9 @@
 
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate(wording::markingsContext, text); }
+QString translated(const char* text) { return QCoreApplication::translate(wording::codesContext, text); }
 
-QString notStandard() { return QCoreApplication::translate(wording::markingsContext, wording::notStandardAlone); }
+QString notStandard() { return QCoreApplication::translate(wording::codesContext, wording::notStandardAlone); }
 
 QString saidValue(std::int64_t value, bool resistor, int decimals = 3)
 {
@@ -43,7 +43,7 @@ QString seriesText(kelvane::Milli value, bool resistor)
     if (kelvane::coarsestSeries(value) || value < kelvane::tableOf(nearest).decade)
         return seriesName(value);
     const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
-    return QCoreApplication::translate(wording::markingsContext, wording::notStandard)
+    return QCoreApplication::translate(wording::codesContext, wording::notStandard)
         .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), writtenValue(n.below, resistor),
             writtenValue(n.above, resistor));
 }
@@ -52,7 +52,7 @@ QString rangeText(kelvane::Milli value, const kelvane::Tolerance& tolerance, boo
 {
     const kelvane::Range r = kelvane::rangeOf(value, tolerance);
     const auto text = spoken ? saidValue : writtenValue;
-    return QCoreApplication::translate("TMarkings", "%1 to %2")
+    return QCoreApplication::translate("Codes", "%1 to %2")
         .arg(text(r.low, resistor, kelvane::fineDecimals), text(r.high, resistor, kelvane::fineDecimals));
 }
 
@@ -62,7 +62,7 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
     t.value = writtenValue(reading.value, resistor);
     t.kind = translated(wording::textOf(wording::codeNames, reading.code));
     if (reading.alsoAs)
-        t.kind = QCoreApplication::translate("TMarkings", "%1 and %2")
+        t.kind = QCoreApplication::translate("Codes", "%1 and %2")
                      .arg(t.kind, translated(wording::textOf(wording::codeNames, *reading.alsoAs)));
     t.series = seriesText(reading.value, resistor);
     t.said = saidValue(reading.value, resistor);
@@ -82,13 +82,24 @@ QString markingErrorText(kelvane::MarkingError error)
 QString reversedText(const kelvane::BandReading& bands)
 {
     if (!bands.reversed)
-        return QCoreApplication::translate("TMarkings", "no value");
+        return QCoreApplication::translate("Codes", "no value");
     const QString text
         = QStringLiteral("%1, %2").arg(writtenValue(*bands.reversed, bands.resistor), seriesName(*bands.reversed));
     const bool standard = bands.value && kelvane::coarsestSeries(*bands.value).has_value();
     // Standard one way only: the usual sign of bands read from the wrong end.
     if (standard == kelvane::coarsestSeries(*bands.reversed).has_value())
         return text;
-    return standard ? QCoreApplication::translate("TMarkings", "%1; this way is standard").arg(text)
-                    : QCoreApplication::translate("TMarkings", "%1; this way is not standard").arg(text);
+    return standard ? QCoreApplication::translate("Codes", "%1; this way is standard").arg(text)
+                    : QCoreApplication::translate("Codes", "%1; this way is not standard").arg(text);
+}
+
+QString valueProblem(kelvane::ValueError e)
+{
+    switch (e) {
+    case kelvane::ValueError::Empty: return {};
+    case kelvane::ValueError::NotAValue: return QCoreApplication::translate(wording::valuesContext, wording::notAValue);
+    case kelvane::ValueError::OutOfRange: break;
+    }
+    return QCoreApplication::translate(
+        wording::codesContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
 }

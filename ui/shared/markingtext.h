@@ -5,6 +5,7 @@
 #pragma once
 
 #include <kelvane/marking.h>
+#include <kelvane/value.h>
 
 #include <QString>
 
@@ -35,6 +36,9 @@ QString seriesName(kelvane::Milli value);
 QString rangeText(kelvane::Milli value, const kelvane::Tolerance& tolerance, bool resistor, bool spoken = false);
 
 ReadingText readingText(const kelvane::Reading& reading, bool resistor);
+
+// Why a typed value is none: "not a value", "out of range"; empty for an empty text.
+QString valueProblem(kelvane::ValueError error);
 
 // "empty", "not a marking", ...
 QString markingErrorText(kelvane::MarkingError error);

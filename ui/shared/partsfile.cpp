@@ -66,7 +66,7 @@ QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLi
         if (more)
             lines << QStringLiteral("\u2026");
         const QString notRead
-            = QCoreApplication::translate("TFinder", "Not read: %1").arg(lines.join(QStringLiteral("; ")));
+            = QCoreApplication::translate("PartsFile", "Not read: %1").arg(lines.join(QStringLiteral("; ")));
         return text.isEmpty() ? notRead : text + QLatin1Char('\n') + notRead;
     };
     // A line more while they fit: never more than room holds, however many there are.
@@ -75,10 +75,10 @@ QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLi
         return text;
     QStringList lines;
     for (const kelvane::PartsLineProblem& p : wrong) {
-        lines << QCoreApplication::translate("TFinder", "line %1: %2")
+        lines << QCoreApplication::translate("PartsFile", "line %1: %2")
                      .arg(p.line)
                      .arg(QCoreApplication::translate(
-                         wording::commandContext, wording::textOf(wording::partsLineErrors, p.error)));
+                         wording::valuesContext, wording::textOf(wording::partsLineErrors, p.error)));
         const QString more = shown(lines, static_cast<std::size_t>(lines.size()) < wrong.size());
         if (!fits(room, more))
             break;

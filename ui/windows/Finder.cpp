@@ -2,6 +2,7 @@
 
 #include "platform/accessible.h"
 #include "shared/look.h"
+#include "shared/markingtext.h"
 #include "shared/partsfile.h"
 #include "wording.h"
 
@@ -113,18 +114,6 @@ std::optional<double> voltage(QString text)
     bool ok = false;
     const double v = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     return ok && v > 0 && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
-QString valueProblem(kelvane::ValueError e)
-{
-    switch (e) {
-    case kelvane::ValueError::Empty: return {};
-    case kelvane::ValueError::NotAValue:
-        return QCoreApplication::translate(wording::commandContext, wording::notAValue);
-    case kelvane::ValueError::OutOfRange: break;
-    }
-    return QCoreApplication::translate(
-        wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
 }
 
 // A network in words: its parts' values, "plus" and "in parallel with".

@@ -1,6 +1,7 @@
 #include "Labels.h"
 
 #include "shared/look.h"
+#include "shared/markingtext.h"
 #include "shared/partsfile.h"
 #include "wording.h"
 
@@ -49,14 +50,6 @@ constexpr Place places[] = {
 };
 
 enum SourceItem { typed, series, myParts };
-
-QString commandText(const char* text) { return QCoreApplication::translate(wording::commandContext, text); }
-
-QString outOfRange()
-{
-    return QCoreApplication::translate(
-        wording::markingsContext, wording::textOf(wording::markingErrors, kelvane::MarkingError::OutOfRange));
-}
 
 } // namespace
 
@@ -149,7 +142,8 @@ std::optional<LabelRun> TLabels::run()
             return *v;
         const bool notValue = std::holds_alternative<kelvane::ValueError>(parsed)
             && std::get<kelvane::ValueError>(parsed) != kelvane::ValueError::OutOfRange;
-        problem = QStringLiteral("%1: %2").arg(text, notValue ? commandText(wording::notAValue) : outOfRange());
+        problem = QStringLiteral("%1: %2").arg(
+            text, valueProblem(notValue ? kelvane::ValueError::NotAValue : kelvane::ValueError::OutOfRange));
         return std::nullopt;
     };
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts = kelvane::PartsError::Empty;
@@ -187,7 +181,7 @@ std::optional<LabelRun> TLabels::run()
             const auto error = found ? kelvane::PartsError::Empty : std::get<kelvane::PartsError>(parts);
             problem = error == kelvane::PartsError::Empty ? tr("no values")
                 : error == kelvane::PartsError::TooMany   ? tr("too many values")
-                                                          : outOfRange();
+                                                          : valueProblem(kelvane::ValueError::OutOfRange);
         }
     }
     for (QPushButton* b : {Preview, Print, SavePdf})
@@ -236,7 +230,8 @@ void TLabels::PrintClick()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r)) {
         const QString file = printer.outputFileName();
-        Count->setText(tr("%1 cannot be written").arg(file.isEmpty() ? printer.printerName() : file));
+        Count->setText(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten)
+                           .arg(file.isEmpty() ? printer.printerName() : file));
         Count->setAccessibleName(Count->text());
     }
 }
@@ -246,7 +241,7 @@ void TLabels::SavePdfClick()
     const QString file = QFileDialog::getSaveFileName(
         this, tr("Save labels as PDF"), QStringLiteral("labels.pdf"), tr("PDF files (*.pdf)"));
     if (!file.isEmpty() && !savePdf(file)) {
-        Count->setText(tr("%1 cannot be written").arg(file));
+        Count->setText(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten).arg(file));
         Count->setAccessibleName(Count->text());
     }
 }

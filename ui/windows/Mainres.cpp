@@ -246,7 +246,7 @@ void TMainform::createControls()
         return l;
     };
     textfield = label("textfield", Qt::AlignHCenter);
-    textfield->setText(tr("Select colors"));
+    textfield->setText(QCoreApplication::translate(wording::bandsContext, wording::selectColors));
     value = label("value", Qt::AlignRight);
     dec = label("dec", Qt::AlignLeft);
     enhet = label("enhet", Qt::AlignLeft);

@@ -3,6 +3,7 @@
 #include "platform/accessible.h"
 #include "shared/look.h"
 #include "shared/markingtext.h"
+#include "wording.h"
 
 #include <kelvane/marking.h>
 
@@ -140,7 +141,7 @@ void TMarkings::showBands(const kelvane::BandReading& bands)
 {
     bands_ = bands;
     if (!bands.value) {
-        showResult(BandValue, QCoreApplication::translate("TMainform", "Select colors")); // as the main window says
+        showResult(BandValue, QCoreApplication::translate(wording::bandsContext, wording::selectColors));
         for (QLabel* l : {BandSeries, BandCodes, BandRange, BandReversed})
             showResult(l, {});
     } else {

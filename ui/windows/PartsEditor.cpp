@@ -23,7 +23,7 @@ QString reading(const QString& text, const QLabel& status)
 {
     const kelvane::PartsText read = partsfile::parse(text);
     return partsfile::withLinesNotRead(
-        QCoreApplication::translate("TFinder", "Values read: %1").arg(read.parts.size()), read.wrong, status);
+        QCoreApplication::translate("PartsEditor", "Values read: %1").arg(read.parts.size()), read.wrong, status);
 }
 
 } // namespace
@@ -32,10 +32,10 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PartsEditor"));
-    dialog.setWindowTitle(QCoreApplication::translate("TFinder", "My parts"));
+    dialog.setWindowTitle(QCoreApplication::translate("PartsEditor", "My parts"));
     dialog.setFont(layoutFont(false));
     dialog.setFixedSize(320, 324);
-    auto* hint = named(new QLabel(QCoreApplication::translate("TFinder",
+    auto* hint = named(new QLabel(QCoreApplication::translate("PartsEditor",
                                       "One value or a few a line, as 4k7 or 4,7 k; 1% after a value gives its "
                                       "tolerance, 5 % otherwise; # begins a comment."),
                            &dialog),
@@ -43,7 +43,7 @@ std::optional<QString> editParts(QWidget* parent, const QString& text)
     hint->setWordWrap(true);
     auto* edit = named(new QPlainTextEdit(text, &dialog), "PartsText");
     edit->setTabChangesFocus(true);
-    edit->setAccessibleName(QCoreApplication::translate("TFinder", "My parts"));
+    edit->setAccessibleName(QCoreApplication::translate("PartsEditor", "My parts"));
     auto* status = named(new QLabel(&dialog), "PartsStatus");
     status->setWordWrap(true);
     auto* buttons

@@ -530,9 +530,9 @@ private slots:
             QStringLiteral("%1: %2, %3, %4")
                 .arg(value, shownAs("Colour", "Yellow"), shownAs("Colour", "Violet"), shownAs("Colour", "Red")));
         Harness::click(h.child("N5colorrings"));
-        QCOMPARE(box->text(QAccessible::Description), shownAs("TMainform", "Select colors"));
-        QCOMPARE(readout->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
-        WAIT_COMPARE(spoken->text(QAccessible::Name), shownAs("TMainform", "Select colors"));
+        QCOMPARE(box->text(QAccessible::Description), shownAs("Bands", "Select colors"));
+        QCOMPARE(readout->text(QAccessible::Name), shownAs("Bands", "Select colors"));
+        WAIT_COMPARE(spoken->text(QAccessible::Name), shownAs("Bands", "Select colors"));
         // Every control of the main window has a name.
         for (QWidget* w : h.main()->centralWidget()->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
