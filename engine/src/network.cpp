@@ -1,5 +1,7 @@
 #include "kelvane/network.h"
 
+#include "kelvane/written.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>

@@ -1,5 +1,6 @@
 #include "enumerate.h"
 
+#include <kelvane/decode.h>
 #include <kelvane/encode.h>
 #include <kelvane/nearest.h>
 

@@ -4,6 +4,7 @@
 #include "shared/look.h"
 #include "shared/markingtext.h"
 
+#include <kelvane/decode.h>
 #include <kelvane/marking.h>
 
 #include <QCoreApplication>

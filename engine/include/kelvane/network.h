@@ -6,9 +6,9 @@
 // outward that stops where the deviation passes the K-th best found so far.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/indexed.h"
 #include "kelvane/parts.h"
+#include "kelvane/units.h"
 
 #include <array>
 #include <cstddef>
