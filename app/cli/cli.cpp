@@ -697,7 +697,9 @@ int find(const Args& a)
     const kelvane::PartIndex index(std::get<std::vector<kelvane::Part>>(parts));
     json::Writer document;
     document.array();
-    for (const kelvane::Network& n : kelvane::findNetworks(index, std::get<Milli>(target), *most, *count)) {
+    // The target, the part count and the count are checked above.
+    const auto found = kelvane::findNetworks(index, std::get<Milli>(target), *most, *count);
+    for (const kelvane::Network& n : std::get<std::vector<kelvane::Network>>(found)) {
         if (a.json()) {
             std::size_t at = 0;
             document.object().key("value").real(n.value / 1000).key("error").real(n.deviation).key("network");
