@@ -1,5 +1,7 @@
 #include "kelvane/divider.h"
 
+#include "best.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,22 +23,15 @@ std::variant<std::vector<Divider>, DividerError> findDividers(const std::vector<
         return DividerError::OutOfReach;
     if (w.leastTotal <= 0 || w.leastTotal > w.mostTotal)
         return DividerError::BadTotal;
-    std::vector<Divider> best;
-    const auto bound
-        = [&] { return best.size() < w.count ? HUGE_VAL : std::abs(best.back().deviation) * (1 + 1e-12) + 1e-12; };
+    Best<Divider> best(w.count);
     const auto below = [](const Part& p, Milli v) { return p.value < v; };
     const auto within = [&](std::size_t i, Milli r2) {
-        return std::abs(dividerOutput(w.vin, parts[i].value, r2) / w.vout - 1) <= bound();
+        return std::abs(dividerOutput(w.vin, parts[i].value, r2) / w.vout - 1) <= best.bound();
     };
     const auto offer = [&](std::size_t i, Milli r2) {
         Divider d{parts[i].value, r2, dividerOutput(w.vin, parts[i].value, r2)};
         d.deviation = d.vout / w.vout - 1;
-        if (best.size() == w.count && !ranksBefore(d, best.back()))
-            return;
-        best.insert(
-            std::lower_bound(best.begin(), best.end(), d, [](auto& x, auto& y) { return ranksBefore(x, y); }), d);
-        if (best.size() > w.count)
-            best.pop_back();
+        best.offer(d);
     };
     for (const Part& p2 : parts) {
         const Milli r2 = p2.value;
@@ -54,14 +49,15 @@ std::variant<std::vector<Divider>, DividerError> findDividers(const std::vector<
         for (std::size_t i = at; i-- > lo && within(i, r2);)
             offer(i, r2);
     }
-    for (Divider& d : best) {
+    std::vector<Divider> found = best.take();
+    for (Divider& d : found) {
         const auto tolerance
             = [&](Milli v) { return std::lower_bound(parts.begin(), parts.end(), v, below)->tolerance; };
         const double r1 = double(d.r1), r2 = double(d.r2), t1 = tolerance(d.r1), t2 = tolerance(d.r2);
         d.low = w.vin * r2 * (1 - t2) / (r1 * (1 + t1) + r2 * (1 - t2));
         d.high = w.vin * r2 * (1 + t2) / (r1 * (1 - t1) + r2 * (1 + t2));
     }
-    return best;
+    return found;
 }
 
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #include "kelvane/encode.h"
 
+#include "kelvane/digits.h"
+
 #include <cstdint>
 
 namespace kelvane {
@@ -142,14 +144,10 @@ std::optional<ValueBands> bandsOf(Milli value, int bandcount)
 {
     if (value <= 0)
         return std::nullopt;
-    int exponent = -3; // of the value in ohms
-    while (value % 10 == 0) {
-        value /= 10;
-        ++exponent;
-    }
-    int digits = 1;
-    for (Milli v = value; v >= 10; v /= 10)
-        ++digits;
+    const Significant significant = significantOf(value);
+    value = significant.digits;
+    int exponent = significant.exponent - milliDecimals; // of the value in ohms
+    int digits = digitCount(value);
     if (digits > 3 || (bandcount == 4 && digits == 3))
         return std::nullopt;
     ValueBands b;

@@ -1,6 +1,8 @@
 #include "kelvane/marking.h"
 
+#include "kelvane/digits.h"
 #include "kelvane/series.h"
+#include "kelvane/written.h"
 
 #include <algorithm>
 #include <optional>
@@ -28,19 +30,7 @@ constexpr Letter eiaMultipliers[] = {{'Z', -3}, {'Y', -2}, {'R', -2}, {'X', -1},
 using Outcome = std::variant<std::monostate, Reading, MarkingError>;
 
 // n × 10^exponent in thousandths, when that is whole.
-std::optional<Milli> scaled(Milli n, int exponent)
-{
-    for (int e = -3; e < exponent; ++e)
-        n *= 10;
-    for (int e = exponent; e < -3; ++e) {
-        if (n % 10 != 0)
-            return std::nullopt;
-        n /= 10;
-    }
-    return n;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+std::optional<Milli> scaled(Milli n, int exponent) { return timesPowerOfTen(n, exponent + milliDecimals); }
 
 Milli number(std::string_view digits)
 {
@@ -194,15 +184,6 @@ Range rangeOf(Milli value, const Tolerance& t)
     return {std::max<Fine>(0, value * (perMilli - t.below)), value * (perMilli + t.above)};
 }
 
-std::optional<Tolerance> bandTolerance(Colour ring5)
-{
-    const auto* item = std::find_if(
-        toleranceList.begin(), toleranceList.end(), [ring5](const ToleranceItem& i) { return i.colour == ring5; });
-    if (item == toleranceList.end())
-        return std::nullopt;
-    return Tolerance{item->spread, item->spread};
-}
-
 std::optional<Milli> reversedValue(const BandState& s)
 {
     // The bands on the part from the other end; without a tolerance band
@@ -237,11 +218,9 @@ Markings markingsOf(Milli value, bool resistor)
     if (value <= 0)
         return m;
     // value = digits × 10^exponent, digits without trailing zeros.
-    Milli digits = value;
-    int exponent = -3;
-    for (; digits % 10 == 0; digits /= 10)
-        ++exponent;
-    const auto count = static_cast<int>(std::to_string(digits).size());
+    const auto [digits, trailing] = significantOf(value);
+    const int exponent = trailing - milliDecimals;
+    const int count = digitCount(digits);
     // The digits widened to n places, as the code's text, and the exponent left.
     auto mantissa = [&](int n, int& e) {
         e = exponent - (n - count);

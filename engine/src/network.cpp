@@ -1,5 +1,9 @@
 #include "kelvane/network.h"
 
+#include "kelvane/written.h"
+
+#include "best.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -45,6 +49,12 @@ constexpr auto rules = indexedBy<Shape, ShapeRule>({
 const ShapeRule& ruleOf(Shape s) { return entryOf(rules, s); }
 
 double par(double x, double y) { return x * y / (x + y); }
+
+// A pair's id holds each part's index in 16 bits.
+static_assert(mostParts <= std::size_t{1} << 16, "a pair id holds a part's index in 16 bits");
+constexpr std::uint32_t pairId(std::uint32_t i, std::uint32_t j) { return i | j << 16; }
+constexpr std::uint32_t firstOfPair(std::uint32_t id) { return id & 0xFFFF; }
+constexpr std::uint32_t secondOfPair(std::uint32_t id) { return id >> 16; }
 
 // The value y that gives v in parallel with x: 0 for v <= 0, infinity where none does.
 double parallelComplement(double v, double x) { return v <= 0 ? 0 : x > v ? v * x / (x - v) : infinity; }
@@ -211,7 +221,7 @@ PartIndex::PartIndex(std::vector<Part> parts)
         return [this, n, combine](auto&& f) {
             for (std::uint32_t i = 0; i < n; ++i)
                 for (std::uint32_t j = i; j < n; ++j)
-                    f(combine(double(parts_[i].value), double(parts_[j].value)), i | j << 16);
+                    f(combine(double(parts_[i].value), double(parts_[j].value)), pairId(i, j));
         };
     };
     values_ = std::make_unique<Sorted>(n, [this, n](auto&& f) {
@@ -229,57 +239,19 @@ PartIndex& PartIndex::operator=(PartIndex&&) noexcept = default;
 
 namespace {
 
-// The best networks so far, best first, none twice.
-class Best {
-public:
-    Best(Milli target, std::size_t count)
-        : target_(target)
-        , count_(count)
-    {
-    }
-
-    // The |deviation| a network must not pass to enter, with room for the
-    // rounding of values summed in another order than the canonical one.
-    double bound() const
-    {
-        return kept_.size() < count_ ? infinity : std::abs(kept_.back().deviation) * (1 + 1e-12) + 1e-12;
-    }
-
-    void offer(Shape s, const std::array<Milli, 4>& parts)
-    {
-        const Network n = makeNetwork(s, parts, target_);
-        if (kept_.size() == count_ && !ranksBefore(n, kept_.back()))
-            return;
-        const auto at = std::lower_bound(kept_.begin(), kept_.end(), n, ranksBefore);
-        if (at != kept_.end() && at->shape == n.shape && at->parts == n.parts)
-            return;
-        kept_.insert(at, n);
-        if (kept_.size() > count_)
-            kept_.pop_back();
-    }
-
-    std::vector<Network> take() { return std::move(kept_); }
-
-private:
-    Milli target_;
-    std::size_t count_;
-    std::vector<Network> kept_;
-};
-
 class Search {
 public:
-    Search(const std::vector<Part>& parts, Milli target, std::size_t count)
-        : parts_(parts)
-        , target_(double(target))
-        , best_(target, count)
+    Search(const PartIndex& index, Milli target, std::size_t count)
+        : parts_(index.parts())
+        , target_(target)
+        , best_(count)
     {
     }
 
     Milli part(std::uint32_t i) const { return parts_[i].value; }
-    Milli first(std::uint32_t id) const { return part(id & 0xFFFF); }
-    Milli second(std::uint32_t id) const { return part(id >> 16); }
+    Milli first(std::uint32_t id) const { return part(firstOfPair(id)); }
+    Milli second(std::uint32_t id) const { return part(secondOfPair(id)); }
     double bound() const { return best_.bound(); }
-    double target() const { return target_; }
 
     // Offers the networks value(y) for the values y of s from position p
     // outward, while their deviation stays within the bound: value is
@@ -287,7 +259,7 @@ public:
     template <class Value, class Offer> void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
     {
         // The bound only narrows as networks enter, so the one taken here lets through a few more at most.
-        const double bound = best_.bound(), least = target_ * (1 - bound), most = target_ * (1 + bound);
+        const double t = double(target_), bound = best_.bound(), least = t * (1 - bound), most = t * (1 + bound);
         const auto within = [&](double y) {
             const double v = value(y);
             return v >= least && v <= most;
@@ -298,13 +270,13 @@ public:
             offer(s.ids[i]);
     }
 
-    void offer(Shape s, const std::array<Milli, 4>& parts) { best_.offer(s, parts); }
+    void offer(Shape s, const std::array<Milli, 4>& parts) { best_.offer(makeNetwork(s, parts, target_)); }
     std::vector<Network> take() { return best_.take(); }
 
 private:
     const std::vector<Part>& parts_;
-    double target_;
-    Best best_;
+    Milli target_;
+    Best<Network> best_;
 };
 
 // Each network's range with every part at the one edge of its tolerance and
@@ -328,11 +300,16 @@ std::vector<Network> finish(const PartIndex& index, std::vector<Network> found)
 
 } // namespace
 
-std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count)
+std::variant<std::vector<Network>, NetworkError> findNetworks(
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count)
 {
-    if (target <= 0 || count == 0 || maxParts == 0 || index.parts_.empty())
-        return {};
-    Search search(index.parts_, target, count);
+    if (target <= 0)
+        return NetworkError::BadTarget;
+    if (count == 0 || maxParts < 1 || maxParts > 4)
+        return NetworkError::BadSize;
+    if (index.parts_.empty())
+        return std::vector<Network>{};
+    Search search(index, target, count);
     const double t = double(target);
     const PartIndex::Sorted& ones = *index.values_;
     const PartIndex::Sorted& sums = *index.series_;

@@ -1,5 +1,6 @@
 #include "kelvane/parts.h"
 
+#include "kelvane/tolerance.h"
 #include "kelvane/utf8.h"
 #include "kelvane/value.h"
 
@@ -10,9 +11,6 @@
 namespace kelvane {
 
 namespace {
-
-// Indexed by Series.
-constexpr double tolerances[] = {0.2, 0.1, 0.05, 0.02, 0.01, 0.005};
 
 std::variant<std::vector<Part>, PartsError> finish(std::vector<Part> parts, const std::vector<Milli>& excluded)
 {
@@ -147,8 +145,6 @@ PartsText readParts(std::string_view text, double tolerance)
     }
     return read;
 }
-
-double seriesTolerance(Series s) { return entryOf(tolerances, s); }
 
 std::variant<std::vector<Part>, PartsError> seriesParts(
     Series s, Milli lowest, Milli highest, const std::vector<Milli>& excluded)

@@ -1,5 +1,7 @@
 #include "kelvane/series.h"
 
+#include "kelvane/digits.h"
+
 #include <algorithm>
 
 namespace kelvane {
@@ -7,12 +9,7 @@ namespace kelvane {
 namespace {
 
 // The value without its trailing zeros: what a table's entry must equal.
-Milli significant(Milli value)
-{
-    while (value != 0 && value % 10 == 0)
-        value /= 10;
-    return value;
-}
+Milli significant(Milli value) { return significantOf(value).digits; }
 
 bool holds(const SeriesTable& t, Milli value)
 {

@@ -1,5 +1,7 @@
 #include "kelvane/value.h"
 
+#include "kelvane/digits.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -19,8 +21,6 @@ constexpr Prefix capacitorPrefixes[] = {{"p", 0}, {"n", 3}, {"u", 6}, {"\u00B5",
 constexpr std::string_view resistorUnits[] = {"ohms", "ohm", "Ohms", "Ohm", "OHMS", "OHM", "\u03A9", "\u2126"};
 constexpr std::string_view capacitorUnits[] = {"F", "f"};
 constexpr int farad = 12; // F in pF
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Takes what s starts with from the list, if anything.
 template <typename T, std::size_t N, typename Text> const T* take(std::string_view& s, const T (&list)[N], Text textOf)
@@ -109,10 +109,7 @@ std::optional<Milli> exact(std::string_view whole, std::string_view decimals, lo
     for (char c : significant)
         if (__builtin_mul_overflow(n, 10, &n) || __builtin_add_overflow(n, c - '0', &n))
             return std::nullopt;
-    for (; exponent > 0; --exponent)
-        if (__builtin_mul_overflow(n, 10, &n))
-            return std::nullopt;
-    return n;
+    return timesPowerOfTen(n, exponent);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "enumerate.h"
 
+#include <kelvane/decode.h>
 #include <kelvane/encode.h>
 #include <kelvane/nearest.h>
 
@@ -71,7 +72,7 @@ TEST(Finder, SearchEqualsEnumeration)
         const std::vector<std::vector<Network>> expected = enumerate::networks(c.parts, each, c.maxParts, c.count);
         for (std::size_t t = 0; t < each.size(); ++t) {
             SCOPED_TRACE(std::string(c.name) + ", target " + std::to_string(each[t]));
-            const std::vector<Network> found = findNetworks(index, each[t], c.maxParts, c.count);
+            const auto found = std::get<std::vector<Network>>(findNetworks(index, each[t], c.maxParts, c.count));
             EXPECT_EQ(rows(found), rows(expected[t]));
             for (const Network& n : found)
                 EXPECT_TRUE(n.low < n.value && n.value < n.high) << written(n);
@@ -83,7 +84,16 @@ TEST(Finder, ToleranceRangeAndWriting)
 {
     const PartIndex index(
         std::get<std::vector<Part>>(listParts({{4700'000, 0.01}, {10'000'000, 0.05}, {150'000, 0.05}}, {})));
-    const Network n = findNetworks(index, 4'848'518, 3, 1).front();
+    const Network n = std::get<std::vector<Network>>(findNetworks(index, 4'848'518, 3, 1)).front();
+    const struct {
+        Milli target;
+        std::size_t maxParts, count;
+        kelvane::NetworkError error;
+    } wrong[] = {{0, 3, 1, kelvane::NetworkError::BadTarget}, {-1, 3, 1, kelvane::NetworkError::BadTarget},
+        {1000, 0, 1, kelvane::NetworkError::BadSize}, {1000, 5, 1, kelvane::NetworkError::BadSize},
+        {1000, 3, 0, kelvane::NetworkError::BadSize}};
+    for (const auto& w : wrong)
+        EXPECT_EQ(std::get<kelvane::NetworkError>(findNetworks(index, w.target, w.maxParts, w.count)), w.error);
     EXPECT_EQ(written(n), "4,7 Kohm + (10 Kohm ∥ 150 ohm)");
     EXPECT_NEAR(n.low, 4653'000 + 1 / (1 / 9'500'000.0 + 1 / 142'500.0), 1e-6);
     EXPECT_NEAR(n.high, 4747'000 + 1 / (1 / 10'500'000.0 + 1 / 157'500.0), 1e-6);

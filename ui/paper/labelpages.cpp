@@ -8,6 +8,7 @@
 #include <kelvane/marking.h>
 #include <kelvane/palette.h>
 #include <kelvane/series.h>
+#include <kelvane/tolerance.h>
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -67,15 +68,6 @@ QString nameFitting(const QPainter& p, kelvane::Hue hue, const QFont& f, double 
     return QString::fromLatin1(kelvane::entryOf(colourCodes, hue));
 }
 
-std::optional<kelvane::Colour> toleranceColour(double tolerance)
-{
-    const auto spread = static_cast<std::int32_t>(std::lround(tolerance * 100'000));
-    for (const auto& item : kelvane::toleranceList)
-        if (item.spread == spread && item.colour != kelvane::BodyColor)
-            return item.colour;
-    return std::nullopt;
-}
-
 struct BandSet {
     std::vector<kelvane::Colour> colours; // in order, the tolerance band last where there is one
     bool tolerance = false;
@@ -91,7 +83,7 @@ std::vector<BandSet> bandSets(const kelvane::Part& part, BandChoice choice)
             continue;
         if (const auto b = kelvane::bandsOf(part.value, count)) {
             BandSet set{{b->encoding.ring.begin(), b->encoding.ring.begin() + (count - 1)}};
-            if (const auto tolerance = toleranceColour(part.tolerance)) {
+            if (const auto tolerance = kelvane::toleranceColour(part.tolerance)) {
                 set.colours.push_back(*tolerance);
                 set.tolerance = true;
             }

@@ -1,6 +1,6 @@
 #include "accessible.h"
 
-#include <kelvane/decode.h>
+#include <kelvane/written.h>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,23 +10,21 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
 
-// The shown unit and its words, for one and for any other number.
-constexpr struct {
-    const char* shown;
+// Each unit's words, for one and for any other number, in the order of
+// kelvane::unitNames: [resistor][prefix].
+struct UnitWords {
     const char* one;
     const char* many;
-} spokenUnits[] = {
-    {" ohm", QT_TRANSLATE_NOOP("Speech", "%1 ohm"), QT_TRANSLATE_NOOP("Speech", "%1 ohms")},
-    {" Kohm", QT_TRANSLATE_NOOP("Speech", "%1 kilohm"), QT_TRANSLATE_NOOP("Speech", "%1 kilohms")},
-    {" Mohm", QT_TRANSLATE_NOOP("Speech", "%1 megohm"), QT_TRANSLATE_NOOP("Speech", "%1 megohms")},
-    {" pF", QT_TRANSLATE_NOOP("Speech", "%1 picofarad"), QT_TRANSLATE_NOOP("Speech", "%1 picofarads")},
-    {" nF", QT_TRANSLATE_NOOP("Speech", "%1 nanofarad"), QT_TRANSLATE_NOOP("Speech", "%1 nanofarads")},
-    {" \u00B5F", QT_TRANSLATE_NOOP("Speech", "%1 microfarad"), QT_TRANSLATE_NOOP("Speech", "%1 microfarads")},
+};
+constexpr UnitWords spokenUnits[2][kelvane::largestPrefix + 1] = {
+    {{QT_TRANSLATE_NOOP("Speech", "%1 picofarad"), QT_TRANSLATE_NOOP("Speech", "%1 picofarads")},
+        {QT_TRANSLATE_NOOP("Speech", "%1 nanofarad"), QT_TRANSLATE_NOOP("Speech", "%1 nanofarads")},
+        {QT_TRANSLATE_NOOP("Speech", "%1 microfarad"), QT_TRANSLATE_NOOP("Speech", "%1 microfarads")}},
+    {{QT_TRANSLATE_NOOP("Speech", "%1 ohm"), QT_TRANSLATE_NOOP("Speech", "%1 ohms")},
+        {QT_TRANSLATE_NOOP("Speech", "%1 kilohm"), QT_TRANSLATE_NOOP("Speech", "%1 kilohms")},
+        {QT_TRANSLATE_NOOP("Speech", "%1 megohm"), QT_TRANSLATE_NOOP("Speech", "%1 megohms")}},
 };
 
 class ReadoutInterface : public QAccessibleWidget {
@@ -154,12 +152,9 @@ QString spokenNumber(const QString& integer, const QString& decimals)
 
 QString spokenValue(const kelvane::Display& display)
 {
-    const auto unit = std::find_if(
-        std::begin(spokenUnits), std::end(spokenUnits), [&display](const auto& u) { return display.enhet == u.shown; });
+    const UnitWords& unit = spokenUnits[display.resistor ? 1 : 0][display.prefix];
     const QString number = spokenNumber(QString::fromStdString(display.value), QString::fromStdString(display.dec));
-    if (unit == std::end(spokenUnits))
-        return number + QString::fromStdString(display.enhet);
-    return QCoreApplication::translate("Speech", number == QLatin1String("1") ? unit->one : unit->many).arg(number);
+    return QCoreApplication::translate("Speech", number == QLatin1String("1") ? unit.one : unit.many).arg(number);
 }
 
 ValueReadout::ValueReadout(QWidget* parent)

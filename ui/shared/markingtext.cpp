@@ -3,8 +3,10 @@
 #include "platform/accessible.h"
 #include "wording.h"
 
+#include <kelvane/decode.h>
 #include <kelvane/reading.h>
 #include <kelvane/series.h>
+#include <kelvane/written.h>
 
 #include <QCoreApplication>
 
@@ -31,7 +33,7 @@ QString writtenValue(std::int64_t value, bool resistor, int decimals)
 
 QString seriesName(kelvane::Milli value)
 {
-    const auto series = kelvane::coarsestSeries(value);
+    const auto series = kelvane::standing(value).series;
     return series ? QString::fromLatin1(kelvane::tableOf(*series).name) : notStandard();
 }
 
@@ -39,13 +41,12 @@ QString seriesText(kelvane::Milli value, bool resistor)
 {
     if (value == 0)
         return {};
-    const kelvane::Series nearest = kelvane::neighbourSeries(value);
-    if (kelvane::coarsestSeries(value) || value < kelvane::tableOf(nearest).decade)
+    const kelvane::Standing s = kelvane::standing(value);
+    if (s.series || s.around.above == 0)
         return seriesName(value);
-    const kelvane::Neighbours n = kelvane::neighbours(nearest, value);
     return QCoreApplication::translate(wording::codesContext, wording::notStandard)
-        .arg(QString::fromLatin1(kelvane::tableOf(nearest).name), writtenValue(n.below, resistor),
-            writtenValue(n.above, resistor));
+        .arg(QString::fromLatin1(kelvane::tableOf(s.nearest).name), writtenValue(s.around.below, resistor),
+            writtenValue(s.around.above, resistor));
 }
 
 QString rangeText(kelvane::Milli value, const kelvane::Tolerance& tolerance, bool resistor, bool spoken)

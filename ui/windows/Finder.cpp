@@ -322,16 +322,19 @@ void TFinder::TargetChange()
         say(Results, TargetStatus);
         return;
     }
-    for (const kelvane::Network& n :
-        kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks)) {
-        const kelvane::Milli v = rounded(n.value), low = rounded(n.low), high = rounded(n.high);
-        addRow(Results,
-            {QString::fromStdString(kelvane::written(n)), shown(v), percent(n.deviation),
-                QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high))},
-            tr("%1: %2, %3, from %4 to %5")
-                .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high)),
-            {n.parts.begin(), n.parts.begin() + static_cast<std::ptrdiff_t>(kelvane::partCount(n.shape))});
-    }
+    // A target of 0 has no networks.
+    const auto found
+        = kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks);
+    if (const auto* networks = std::get_if<std::vector<kelvane::Network>>(&found))
+        for (const kelvane::Network& n : *networks) {
+            const kelvane::Milli v = rounded(n.value), low = rounded(n.low), high = rounded(n.high);
+            addRow(Results,
+                {QString::fromStdString(kelvane::written(n)), shown(v), percent(n.deviation),
+                    QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high))},
+                tr("%1: %2, %3, from %4 to %5")
+                    .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high)),
+                {n.parts.begin(), n.parts.begin() + static_cast<std::ptrdiff_t>(kelvane::partCount(n.shape))});
+        }
     say(Results, TargetStatus);
 }
 

@@ -5,6 +5,7 @@
 #include "shared/markingtext.h"
 #include "wording.h"
 
+#include <kelvane/decode.h>
 #include <kelvane/marking.h>
 
 #include <QCoreApplication>

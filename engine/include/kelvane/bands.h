@@ -5,6 +5,7 @@
 #pragma once
 
 #include "kelvane/palette.h"
+#include "kelvane/tolerance.h"
 
 #include <array>
 #include <bitset>

@@ -4,8 +4,8 @@
 // outward from it stops where the deviation passes the K-th best so far.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/parts.h"
+#include "kelvane/units.h"
 
 #include <cstddef>
 #include <cstdint>

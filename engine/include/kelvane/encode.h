@@ -4,7 +4,7 @@
 #pragma once
 
 #include "kelvane/bands.h"
-#include "kelvane/decode.h"
+#include "kelvane/units.h"
 
 #include <cstdint>
 #include <optional>

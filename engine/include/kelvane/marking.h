@@ -8,8 +8,10 @@
 // lies in, exact to a finer share than the thousandth.
 #pragma once
 
-#include "kelvane/decode.h"
+#include "kelvane/bands.h"
 #include "kelvane/indexed.h"
+#include "kelvane/tolerance.h"
+#include "kelvane/units.h"
 
 #include <array>
 #include <cstdint>
@@ -45,45 +47,6 @@ inline constexpr std::size_t enumCount<MarkingError> = static_cast<std::size_t>(
 constexpr Milli smallestMarked(bool resistor) { return resistor ? 1 : 100; } // 0,001 ohm; 0,1 pF
 inline constexpr Milli markedLimit = 1'000'000'000'000;                      // 1000 Mohm or µF
 
-// How far a part's value may lie below and above the marked one, in
-// thousandths of a per cent, or where absolute of a picofarad.
-struct Tolerance {
-    std::int32_t below;
-    std::int32_t above;
-    bool absolute = false;
-};
-
-struct ToleranceLetter {
-    char letter;
-    const char* text; // UTF-8
-    Tolerance tolerance;
-};
-
-// A capacitor's tolerance, as a letter after its code ("104K").
-inline constexpr std::array<ToleranceLetter, 9> toleranceLetters{{
-    {'B', "\u00B10,1 pF", {100, 100, true}},
-    {'C', "\u00B10,25 pF", {250, 250, true}},
-    {'D', "\u00B10,5 pF", {500, 500, true}},
-    {'F', "\u00B11 %", {1'000, 1'000}},
-    {'G', "\u00B12 %", {2'000, 2'000}},
-    {'J', "\u00B15 %", {5'000, 5'000}},
-    {'K', "\u00B110 %", {10'000, 10'000}},
-    {'M', "\u00B120 %", {20'000, 20'000}},
-    {'Z', "+80/\u221220 %", {20'000, 80'000}},
-}};
-
-// A resistor's, after its code ("4K7J", "1001F").
-inline constexpr std::array<ToleranceLetter, 8> resistorToleranceLetters{{
-    {'B', "\u00B10,1 %", {100, 100}},
-    {'C', "\u00B10,25 %", {250, 250}},
-    {'D', "\u00B10,5 %", {500, 500}},
-    {'F', "\u00B11 %", {1'000, 1'000}},
-    {'G', "\u00B12 %", {2'000, 2'000}},
-    {'J', "\u00B15 %", {5'000, 5'000}},
-    {'K', "\u00B110 %", {10'000, 10'000}},
-    {'M', "\u00B120 %", {20'000, 20'000}},
-}};
-
 struct Reading {
     Milli value = 0;
     Code code = Code::ThreeDigit;
@@ -110,9 +73,6 @@ struct Range {
 
 // The values a part of this value and tolerance may have; never below 0.
 Range rangeOf(Milli value, const Tolerance& tolerance);
-
-// The tolerance of the main window's band 5 colour; nullopt for a colour of none.
-std::optional<Tolerance> bandTolerance(Colour ring5);
 
 // What the bands read from the other end, in the same band count: the
 // tolerance band, where there is one, leads and band 1 is then the

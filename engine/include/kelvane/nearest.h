@@ -1,8 +1,8 @@
 // The standard values nearest a value: below and above it in each series.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/series.h"
+#include "kelvane/units.h"
 
 #include <array>
 #include <optional>

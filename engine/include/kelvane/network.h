@@ -6,15 +6,16 @@
 // outward that stops where the deviation passes the K-th best found so far.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/indexed.h"
 #include "kelvane/parts.h"
+#include "kelvane/units.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace kelvane {
@@ -70,6 +71,11 @@ const char* formOf(Shape s);
 // As people write it: "4,7 Kohm + (10 Kohm ∥ 150 ohm)".
 std::string written(const Network& n);
 
+enum class NetworkError : std::uint8_t {
+    BadTarget, // the target not above 0
+    BadSize,   // at most 0 or more than 4 parts, or a count of 0
+};
+
 class PartIndex {
 public:
     // parts as parts.h gives them: sorted, one entry a value.
@@ -83,13 +89,15 @@ public:
     struct Sorted;
 
 private:
-    friend std::vector<Network> findNetworks(const PartIndex&, Milli, std::size_t, std::size_t);
+    friend std::variant<std::vector<Network>, NetworkError> findNetworks(
+        const PartIndex&, Milli, std::size_t, std::size_t);
     std::vector<Part> parts_;
     std::unique_ptr<Sorted> values_, series_, parallel_;
 };
 
 // The count best networks of 1 to maxParts (up to 4) parts for a target > 0,
-// best first, each with its tolerance range.
-std::vector<Network> findNetworks(const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count);
+// best first, each with its tolerance range; none from an empty index.
+std::variant<std::vector<Network>, NetworkError> findNetworks(
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count);
 
 } // namespace kelvane

@@ -74,35 +74,4 @@ constexpr std::optional<Hue> hueOf(Colour c)
     return std::nullopt;
 }
 
-struct ToleranceItem {
-    const char* text;
-    Colour colour;
-    std::int32_t spread; // either way, in thousandths of a per cent
-};
-
-// The list index is the tolerance code; index 0 means "no tolerance band".
-inline constexpr std::array<ToleranceItem, 6> toleranceList{{
-    {"20%", BodyColor, 20'000},
-    {"10%", colourOf(Hue::Silver), 10'000},
-    {"5%", colourOf(Hue::Gold), 5'000},
-    {"2%", colourOf(Hue::Red), 2'000},
-    {"1%", colourOf(Hue::Brown), 1'000},
-    {"0.5%", colourOf(Hue::Green), 500},
-}};
-
-// What a colour stands for on a tolerance band, in thousandths of a per cent:
-// the list's colours, and Blue, Violet and Gray of the finer parts.
-constexpr std::optional<std::int32_t> toleranceOfHue(Hue h)
-{
-    for (const ToleranceItem& item : toleranceList)
-        if (item.colour == colourOf(h))
-            return item.spread;
-    switch (h) {
-    case Hue::Blue: return 250;
-    case Hue::Violet: return 100;
-    case Hue::Gray: return 50;
-    default: return std::nullopt;
-    }
-}
-
 } // namespace kelvane

@@ -3,9 +3,9 @@
 // the values left out. Sorted by value, one entry a value.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/indexed.h"
 #include "kelvane/series.h"
+#include "kelvane/units.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,8 +30,9 @@ inline constexpr Milli smallestPart = 1;                    // 0,001 ohm
 inline constexpr Milli largestPart = 1'000'000'000'000'000; // 1000 Gohm
 inline constexpr std::size_t mostParts = 2048;
 
-// ±20 % for E6 down to ±0,5 % for E192.
-double seriesTolerance(Series s);
+// The series' values a search draws from unless told otherwise: 1 ohm to 10 Mohm.
+inline constexpr Milli defaultLowest = 1'000;
+inline constexpr Milli defaultHighest = 10'000'000'000;
 
 std::variant<std::vector<Part>, PartsError> seriesParts(
     Series s, Milli lowest, Milli highest, const std::vector<Milli>& excluded);

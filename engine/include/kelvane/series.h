@@ -3,8 +3,8 @@
 // compared by its significant digits alone, so one table serves every decade.
 #pragma once
 
-#include "kelvane/decode.h"
 #include "kelvane/indexed.h"
+#include "kelvane/units.h"
 
 #include <array>
 #include <cstddef>
@@ -80,7 +80,9 @@ Neighbours neighbours(Series s, Milli value);
 
 // Where a value stands, as the windows and the command line tell it: the
 // coarsest series that holds it, or for a value in none (not 0) the series
-// whose values are nearest and its values below and above.
+// whose values are nearest and its values below and above; around stays
+// {0, 0} where there are none to name (a value in a series, or below the
+// nearest series' first value).
 struct Standing {
     std::optional<Series> series;
     Series nearest = Series::E24;

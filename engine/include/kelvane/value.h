@@ -3,7 +3,7 @@
 // a number with an SI prefix, or a letter code, and an optional unit word.
 #pragma once
 
-#include "kelvane/decode.h"
+#include "kelvane/units.h"
 
 #include <cstdint>
 #include <string_view>

@@ -4,6 +4,8 @@
 
 #include "platform/accessible.h"
 
+#include <kelvane/written.h>
+
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
@@ -548,18 +550,20 @@ private slots:
         if (inTranslation() && QLocale().language() != QLocale::German)
             QSKIP("spelled out for English and German");
         const struct {
-            const char *value, *dec, *unit, *english, *german;
+            kelvane::Milli value;
+            bool resistor;
+            const char *english, *german;
         } rows[] = {
-            {"4", "7", " Kohm", "4.7 kilohms", "4,7 Kiloohm"},
-            {"1", "", " ohm", "1 ohm", "1 Ohm"},
-            {"0", "1", " ohm", "0.1 ohms", "0,1 Ohm"},
-            {"999", "", " Mohm", "999 megohms", "999 Megaohm"},
-            {"47", "", " pF", "47 picofarads", "47 Pikofarad"},
-            {"1", "", " nF", "1 nanofarad", "1 Nanofarad"},
-            {"2", "2", " \u00B5F", "2.2 microfarads", "2,2 Mikrofarad"},
+            {4'700'000, true, "4.7 kilohms", "4,7 Kiloohm"},
+            {1'000, true, "1 ohm", "1 Ohm"},
+            {100, true, "0.1 ohms", "0,1 Ohm"},
+            {999'000'000'000, true, "999 megohms", "999 Megaohm"},
+            {47'000, false, "47 picofarads", "47 Pikofarad"},
+            {1'000'000, false, "1 nanofarad", "1 Nanofarad"},
+            {2'200'000'000, false, "2.2 microfarads", "2,2 Mikrofarad"},
         };
         for (const auto& r : rows)
-            QCOMPARE(spokenValue({r.value, *r.dec ? "," : "", r.dec, r.unit}),
+            QCOMPARE(spokenValue(kelvane::display(r.value, r.resistor)),
                 QString::fromUtf8(inTranslation() ? r.german : r.english));
     }
 

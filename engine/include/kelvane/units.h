@@ -1,0 +1,27 @@
+// Exact values and the units they are written in. A value is held as a whole
+// number of thousandths of its base unit (ohm, picofarad); it is written in
+// the base unit or one of two prefixed units, each a thousand times the last.
+#pragma once
+
+#include <cstdint>
+
+namespace kelvane {
+
+// An exact value in thousandths of an ohm (resistor) or picofarad (capacitor).
+using Milli = std::int64_t;
+
+// The decimals of a Milli in its base unit.
+inline constexpr int milliDecimals = 3;
+
+// Prefix 0 is the base unit (ohm, pF), 1 the kilo or nano unit (Kohm, nF), 2
+// the mega or micro unit (Mohm, µF): each holds 10^(3 × prefix) base units.
+inline constexpr std::uint8_t largestPrefix = 2;
+constexpr int prefixExponent(std::uint8_t prefix) { return 3 * prefix; }
+
+// As the display writes them after the number, the space included (UTF-8;
+// " µF" carries the micro sign U+00B5).
+inline constexpr const char* unitNames[2][largestPrefix + 1] = {{" pF", " nF", " \u00B5F"}, {" ohm", " Kohm", " Mohm"}};
+
+constexpr const char* unitName(bool resistor, std::uint8_t prefix) { return unitNames[resistor ? 1 : 0][prefix]; }
+
+} // namespace kelvane

@@ -1,0 +1,63 @@
+#include "kelvane/written.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace kelvane {
+
+Scaled scale(std::int64_t value, int decimals)
+{
+    // Units of the value per unit of the written integer part.
+    std::int64_t per = 1;
+    for (int i = 0; i < decimals; ++i)
+        per *= 10;
+    Scaled s;
+    const std::size_t length = std::to_string(value / per).size();
+    for (std::uint8_t prefix = 1; prefix <= largestPrefix; ++prefix)
+        if (length > static_cast<std::size_t>(prefixExponent(prefix))) {
+            per *= 1000;
+            decimals += 3;
+            s.prefix = prefix;
+        }
+    s.whole = std::to_string(value / per);
+    std::string rest = std::to_string(value % per);
+    rest.insert(0, static_cast<std::size_t>(decimals) - rest.size(), '0');
+    s.decimals = rest.substr(0, rest.find_last_not_of('0') + 1);
+    return s;
+}
+
+Display display(std::int64_t value, bool resistor, int decimals)
+{
+    const Scaled s = scale(value, decimals);
+    return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, unitName(resistor, s.prefix), s.prefix, resistor};
+}
+
+std::string written(Milli value, bool resistor)
+{
+    const Display d = display(value, resistor);
+    return d.value + d.dot + d.dec + d.enhet;
+}
+
+Milli roundedValue(double milli)
+{
+    if (!(milli >= 1))
+        return 0;
+    const double step = std::pow(10.0, std::floor(std::log10(milli)) - 3);
+    return std::max<Milli>(1, std::llround(std::round(milli / step) * step));
+}
+
+std::string writtenNumber(double x, int digits)
+{
+    char text[32];
+    std::string s(text, std::to_chars(text, text + sizeof text, x, std::chars_format::general, digits).ptr);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::string writtenPercent(double fraction)
+{
+    return (fraction > 0 ? "+" : "") + writtenNumber(fraction * 100, 3) + " %";
+}
+
+} // namespace kelvane
