@@ -13,12 +13,12 @@
 #include <kelvane/network.h>
 #include <kelvane/parts.h>
 #include <kelvane/series.h>
+#include <kelvane/tolerance.h>
 #include <kelvane/value.h>
+#include <kelvane/written.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -33,31 +33,8 @@ using kelvane::Milli;
 
 namespace {
 
-// A number as printf's %.*g writes it, whatever the locale.
-std::string general(double x, int digits)
-{
-    char text[64];
-    return std::string(text, std::to_chars(text, text + sizeof text, x, std::chars_format::general, digits).ptr);
-}
-
-// A computed number for the terminal: significant digits, the decimal comma.
-std::string shown(double x, int digits)
-{
-    std::string s = general(x, digits);
-    for (char& c : s)
-        c = c == '.' ? ',' : c;
-    return s;
-}
-
-std::string shownValue(double milli)
-{
-    if (!(milli >= 1))
-        return kelvane::written(0, true);
-    const double step = std::pow(10.0, std::floor(std::log10(milli)) - 3);
-    return kelvane::written(std::max<Milli>(1, std::llround(std::round(milli / step) * step)), true);
-}
-
-std::string shownPercent(double fraction) { return (fraction > 0 ? "+" : "") + shown(fraction * 100, 3) + " %"; }
+// A computed value to four significant digits.
+std::string shownValue(double milli) { return kelvane::written(kelvane::roundedValue(milli), true); }
 
 // A file's text, or why it cannot be read as the line to print.
 struct FileText {
@@ -182,7 +159,7 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(const Args& a, const char*
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
     std::string source;
     if (const auto file = a.value("--parts")) {
-        auto read = partsFile(*file, tolerance.value_or(0.05));
+        auto read = partsFile(*file, tolerance.value_or(kelvane::listTolerance));
         if (const auto* why = std::get_if<std::string>(&read))
             return fail(*why);
         source = echo(*file);
@@ -195,7 +172,7 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(const Args& a, const char*
                 table = &t;
         if (!table)
             return misused(said(wording::takesOneOf, {"--series", choices(kelvane::seriesTables)}));
-        Milli bound[2] = {1000, 10'000'000'000};
+        Milli bound[2] = {kelvane::defaultLowest, kelvane::defaultHighest};
         const char* bounds[2] = {lowest, highest};
         for (int i = 0; i < 2; ++i)
             if (const auto typed = a.value(bounds[i])) {
@@ -241,7 +218,9 @@ int find(const Args& a)
     const kelvane::PartIndex index(std::get<std::vector<kelvane::Part>>(parts));
     json::Writer document;
     document.array();
-    for (const kelvane::Network& n : kelvane::findNetworks(index, std::get<Milli>(target), *most, *count)) {
+    // The target, the part count and the count are checked above.
+    const auto found = kelvane::findNetworks(index, std::get<Milli>(target), *most, *count);
+    for (const kelvane::Network& n : std::get<std::vector<kelvane::Network>>(found)) {
         if (a.json()) {
             std::size_t at = 0;
             document.object().key("value").real(n.value / 1000).key("error").real(n.deviation).key("network");
@@ -249,7 +228,7 @@ int find(const Args& a)
             document.key("min").real(n.low / 1000).key("max").real(n.high / 1000).end();
             continue;
         }
-        print(kelvane::written(n) + "\t" + shownValue(n.value) + "\t" + shownPercent(n.deviation) + "\t"
+        print(kelvane::written(n) + "\t" + shownValue(n.value) + "\t" + kelvane::writtenPercent(n.deviation) + "\t"
             + shownValue(n.low) + " \u2026 " + shownValue(n.high));
     }
     if (a.json())
@@ -309,8 +288,9 @@ int divide(const Args& a)
                 .end();
             continue;
         }
-        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t" + shown(d.vout, 4)
-            + " V\t" + shownPercent(d.deviation) + "\t" + shown(d.low, 4) + " V \u2026 " + shown(d.high, 4) + " V");
+        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t"
+            + kelvane::writtenNumber(d.vout, 4) + " V\t" + kelvane::writtenPercent(d.deviation) + "\t"
+            + kelvane::writtenNumber(d.low, 4) + " V \u2026 " + kelvane::writtenNumber(d.high, 4) + " V");
     }
     if (a.json())
         print(document.end());

@@ -21,10 +21,10 @@ ColourDialog::ColourDialog(const QString& name, const QString& title, int width,
     setFont(layoutFont(false));
 }
 
-BandPanel* ColourDialog::addPanel(const char* name, int left, int top, int width)
+BandPanel* ColourDialog::addPanel(const PanelPlace& place)
 {
-    auto* panel = new BandPanel(QString::fromLatin1(name), BandPanel::Bevel::Lowered, this);
-    panel->setGeometry(left, top, width, panelHeight);
+    auto* panel = new BandPanel(QString::fromLatin1(place.name), BandPanel::Bevel::Lowered, this);
+    panel->setGeometry(place.left, place.top, place.width, panelHeight);
     panel->setFocusPolicy(Qt::TabFocus);
     panel->installEventFilter(this);
     readingOrder_.push_back(panel);

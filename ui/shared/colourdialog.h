@@ -14,6 +14,12 @@
 #include <vector>
 
 class BandPanel;
+
+// Where a colour panel lies; its height is the dialog's row height.
+struct PanelPlace {
+    const char* name; // the object name
+    int left, top, width;
+};
 class QKeyEvent;
 
 class ColourDialog : public QDialog {
@@ -28,7 +34,7 @@ protected:
     void focusColour(kelvane::Colour colour, bool byKeyboard);
 
     // A panel at its layout place; call in the panels' order of meaning.
-    BandPanel* addPanel(const char* name, int left, int top, int width);
+    BandPanel* addPanel(const PanelPlace& place);
     // Once all are added: Tab goes in reading order.
     void finishPanels();
 

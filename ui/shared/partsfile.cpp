@@ -2,6 +2,8 @@
 
 #include "wording.h"
 
+#include <kelvane/tolerance.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,9 +17,6 @@
 namespace partsfile {
 
 namespace {
-
-// A value listed without a tolerance is taken at ±5 %.
-constexpr double listTolerance = 0.05;
 
 QByteArray bytes()
 {
@@ -44,9 +43,9 @@ QString path()
 QString text() { return QString::fromUtf8(bytes()); }
 
 // The bytes as they are: a line that is not UTF-8 is told as such.
-kelvane::PartsText read() { return kelvane::readParts(bytes().toStdString(), listTolerance); }
+kelvane::PartsText read() { return kelvane::readParts(bytes().toStdString(), kelvane::listTolerance); }
 
-kelvane::PartsText parse(const QString& text) { return kelvane::readParts(text.toStdString(), listTolerance); }
+kelvane::PartsText parse(const QString& text) { return kelvane::readParts(text.toStdString(), kelvane::listTolerance); }
 
 void save(const QString& text)
 {

@@ -12,6 +12,7 @@
 #include <kelvane/nearest.h>
 #include <kelvane/parts.h>
 #include <kelvane/value.h>
+#include <kelvane/written.h>
 
 #include <QAction>
 #include <QClipboard>
@@ -74,26 +75,10 @@ QString shown(kelvane::Milli v) { return QString::fromStdString(kelvane::written
 
 QString spoken(kelvane::Milli v) { return spokenValue(kelvane::display(v, true)); }
 
-// A computed value to four significant digits, for showing.
-kelvane::Milli rounded(double milli)
-{
-    if (!(milli >= 1))
-        return 0;
-    const double step = std::pow(10.0, std::floor(std::log10(milli)) - 3);
-    return static_cast<kelvane::Milli>(std::llround(std::max(1.0, std::round(milli / step) * step)));
-}
-
 // With the decimal comma of the shown values.
-QString number(double x, int digits)
-{
-    return QString::number(x, 'g', digits).replace(QLatin1Char('.'), QLatin1Char(','));
-}
+QString number(double x, int digits) { return QString::fromStdString(kelvane::writtenNumber(x, digits)); }
 
-QString percent(double fraction)
-{
-    const double p = fraction * 100;
-    return (p > 0 ? QStringLiteral("+") : QString()) + number(p, 3) + QStringLiteral(" %");
-}
+QString percent(double fraction) { return QString::fromStdString(kelvane::writtenPercent(fraction)); }
 
 QString spokenPercent(double fraction)
 {
@@ -275,7 +260,8 @@ void TFinder::SourceChange()
         PartsProblems->setText(partsfile::withLinesNotRead({}, read.wrong, *PartsProblems));
         parts = kelvane::listParts(std::move(read.parts), {});
     } else {
-        parts = kelvane::seriesParts(static_cast<kelvane::Series>(Source->currentIndex()), 1000, 10'000'000'000, {});
+        parts = kelvane::seriesParts(
+            static_cast<kelvane::Series>(Source->currentIndex()), kelvane::defaultLowest, kelvane::defaultHighest, {});
     }
     if (const auto* found = std::get_if<std::vector<kelvane::Part>>(&parts))
         index_ = std::make_unique<kelvane::PartIndex>(*found);
@@ -327,7 +313,8 @@ void TFinder::TargetChange()
         = kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks);
     if (const auto* networks = std::get_if<std::vector<kelvane::Network>>(&found))
         for (const kelvane::Network& n : *networks) {
-            const kelvane::Milli v = rounded(n.value), low = rounded(n.low), high = rounded(n.high);
+            const kelvane::Milli v = kelvane::roundedValue(n.value), low = kelvane::roundedValue(n.low),
+                                 high = kelvane::roundedValue(n.high);
             addRow(Results,
                 {QString::fromStdString(kelvane::written(n)), shown(v), percent(n.deviation),
                     QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high))},

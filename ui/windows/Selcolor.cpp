@@ -8,13 +8,8 @@
 
 namespace {
 
-struct PanelPlace {
-    const char* name; // the object name; the caption is the colour's name
-    int left, top, width;
-};
-
-// Indexed by Hue. Gold lies on White and Silver on Gray: a multiplier band
-// offers them in those places.
+// Indexed by Hue; the caption is the colour's name. Gold lies on White and
+// Silver on Gray: a multiplier band offers them in those places.
 constexpr auto places = kelvane::indexedBy<kelvane::Hue, PanelPlace>({
     {"black", 6, 6, 46},
     {"brown", 58, 6, 45},
@@ -38,7 +33,7 @@ Tselectcolor::Tselectcolor(QWidget* parent)
     for (std::size_t i = 0; i < kelvane::hueCount; ++i) {
         const auto hue = static_cast<kelvane::Hue>(i);
         const kelvane::Swatch& swatch = kelvane::palette[i];
-        BandPanel* panel = addPanel(places[i].name, places[i].left, places[i].top, places[i].width);
+        BandPanel* panel = addPanel(places[i]);
         panel->setColourValue(swatch.value);
         const QColor text = hue == kelvane::Hue::Silver ? palette().color(QPalette::WindowText)
             : swatch.lightText                          ? QColor(Qt::white)

@@ -5,19 +5,19 @@
 
 namespace {
 
-struct PanelPlace {
-    const char* name; // object name; the caption is the colour's name
-    int left, top, width;
+// The caption is the colour's name.
+struct TolerancePanel {
+    PanelPlace place;
     int index; // tolerance list index
 };
 
-constexpr PanelPlace places[] = {
-    {"Green", 6, 6, 46, 5},
-    {"Brown", 58, 6, 46, 4},
-    {"Red", 110, 6, 45, 3},
-    {"Gold", 6, 38, 46, 2},
-    {"Silver", 58, 38, 45, 1},
-    {"None", 110, 38, 46, 0},
+constexpr TolerancePanel places[] = {
+    {{"Green", 6, 6, 46}, 5},
+    {{"Brown", 58, 6, 46}, 4},
+    {{"Red", 110, 6, 45}, 3},
+    {{"Gold", 6, 38, 46}, 2},
+    {{"Silver", 58, 38, 45}, 1},
+    {{"None", 110, 38, 46}, 0},
 };
 
 } // namespace
@@ -25,8 +25,8 @@ constexpr PanelPlace places[] = {
 TTolform::TTolform(QWidget* parent)
     : ColourDialog(QStringLiteral("Tolform"), tr("Tol."), 161, parent)
 {
-    for (const PanelPlace& p : places) {
-        BandPanel* panel = addPanel(p.name, p.left, p.top, p.width);
+    for (const TolerancePanel& p : places) {
+        BandPanel* panel = addPanel(p.place);
         const kelvane::Colour colour = kelvane::toleranceList[static_cast<std::size_t>(p.index)].colour;
         const auto hue = kelvane::hueOf(colour);
         // "None" stands on the ordinary panel face, not on the body colour it picks.
