@@ -85,12 +85,12 @@ int encode(const Args& a)
     if (a.words.size() > 2)
         return misused(said(wording::unexpected, {echo(a.words[2])}));
     const bool resistor = a.resistor();
-    constexpr std::string_view units[2][3] = {{"pF", "nF", "\u00B5F"}, {"ohm", "Kohm", "Mohm"}};
     std::optional<kelvane::Unit> unit = kelvane::Unit::One;
     if (a.words.size() == 2) {
         unit.reset();
         for (int u = 0; u < 3; ++u)
-            if (fold(a.words[1]) == fold(units[resistor][u]) || (!resistor && u == 2 && fold(a.words[1]) == "uf"))
+            if (fold(a.words[1]) == fold(kelvane::unitName(resistor, static_cast<kelvane::Unit>(u)))
+                || (!resistor && u == 2 && fold(a.words[1]) == "uf"))
                 unit = static_cast<kelvane::Unit>(u);
     }
     const auto rounding = a.has("--up") ? kelvane::Rounding::Up : kelvane::Rounding::Nearest;

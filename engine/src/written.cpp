@@ -30,7 +30,8 @@ Scaled scale(std::int64_t value, int decimals)
 Display display(std::int64_t value, bool resistor, int decimals)
 {
     const Scaled s = scale(value, decimals);
-    return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, unitName(resistor, s.prefix), s.prefix, resistor};
+    return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, std::string(" ") + unitName(resistor, s.prefix),
+        s.prefix, resistor};
 }
 
 std::string written(Milli value, bool resistor)

@@ -96,15 +96,12 @@ constexpr struct {
     {"actualvalue", QT_TRANSLATE_NOOP("TMainform", "Display entered value\rwith right multiplier")},
 };
 
-struct UnitCaptions {
-    const char* mega;
-    const char* kilo;
-    const char* one;
-    const char* quantity;
-};
-// Unit texts are the same in every language; the quantity is translated.
-constexpr UnitCaptions resistorUnits{"Mohm", "Kohm", "ohm", QT_TRANSLATE_NOOP("TMainform", "Resistance")};
-constexpr UnitCaptions capacitorUnits{"\u00B5F", "nF", "pF", QT_TRANSLATE_NOOP("TMainform", "Capacitance")};
+// The unit choice's captions are the engine's unit names, the same in every
+// language; the quantity is translated. Indexed by the kind, resistor 1.
+constexpr const char* quantities[2]
+    = {QT_TRANSLATE_NOOP("TMainform", "Capacitance"), QT_TRANSLATE_NOOP("TMainform", "Resistance")};
+
+QString unitCaption(bool resistor, kelvane::Unit unit) { return QString::fromUtf8(kelvane::unitName(resistor, unit)); }
 
 // A right click on any of the widgets offers the action.
 void offer(QAction* action, std::initializer_list<QWidget*> widgets)
@@ -237,7 +234,7 @@ void TMainform::createControls()
     N4colorrings->setChecked(true);
     N5colorrings = regular(named(new QRadioButton(tr("5 bands"), bandCount), "N5colorrings"));
 
-    GroupBox2 = groupBox("GroupBox2", tr(resistorUnits.quantity), client);
+    GroupBox2 = groupBox("GroupBox2", tr(quantities[1]), client);
     readout = named(new ValueReadout(GroupBox2), "readout");
     auto label = [this](const char* name, Qt::Alignment alignment) {
         auto* l = named(new QLabel(readout), name);
@@ -266,9 +263,9 @@ void TMainform::createControls()
     GroupBox3 = groupBox("GroupBox3", tr("Enter value"), client);
     Entervalue = named(new QLineEdit(GroupBox3), "Entervalue");
     Entervalue->setAccessibleName(tr("Component value"));
-    Mohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.mega), GroupBox3), "Mohm"));
-    Kohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.kilo), GroupBox3), "Kohm"));
-    ohm = regular(named(new QRadioButton(QString::fromLatin1(resistorUnits.one), GroupBox3), "ohm"));
+    Mohm = regular(named(new QRadioButton(unitCaption(true, kelvane::Unit::Mega), GroupBox3), "Mohm"));
+    Kohm = regular(named(new QRadioButton(unitCaption(true, kelvane::Unit::Kilo), GroupBox3), "Kohm"));
+    ohm = regular(named(new QRadioButton(unitCaption(true, kelvane::Unit::One), GroupBox3), "ohm"));
     ohm->setChecked(true);
     round = regular(named(new QCheckBox(tr("round to nearest"), GroupBox3), "round"));
     round->setChecked(true);
@@ -448,11 +445,10 @@ void TMainform::switchKind(bool resistor)
 {
     Resistor1->setChecked(resistor);
     Capasitor1->setChecked(!resistor);
-    const UnitCaptions& units = resistor ? resistorUnits : capacitorUnits;
-    Mohm->setText(QString::fromUtf8(units.mega));
-    Kohm->setText(QString::fromLatin1(units.kilo));
-    ohm->setText(QString::fromLatin1(units.one));
-    GroupBox2->setTitle(tr(units.quantity));
+    Mohm->setText(unitCaption(resistor, kelvane::Unit::Mega));
+    Kohm->setText(unitCaption(resistor, kelvane::Unit::Kilo));
+    ohm->setText(unitCaption(resistor, kelvane::Unit::One));
+    GroupBox2->setTitle(tr(quantities[resistor]));
     readBands();
     kelvane::switchKind(bands_, resistor);
 }

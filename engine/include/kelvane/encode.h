@@ -23,8 +23,6 @@ enum class EntryError {
 // hexadecimal digits; nothing after. ASCII only.
 std::optional<std::int32_t> parseEntry(std::string_view text);
 
-enum class Unit { One, Kilo, Mega };
-
 struct UnitLimit {
     std::int32_t multiplier;
     std::int32_t largest;

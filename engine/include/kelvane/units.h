@@ -18,10 +18,16 @@ inline constexpr int milliDecimals = 3;
 inline constexpr std::uint8_t largestPrefix = 2;
 constexpr int prefixExponent(std::uint8_t prefix) { return 3 * prefix; }
 
-// As the display writes them after the number, the space included (UTF-8;
-// " µF" carries the micro sign U+00B5).
-inline constexpr const char* unitNames[2][largestPrefix + 1] = {{" pF", " nF", " \u00B5F"}, {" ohm", " Kohm", " Mohm"}};
+// As the display, the main window's unit choice and the command line write
+// them, a space after the number (UTF-8; "µF" carries the micro sign U+00B5).
+inline constexpr const char* unitNames[2][largestPrefix + 1] = {{"pF", "nF", "\u00B5F"}, {"ohm", "Kohm", "Mohm"}};
 
 constexpr const char* unitName(bool resistor, std::uint8_t prefix) { return unitNames[resistor ? 1 : 0][prefix]; }
+
+// A prefix as a person picks it for a typed number (Kilo: Kohm or nF).
+enum class Unit : std::uint8_t { One, Kilo, Mega };
+static_assert(static_cast<std::uint8_t>(Unit::Mega) == largestPrefix);
+
+constexpr const char* unitName(bool resistor, Unit unit) { return unitName(resistor, static_cast<std::uint8_t>(unit)); }
 
 } // namespace kelvane
