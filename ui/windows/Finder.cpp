@@ -12,6 +12,7 @@
 #include <kelvane/nearest.h>
 #include <kelvane/parts.h>
 #include <kelvane/value.h>
+#include <kelvane/written.h>
 
 #include <QAction>
 #include <QClipboard>
