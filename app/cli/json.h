@@ -5,7 +5,7 @@
 // holds values) or a finite real, never NaN or infinity.
 #pragma once
 
-#include <kelvane/decode.h>
+#include <kelvane/units.h>
 
 #include <optional>
 #include <string>

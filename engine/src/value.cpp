@@ -10,14 +10,6 @@ namespace kelvane {
 
 namespace {
 
-struct Prefix {
-    std::string_view text; // UTF-8
-    int exponent;          // the power of ten, relative to ohm or pF
-};
-
-// "R" is no prefix, only a letter code's decimal point.
-constexpr Prefix resistorPrefixes[] = {{"R", 0}, {"m", -3}, {"k", 3}, {"K", 3}, {"M", 6}, {"G", 9}};
-constexpr Prefix capacitorPrefixes[] = {{"p", 0}, {"n", 3}, {"u", 6}, {"\u00B5", 6}, {"\u03BC", 6}, {"m", 9}};
 constexpr std::string_view resistorUnits[] = {"ohms", "ohm", "Ohms", "Ohm", "OHMS", "OHM", "\u03A9", "\u2126"};
 constexpr std::string_view capacitorUnits[] = {"F", "f"};
 constexpr int farad = 12; // F in pF
@@ -121,9 +113,7 @@ std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
         return ValueError::Empty;
 
     auto prefixText = [](const Prefix& p) { return p.text; };
-    auto takePrefix = [&](std::string_view& from) {
-        return resistor ? take(from, resistorPrefixes, prefixText) : take(from, capacitorPrefixes, prefixText);
-    };
+    auto takePrefix = [&](std::string_view& from) { return take(from, prefixesOf(resistor), prefixText); };
     const std::string_view whole = digits(s);
     Tail tail;
     std::string_view rest = s;

@@ -6,7 +6,11 @@
 
 using namespace testbands;
 using kelvane::BandState;
+using kelvane::BodyColor;
+using kelvane::colourOf;
+using kelvane::ColourPick;
 using kelvane::Display;
+using kelvane::TolerancePick;
 
 namespace {
 
@@ -169,4 +173,88 @@ TEST(Decode, MultiplierCodesOutsideTheConventions)
             EXPECT_EQ(d.value.find('-'), std::string::npos);
         }
     }
+}
+
+TEST(Cycle, FirstRunOnAFreshWindow)
+{
+    BandState s;
+    ColourPick pick;
+    TolerancePick tol;
+    EXPECT_FALSE(kelvane::refresh(s, pick, tol).has_value());
+    EXPECT_EQ(tol.bandcolor, BodyColor);
+    EXPECT_EQ(s.colour(5), BodyColor);
+    EXPECT_EQ(kelvane::toleranceListIndex(tol), 0);
+    for (int band = 1; band <= 4; ++band)
+        EXPECT_EQ(s.colour(band), BodyColor);
+    EXPECT_EQ(pick.pickcolor, 0u); // no guard without curband 1
+}
+
+TEST(Cycle, AppliesThePickToCurbandAndTheBandRules)
+{
+    const struct Row {
+        const char* name;
+        BandState start;
+        std::uint8_t curband;
+        ColourPick pick;
+        int band;
+        kelvane::Colour colour; // of that band afterwards
+        std::uint8_t digit;     // of that band afterwards
+        bool shown;
+    } rows[] = {
+        {"pick goes to band 2", bands({Hue::Yellow, Hue::Black, Hue::Red}), 2, kelvane::pickOf(Hue::Violet), 2,
+            colourOf(Hue::Violet), 7, true},
+        {"black first band becomes brown", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 1, kelvane::pickOf(Hue::Black),
+            1, colourOf(Hue::Brown), 1, true},
+        {"curband 0 changes nothing", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 0, kelvane::pickOf(Hue::Blue), 1,
+            colourOf(Hue::Yellow), 4, true},
+        {"5 bands: gold third band emptied, digit kept", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
+            kelvane::pickOf(Hue::Gold), 3, BodyColor, 1, false},
+        {"5 bands: silver third band emptied", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
+            kelvane::pickOf(Hue::Silver), 3, BodyColor, 1, false},
+        {"4 bands: white multiplier emptied, digit kept", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 3,
+            kelvane::pickOf(Hue::White), 3, BodyColor, 9, false},
+        {"4 bands: gray multiplier emptied", bands({Hue::Yellow, Hue::Violet, Hue::Red}), 3, kelvane::pickOf(Hue::Gray),
+            3, BodyColor, 8, false},
+        {"5 bands: white third digit stays", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 3,
+            kelvane::pickOf(Hue::White), 3, colourOf(Hue::White), 9, true},
+        {"empty shown band 4 hides the value", bands({Hue::Yellow, Hue::Violet, Hue::Red, Hue::Red}), 4,
+            ColourPick{BodyColor, 0}, 4, BodyColor, 0, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BandState s = r.start;
+        s.curband = r.curband;
+        ColourPick pick = r.pick;
+        TolerancePick tol;
+        const auto display = kelvane::refresh(s, pick, tol);
+        EXPECT_EQ(s.colour(r.band), r.colour);
+        EXPECT_EQ(s.digit(r.band), r.digit);
+        EXPECT_EQ(display.has_value(), r.shown);
+        // Running it again changes nothing.
+        BandState again = s;
+        ColourPick pickAgain = pick;
+        TolerancePick tolAgain = tol;
+        const auto second = kelvane::refresh(again, pickAgain, tolAgain);
+        EXPECT_EQ(again.ring, s.ring);
+        EXPECT_EQ(again.digit1, s.digit1);
+        EXPECT_EQ(again.digit3, s.digit3);
+        EXPECT_EQ(again.digit4, s.digit4);
+        EXPECT_EQ(second.has_value(), display.has_value());
+        if (second && display) {
+            EXPECT_EQ(text(*second), text(*display));
+        }
+    }
+}
+
+TEST(Cycle, BandOneGuardCorrectsTheStoredPick)
+{
+    BandState s;
+    s.curband = 1;
+    ColourPick pick{colourOf(Hue::Black), 0};
+    TolerancePick tol;
+    kelvane::refresh(s, pick, tol);
+    EXPECT_EQ(pick.pickcolor, colourOf(Hue::Brown));
+    EXPECT_EQ(pick.pickdigit, 1);
+    EXPECT_EQ(s.colour(1), colourOf(Hue::Brown));
+    EXPECT_EQ(s.digit1, 1);
 }

@@ -1,3 +1,4 @@
+#include "enumerate.h"
 #include "testbands.h"
 
 #include <kelvane/encode.h>
@@ -7,9 +8,15 @@
 #include <array>
 
 using namespace testbands;
+using enumerate::series;
+using kelvane::bandsOf;
+using kelvane::BandState;
 using kelvane::Encoding;
 using kelvane::EntryError;
+using kelvane::Milli;
+using kelvane::Part;
 using kelvane::Rounding;
+using kelvane::Series;
 using kelvane::Unit;
 
 namespace {
@@ -246,4 +253,22 @@ TEST(Encode, RoundvalueCarriesIntoTheMultiplier)
     other.bandcount = 3;
     kelvane::roundvalue(other);
     EXPECT_EQ(other.digit3, five.digit3);
+}
+
+TEST(Finder, BandsOfEveryPartDecodeToIt)
+{
+    for (Series s : {Series::E24, Series::E192})
+        for (const Part& p : series(s, 1000, 999'000'000'000)) {
+            const auto b = bandsOf(p.value);
+            ASSERT_TRUE(b) << p.value;
+            BandState state;
+            state.bandcount = b->bandcount;
+            state.ring4Shown = b->bandcount == 5;
+            applyEncoding(state, b->encoding);
+            EXPECT_EQ(bandValue(state), p.value);
+            EXPECT_TRUE(s != Series::E24 || b->bandcount == 4) << p.value;
+        }
+    EXPECT_EQ(bandsOf(4'990'000)->bandcount, 5);
+    for (Milli beyond : {Milli{1}, Milli{1234'000}, Milli{1'000'000'000'000}, Milli{9'990'000'000'000}})
+        EXPECT_FALSE(bandsOf(beyond)) << beyond;
 }

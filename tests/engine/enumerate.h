@@ -1,14 +1,22 @@
 // The reference the searches are held to: every choice of parts in every
-// shape, ranked by the engine's own order.
+// shape, ranked by the engine's own order; and the series' parts they search.
 #pragma once
 
 #include <kelvane/divider.h>
 #include <kelvane/network.h>
+#include <kelvane/parts.h>
 
 #include <algorithm>
+#include <variant>
 #include <vector>
 
 namespace enumerate {
+
+inline std::vector<kelvane::Part> series(
+    kelvane::Series s, kelvane::Milli lowest, kelvane::Milli highest, std::vector<kelvane::Milli> excluded = {})
+{
+    return std::get<std::vector<kelvane::Part>>(kelvane::seriesParts(s, lowest, highest, excluded));
+}
 
 template <class T, class Before> void keep(std::vector<T>& best, const T& x, std::size_t count, Before before)
 {

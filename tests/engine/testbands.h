@@ -1,5 +1,6 @@
-// Band sets as the dialogs build them, and the exact value of a band set
-// worked out from the colour code itself, apart from the decoder.
+// Band sets as the dialogs build them, values written as the display writes
+// them, and the exact value of a band set worked out from the colour code
+// itself, apart from the decoder.
 #pragma once
 
 #include <kelvane/decode.h>
@@ -29,6 +30,12 @@ inline kelvane::BandState bands(std::initializer_list<Hue> hues, bool resistor =
 }
 
 inline std::string text(const kelvane::Display& d) { return d.value + d.dot + d.dec + d.enhet; }
+
+// A value as the display writes it, to as many decimals as asked.
+inline std::string written(std::int64_t value, bool resistor, int decimals = 3)
+{
+    return text(kelvane::display(value, resistor, decimals));
+}
 
 // Value in hundredths of an ohm (or picofarad); multiplier is the last hue.
 inline std::int64_t hundredths(std::initializer_list<Hue> hues)

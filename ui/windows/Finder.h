@@ -7,8 +7,8 @@
 // on the editPartsAsked signal. The window keeps nothing else of its own.
 #pragma once
 
-#include <kelvane/decode.h>
 #include <kelvane/network.h>
+#include <kelvane/units.h>
 
 #include <QDialog>
 

@@ -1,9 +1,11 @@
 // Exact values and the units they are written in. A value is held as a whole
 // number of thousandths of its base unit (ohm, picofarad); it is written in
-// the base unit or one of two prefixed units, each a thousand times the last.
+// the base unit or one of two prefixed units, each a thousand times the last,
+// and typed with any of the SI prefixes listed here.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace kelvane {
 
@@ -29,5 +31,18 @@ enum class Unit : std::uint8_t { One, Kilo, Mega };
 static_assert(static_cast<std::uint8_t>(Unit::Mega) == largestPrefix);
 
 constexpr const char* unitName(bool resistor, Unit unit) { return unitName(resistor, static_cast<std::uint8_t>(unit)); }
+
+// The SI prefixes a typed value may carry (UTF-8), each with the power of ten
+// of the base unit it stands for; a capacitor's are of farads. A resistor's
+// "R" is no prefix but a letter code's decimal point ("4R7", "R47").
+struct Prefix {
+    std::string_view text;
+    int exponent;
+};
+
+inline constexpr Prefix prefixes[2][6] = {{{"p", 0}, {"n", 3}, {"u", 6}, {"\u00B5", 6}, {"\u03BC", 6}, {"m", 9}},
+    {{"R", 0}, {"m", -3}, {"k", 3}, {"K", 3}, {"M", 6}, {"G", 9}}};
+
+constexpr const auto& prefixesOf(bool resistor) { return prefixes[resistor ? 1 : 0]; }
 
 } // namespace kelvane

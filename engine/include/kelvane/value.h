@@ -15,7 +15,7 @@ enum class ValueError : std::uint8_t { Empty, NotAValue, OutOfRange };
 
 // "4700", "4.7k", "4,7 k", "2.2M", "0.47", "4k7", "4K7", "R47", "2u2", "4.7n", "100 ohm", "4k7Ω", "2.2µF",
 // "1e6", "4.7e3 ohm", "2.2E-6": a number with a decimal point or comma and an optional SI prefix
-// (resistors: m k K M G; capacitors: p n u µ μ m relative to farads, result in pF) or exponent, or a
+// (units.h: resistors m k K M G; capacitors p n u µ μ m relative to farads, result in pF) or exponent, or a
 // letter code; an optional unit word after it (ohm, Ω, F). A capacitor's exponent, as its prefix, is
 // of farads. A plain number is that number (never a digit code; a capacitor's in pF). Exact: the
 // result is in thousandths of an ohm or picofarad (Milli); a value finer than that or beyond the
