@@ -9,6 +9,7 @@
 #include <kelvane/palette.h>
 #include <kelvane/series.h>
 #include <kelvane/tolerance.h>
+#include <kelvane/written.h>
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -211,7 +212,7 @@ QString multiplierText(int exponent)
 
 QString percentText(std::int32_t thousandths)
 {
-    return QStringLiteral("\u00B1%1 %").arg(QLocale(QLocale::German).toString(thousandths / 1000.0, 'g', 4));
+    return QStringLiteral("\u00B1%1 %").arg(QString::fromStdString(kelvane::writtenNumber(thousandths / 1000.0, 4)));
 }
 
 } // namespace
