@@ -218,8 +218,9 @@ Markings markingsOf(Milli value, bool resistor)
     if (value <= 0)
         return m;
     // value = digits × 10^exponent, digits without trailing zeros.
-    const auto [digits, trailing] = significantOf(value);
-    const int exponent = trailing - milliDecimals;
+    const Significant significant = significantOf(value);
+    const Milli digits = significant.digits;
+    const int exponent = significant.exponent - milliDecimals;
     const int count = digitCount(digits);
     // The digits widened to n places, as the code's text, and the exponent left.
     auto mantissa = [&](int n, int& e) {

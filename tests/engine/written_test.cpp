@@ -11,8 +11,8 @@ TEST(Written, RoundedNumbersAndPercents)
     const struct {
         double milli;
         kelvane::Milli rounded;
-    } values[]
-        = {{0.4, 0}, {NAN, 0}, {1, 1}, {4'848'518.2, 4'849'000}, {999.95, 1000}, {1'234'567'890.5, 1'235'000'000}};
+    } values[] = {{0.4, 0}, {std::nan(""), 0}, {1, 1}, {4'848'518.2, 4'849'000}, {999.95, 1000},
+        {1'234'567'890.5, 1'235'000'000}};
     for (const auto& v : values)
         EXPECT_EQ(kelvane::roundedValue(v.milli), v.rounded) << v.milli;
     const struct {
