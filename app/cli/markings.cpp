@@ -6,10 +6,10 @@
 #include "translation.h"
 #include "wording.h"
 
-#include <kelvane/decode.h>
 #include <kelvane/marking.h>
 #include <kelvane/series.h>
 #include <kelvane/value.h>
+#include <kelvane/written.h>
 
 #include <optional>
 #include <string>

@@ -3,9 +3,9 @@
 #include "translation.h"
 #include "wording.h"
 
-#include <kelvane/decode.h>
 #include <kelvane/parts.h>
 #include <kelvane/value.h>
+#include <kelvane/written.h>
 
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,7 @@
 // a line printed, a failure or a usage error, each said on standard error.
 #pragma once
 
-#include <kelvane/decode.h>
+#include <kelvane/units.h>
 
 #include <cstddef>
 #include <initializer_list>

@@ -8,7 +8,6 @@
 #include "translation.h"
 #include "wording.h"
 
-#include <kelvane/decode.h>
 #include <kelvane/divider.h>
 #include <kelvane/network.h>
 #include <kelvane/parts.h>

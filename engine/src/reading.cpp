@@ -1,5 +1,8 @@
 #include "kelvane/reading.h"
 
+#include "kelvane/decode.h"
+#include "kelvane/marking.h"
+
 namespace kelvane {
 
 BandReading readingOf(const BandState& s)

@@ -1,3 +1,4 @@
+#include <kelvane/marking.h>
 #include <kelvane/reading.h>
 
 #include "testbands.h"

@@ -5,7 +5,6 @@
 #include "shared/markingtext.h"
 #include "wording.h"
 
-#include <kelvane/decode.h>
 #include <kelvane/marking.h>
 
 #include <QCoreApplication>

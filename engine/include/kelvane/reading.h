@@ -4,8 +4,8 @@
 #pragma once
 
 #include "kelvane/bands.h"
-#include "kelvane/decode.h"
-#include "kelvane/marking.h"
+#include "kelvane/tolerance.h"
+#include "kelvane/units.h"
 
 #include <optional>
 
