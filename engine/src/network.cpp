@@ -8,8 +8,11 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <tuple>
+#include <type_traits>
+#include <utility>
 
 namespace kelvane {
 
@@ -239,6 +242,101 @@ PartIndex& PartIndex::operator=(PartIndex&&) noexcept = default;
 
 namespace {
 
+// How the search meets a shape's parts: the part or pair alone, a part beside
+// a pair, a pair beside a pair, or a part beside a part and a pair.
+enum class Walk : std::uint8_t { Alone, PartPair, PairPair, PartPartPair };
+
+// How the outer loop's value joins what is looked up for it.
+enum class Join : std::uint8_t { Series, Parallel };
+
+// The sorted lists: none (alone), the parts, the pairs in series, the pairs in parallel.
+enum class List : std::uint8_t { None, Parts, Sums, Parallels };
+
+// The three-part groups' extra bound: in a + (b ∥ c ∥ d) b is the smallest
+// of three in parallel, so at most three times what they come to; in
+// a ∥ (b + c + d) the largest of three in series, so at least a third of it.
+enum class Prune : std::uint8_t { None, Triple };
+
+// One shape as the search meets it: the outer loop walks outer, joins each of
+// its values to the values looked up in inner, and the parts found fill a to d
+// in that order. A pair beside a pair of the other kind (a sum beside a
+// parallel pair) is met from both lists, the larger of two in series and the
+// smaller of two in parallel taken by the outer loop.
+struct Row {
+    Shape shape;
+    Walk walk;
+    Join join;
+    List outer;
+    List inner;
+    Prune prune;
+};
+
+// In the order the search walks them: the rows of one outer loop are together.
+constexpr Row rows[] = {
+    {Shape::One, Walk::Alone, Join::Series, List::None, List::Parts, Prune::None},
+    {Shape::Series2, Walk::Alone, Join::Series, List::None, List::Sums, Prune::None},
+    {Shape::Parallel2, Walk::Alone, Join::Series, List::None, List::Parallels, Prune::None},
+    {Shape::Series3, Walk::PartPair, Join::Series, List::Parts, List::Sums, Prune::None},
+    {Shape::SeriesParallel3, Walk::PartPair, Join::Series, List::Parts, List::Parallels, Prune::None},
+    {Shape::Parallel3, Walk::PartPair, Join::Parallel, List::Parts, List::Parallels, Prune::None},
+    {Shape::ParallelSeries3, Walk::PartPair, Join::Parallel, List::Parts, List::Sums, Prune::None},
+    {Shape::Series4, Walk::PairPair, Join::Series, List::Sums, List::Sums, Prune::None},
+    {Shape::SeriesPair4, Walk::PairPair, Join::Series, List::Sums, List::Parallels, Prune::None},
+    {Shape::SeriesOfParallel4, Walk::PairPair, Join::Series, List::Parallels, List::Parallels, Prune::None},
+    {Shape::ParallelOfSeries4, Walk::PairPair, Join::Parallel, List::Sums, List::Sums, Prune::None},
+    {Shape::ParallelPair4, Walk::PairPair, Join::Parallel, List::Parallels, List::Sums, Prune::None},
+    {Shape::Parallel4, Walk::PairPair, Join::Parallel, List::Parallels, List::Parallels, Prune::None},
+    {Shape::SeriesTriple4, Walk::PartPartPair, Join::Series, List::Parts, List::Parallels, Prune::Triple},
+    {Shape::SeriesNested4, Walk::PartPartPair, Join::Series, List::Parts, List::Sums, Prune::None},
+    {Shape::ParallelTriple4, Walk::PartPartPair, Join::Parallel, List::Parts, List::Sums, Prune::Triple},
+    {Shape::ParallelNested4, Walk::PartPartPair, Join::Parallel, List::Parts, List::Parallels, Prune::None},
+};
+
+constexpr bool eachShapeOnce()
+{
+    for (std::size_t s = 0; s < shapeCount; ++s) {
+        std::size_t met = 0;
+        for (const Row& r : rows)
+            met += static_cast<std::size_t>(r.shape) == s;
+        if (met != 1)
+            return false;
+    }
+    return std::size(rows) == shapeCount;
+}
+static_assert(eachShapeOnce(), "the search meets every shape, each once");
+
+// Whether the outer loop of this walk and join over list `over` looks up for row r.
+constexpr bool walkedBy(const Row& r, Walk walk, Join join, List over)
+{
+    return r.walk == walk && r.join == join && (r.outer == over || (walk == Walk::PairPair && r.inner == over));
+}
+
+// Calls f(i) for the index i of each row the outer loop walks, in the table's
+// order, i a compile-time constant, so that each lookup is written out for its
+// row as if by hand.
+template <Walk walk, Join join, List over, class F, std::size_t... i>
+[[gnu::always_inline]] inline void forRows(F&& f, std::index_sequence<i...>)
+{
+    const auto one = [&f](auto at) __attribute__((always_inline))
+    {
+        if constexpr (walkedBy(rows[at], walk, join, over))
+            f(at);
+    };
+    (one(std::integral_constant<std::size_t, i>{}), ...);
+}
+
+template <Walk walk, Join join, List over, class F> [[gnu::always_inline]] inline void forRows(F&& f)
+{
+    forRows<walk, join, over>(f, std::make_index_sequence<std::size(rows)>{});
+}
+
+// x joined to y, and the y that joined to x gives v.
+template <Join join> double joined(double x, double y) { return join == Join::Series ? x + y : par(x, y); }
+template <Join join> double complement(double v, double x)
+{
+    return join == Join::Series ? v - x : parallelComplement(v, x);
+}
+
 class Search {
 public:
     Search(const PartIndex& index, Milli target, std::size_t count)
@@ -256,7 +354,8 @@ public:
     // Offers the networks value(y) for the values y of s from position p
     // outward, while their deviation stays within the bound: value is
     // monotonic, so each side's deviation only grows.
-    template <class Value, class Offer> void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
+    template <class Value, class Offer>
+    [[gnu::always_inline]] inline void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
     {
         // The bound only narrows as networks enter, so the one taken here lets through a few more at most.
         const double t = double(target_), bound = best_.bound(), least = t * (1 - bound), most = t * (1 + bound);
@@ -311,128 +410,131 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return std::vector<Network>{};
     Search search(index, target, count);
     const double t = double(target);
-    const PartIndex::Sorted& ones = *index.values_;
-    const PartIndex::Sorted& sums = *index.series_;
-    const PartIndex::Sorted& pars = *index.parallel_;
-    const auto same = [](double y) { return y; };
+    const PartIndex::Sorted &ones = *index.values_, &sums = *index.series_, &pars = *index.parallel_;
+    const auto list = [&](List l) -> const PartIndex::Sorted& {
+        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
+    };
 
-    search.around(ones, ones.lowerBound(t), same, [&](std::uint32_t i) { search.offer(Shape::One, {search.part(i)}); });
-    if (maxParts >= 2) {
-        search.around(sums, sums.lowerBound(t), same, [&](std::uint32_t p) {
-            search.offer(Shape::Series2, {search.first(p), search.second(p)});
-        });
-        search.around(pars, pars.lowerBound(t), same, [&](std::uint32_t p) {
-            search.offer(Shape::Parallel2, {search.first(p), search.second(p)});
-        });
-    }
+    forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
+        constexpr Row r = rows[at];
+        if (entryOf(rules, r.shape).parts > maxParts)
+            return;
+        const PartIndex::Sorted& s = list(r.inner);
+        search.around(
+            s, s.lowerBound(t), [](double y) { return y; },
+            [&](std::uint32_t id) {
+                if constexpr (r.inner == List::Parts)
+                    search.offer(r.shape, {search.part(id)});
+                else
+                    search.offer(r.shape, {search.first(id), search.second(id)});
+            });
+    });
 
     // A part beside a pair: in series below the target, in parallel above it.
     if (maxParts >= 3)
         for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
             const double a = ones.values[i];
             const Milli pa = search.part(ones.ids[i]);
-            const auto pairs = [&](Shape s, std::uint32_t p) {
-                search.offer(s, {pa, search.first(p), search.second(p)});
+            const auto beside = [&](auto join) __attribute__((always_inline))
+            {
+                constexpr Join outer = decltype(join)::value;
+                const double y = complement<outer>(t, a);
+                forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                    constexpr Row r = rows[at];
+                    const PartIndex::Sorted& s = list(r.inner);
+                    search.around(
+                        s, s.lowerBound(y), [a](double v) { return joined<outer>(a, v); },
+                        [&](std::uint32_t p) {
+                            search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                        });
+                });
             };
-            if (a <= t * (1 + search.bound())) {
-                const auto value = [a](double y) { return a + y; };
-                search.around(sums, sums.lowerBound(t - a), value, [&](auto p) { pairs(Shape::Series3, p); });
-                search.around(pars, pars.lowerBound(t - a), value, [&](auto p) { pairs(Shape::SeriesParallel3, p); });
-            }
-            if (a >= t * (1 - search.bound())) {
-                const double y = parallelComplement(t, a);
-                const auto value = [a](double v) { return par(a, v); };
-                search.around(pars, pars.lowerBound(y), value, [&](auto p) { pairs(Shape::Parallel3, p); });
-                search.around(sums, sums.lowerBound(y), value, [&](auto p) { pairs(Shape::ParallelSeries3, p); });
-            }
+            if (a <= t * (1 + search.bound()))
+                beside(std::integral_constant<Join, Join::Series>{});
+            if (a >= t * (1 - search.bound()))
+                beside(std::integral_constant<Join, Join::Parallel>{});
         }
     if (maxParts < 4)
         return finish(index, search.take());
 
-    // Pair and pair: x the larger of two in series, the smaller of two in parallel.
-    const PartIndex::Sorted* lists[] = {&sums, &pars};
-    for (std::size_t l = 0; l < 2; ++l) {
-        const PartIndex::Sorted& xs = *lists[l];
-        for (std::size_t k = xs.lowerBound(t * (1 - search.bound()) / 2);
-             k < xs.values.size() && xs.values[k] <= t * (1 + search.bound()); ++k) {
+    // Pair and pair: x the larger of two in series, at least half the target;
+    // the smaller of two in parallel, at most twice it.
+    const auto pairs = [&](auto join, auto over) __attribute__((always_inline))
+    {
+        constexpr Join outer = decltype(join)::value;
+        constexpr List walked = decltype(over)::value;
+        const PartIndex::Sorted& xs = list(walked);
+        constexpr double below = outer == Join::Series ? 0.5 : 1, above = outer == Join::Series ? 1 : 2;
+        for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
+             k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()); ++k) {
             const double x = xs.values[k];
             const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
-            const auto value = [x](double y) { return x + y; };
-            // sum + sum, sum + parallel pair, parallel pair + sum, parallel pair + parallel pair
-            search.around(sums, sums.lowerBound(t - x), value, [&](std::uint32_t p) {
-                const Milli c = search.first(p), d = search.second(p);
-                if (l == 0)
-                    search.offer(Shape::Series4, {a, b, c, d});
-                else
-                    search.offer(Shape::SeriesPair4, {c, d, a, b});
-            });
-            search.around(pars, pars.lowerBound(t - x), value, [&](std::uint32_t p) {
-                const Milli c = search.first(p), d = search.second(p);
-                search.offer(l == 0 ? Shape::SeriesPair4 : Shape::SeriesOfParallel4, {a, b, c, d});
-            });
-        }
-        for (std::size_t k = xs.lowerBound(t * (1 - search.bound()));
-             k < xs.values.size() && xs.values[k] <= 2 * t * (1 + search.bound()); ++k) {
-            const double x = xs.values[k];
-            const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
-            const auto value = [x](double y) { return par(x, y); };
-            const double y = parallelComplement(t, x);
-            search.around(sums, sums.lowerBound(y), value, [&](std::uint32_t p) {
-                const Milli c = search.first(p), d = search.second(p);
-                if (l == 0)
-                    search.offer(Shape::ParallelOfSeries4, {a, b, c, d});
-                else
-                    search.offer(Shape::ParallelPair4, {a, b, c, d});
-            });
-            search.around(pars, pars.lowerBound(y), value, [&](std::uint32_t p) {
-                const Milli c = search.first(p), d = search.second(p);
-                search.offer(l == 0 ? Shape::ParallelPair4 : Shape::Parallel4, {c, d, a, b});
+            const double y = complement<outer>(t, x);
+            forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                constexpr List looked = r.outer == walked ? r.inner : r.outer;
+                const PartIndex::Sorted& s = list(looked);
+                search.around(
+                    s, s.lowerBound(y), [x](double v) { return joined<outer>(x, v); },
+                    [&](std::uint32_t p) {
+                        const Milli c = search.first(p), d = search.second(p);
+                        if constexpr (r.outer == walked)
+                            search.offer(r.shape, {a, b, c, d});
+                        else
+                            search.offer(r.shape, {c, d, a, b});
+                    });
             });
         }
-    }
+    };
+    pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
+    pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Sums>{});
+    pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Parallels>{});
+    pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Parallels>{});
 
-    // A part beside a part and a pair.
+    // A part beside a part and a pair: a + (b ∥ y), b beyond what b ∥ y must
+    // come to, or a ∥ (b + y), b below what b + y must come to. Each lookup
+    // starts where the last one in its list ended.
     for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
         const double a = ones.values[i];
         const Milli pa = search.part(ones.ids[i]);
+        const auto beside = [&](auto join, double rest, std::uint32_t j, std::size_t& nearSum, std::size_t& nearPar)
+            __attribute__((always_inline))
+        {
+            constexpr Join outer = decltype(join)::value;
+            constexpr Join inner = outer == Join::Series ? Join::Parallel : Join::Series;
+            const double b = ones.values[j];
+            const Milli pb = search.part(ones.ids[j]);
+            const double y = complement<inner>(rest, b);
+            forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                if constexpr (r.prune == Prune::Triple) {
+                    const bool fits = outer == Join::Series ? b <= 3 * (rest + t * search.bound())
+                                                            : 3 * b >= parallelComplement(t * (1 - search.bound()), a);
+                    if (!fits)
+                        return;
+                }
+                const PartIndex::Sorted& s = list(r.inner);
+                std::size_t& near = r.inner == List::Sums ? nearSum : nearPar;
+                search.around(
+                    s, near = s.lowerBound(y, near), [&](double v) { return joined<outer>(a, joined<inner>(b, v)); },
+                    [&](std::uint32_t p) {
+                        search.offer(r.shape, {pa, pb, search.first(p), search.second(p)});
+                    });
+            });
+        };
         if (a <= t * (1 + search.bound())) {
-            // a + (b ∥ y): b beyond what b ∥ y must come to; in a + (b ∥ c ∥ d) b the smallest, so at most three times
-            // it.
             const double rest = t - a;
             std::size_t nearSum = 0, nearPar = 0;
             for (std::uint32_t j = std::uint32_t(ones.lowerBound(rest - t * search.bound())); j < ones.values.size();
-                 ++j) {
-                const double b = ones.values[j];
-                const Milli pb = search.part(ones.ids[j]);
-                const double y = parallelComplement(rest, b);
-                const auto value = [a, b](double v) { return a + par(b, v); };
-                if (b <= 3 * (rest + t * search.bound()))
-                    search.around(pars, nearPar = pars.lowerBound(y, nearPar), value, [&](std::uint32_t p) {
-                        search.offer(Shape::SeriesTriple4, {pa, pb, search.first(p), search.second(p)});
-                    });
-                search.around(sums, nearSum = sums.lowerBound(y, nearSum), value, [&](std::uint32_t p) {
-                    search.offer(Shape::SeriesNested4, {pa, pb, search.first(p), search.second(p)});
-                });
-            }
+                 ++j)
+                beside(std::integral_constant<Join, Join::Series>{}, rest, j, nearSum, nearPar);
         }
         if (a >= t * (1 - search.bound())) {
-            // a ∥ (b + y): b below what b + y must come to; in a ∥ (b + c + d) b the largest, so at least a third of
-            // it.
             const double rest = parallelComplement(t, a);
             std::size_t nearSum = 0, nearPar = 0;
             for (std::uint32_t j = 0;
-                 j < ones.values.size() && ones.values[j] < parallelComplement(t * (1 + search.bound()), a); ++j) {
-                const double b = ones.values[j];
-                const Milli pb = search.part(ones.ids[j]);
-                const auto value = [a, b](double v) { return par(a, b + v); };
-                if (3 * b >= parallelComplement(t * (1 - search.bound()), a))
-                    search.around(sums, nearSum = sums.lowerBound(rest - b, nearSum), value, [&](std::uint32_t p) {
-                        search.offer(Shape::ParallelTriple4, {pa, pb, search.first(p), search.second(p)});
-                    });
-                search.around(pars, nearPar = pars.lowerBound(rest - b, nearPar), value, [&](std::uint32_t p) {
-                    search.offer(Shape::ParallelNested4, {pa, pb, search.first(p), search.second(p)});
-                });
-            }
+                 j < ones.values.size() && ones.values[j] < parallelComplement(t * (1 + search.bound()), a); ++j)
+                beside(std::integral_constant<Join, Join::Parallel>{}, rest, j, nearSum, nearPar);
         }
     }
     return finish(index, search.take());

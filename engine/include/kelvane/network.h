@@ -1,9 +1,10 @@
 // Networks of one to four resistors that come nearest a value. A part set is
 // indexed once (its values, and every pair of them in series and in parallel,
-// sorted); a search then meets the target from both sides: one part against
-// the sorted pairs for three parts, pair against pair, and part and part
-// against the pairs for four, each lookup a bucket jump and a short walk
-// outward that stops where the deviation passes the K-th best found so far.
+// sorted); a search then meets the target from both sides, walking a table
+// with a row for each shape: one part against the sorted pairs for three
+// parts, pair against pair, and part and part against the pairs for four,
+// each lookup a bucket jump and a short walk outward that stops where the
+// deviation passes the K-th best found so far.
 #pragma once
 
 #include "kelvane/indexed.h"
