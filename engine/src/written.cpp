@@ -6,6 +6,30 @@
 
 namespace kelvane {
 
+namespace {
+
+// The display's unit caption, the unit's name after a space, made once: the
+// display writes one for every value.
+struct Caption {
+    char text[8];
+};
+
+constexpr Caption spaced(const char* name)
+{
+    Caption c{};
+    c.text[0] = ' ';
+    for (std::size_t i = 0; name[i] != '\0' && i + 2 < sizeof c.text; ++i)
+        c.text[i + 1] = name[i];
+    return c;
+}
+
+constexpr Caption unitCaptions[2][largestPrefix + 1] = {
+    {spaced(unitNames[0][0]), spaced(unitNames[0][1]), spaced(unitNames[0][2])},
+    {spaced(unitNames[1][0]), spaced(unitNames[1][1]), spaced(unitNames[1][2])},
+};
+
+} // namespace
+
 Scaled scale(std::int64_t value, int decimals)
 {
     // Units of the value per unit of the written integer part.
@@ -29,9 +53,10 @@ Scaled scale(std::int64_t value, int decimals)
 
 Display display(std::int64_t value, bool resistor, int decimals)
 {
-    const Scaled s = scale(value, decimals);
-    return {s.whole, s.decimals.empty() ? "" : ",", s.decimals, std::string(" ") + unitName(resistor, s.prefix),
-        s.prefix, resistor};
+    Scaled s = scale(value, decimals);
+    // A braced list is evaluated in order: the decimals are read before they move.
+    return {std::move(s.whole), s.decimals.empty() ? "" : ",", std::move(s.decimals),
+        unitCaptions[resistor ? 1 : 0][s.prefix].text, s.prefix, resistor};
 }
 
 std::string written(Milli value, bool resistor)
