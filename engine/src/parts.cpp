@@ -1,5 +1,7 @@
 #include "kelvane/parts.h"
 
+#include "lines.h"
+
 #include "kelvane/tolerance.h"
 #include "kelvane/utf8.h"
 #include "kelvane/value.h"
@@ -41,15 +43,6 @@ void split(std::string_view line, std::vector<std::string_view>& words)
             words.push_back(line.substr(start, i - start));
         start = i + 1;
     }
-}
-
-// No NUL, and well-formed UTF-8.
-bool isText(std::string_view s)
-{
-    for (std::size_t n = 0; !s.empty(); s.remove_prefix(n))
-        if (s.front() == '\0' || (n = sequenceLength(s)) == 0)
-            return false;
-    return true;
 }
 
 // A number parse reads, when from least to most; one it finds out of range,
@@ -130,19 +123,13 @@ std::optional<PartsLineError> readLine(std::string_view line, double tolerance, 
 
 PartsText readParts(std::string_view text, double tolerance)
 {
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark)
-        text.remove_prefix(byteOrderMark.size());
     PartsText read;
     std::vector<std::string_view> words;
     std::string joined;
-    for (std::size_t start = 0, number = 1; start <= text.size(); ++number) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        const std::string_view line = text.substr(start, end - start);
-        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    eachLine(text, [&](std::size_t number, std::string_view line) {
         if (const auto fault = readLine(line, tolerance, read.parts, words, joined))
             read.wrong.push_back({number, *fault});
-    }
+    });
     return read;
 }
 

@@ -44,4 +44,12 @@ std::string validUtf8(std::string_view text)
     return valid;
 }
 
+bool isText(std::string_view s)
+{
+    for (std::size_t n = 0; !s.empty(); s.remove_prefix(n))
+        if (s.front() == '\0' || (n = sequenceLength(s)) == 0)
+            return false;
+    return true;
+}
+
 } // namespace kelvane

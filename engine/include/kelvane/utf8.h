@@ -12,6 +12,9 @@ namespace kelvane {
 // The length of the well-formed sequence that begins text, 0 where none does.
 std::size_t sequenceLength(std::string_view text);
 
+// No NUL, and well-formed UTF-8.
+bool isText(std::string_view text);
+
 // Text whose every byte that begins no well-formed sequence is U+FFFD.
 std::string validUtf8(std::string_view text);
 
