@@ -3,6 +3,7 @@
 // without Qt and translates them only when its language is not English.
 #pragma once
 
+#include <kelvane/bom.h>
 #include <kelvane/palette.h>
 #include <kelvane/parts.h>
 
@@ -63,6 +64,8 @@ inline constexpr const char* entryError
 // Typed values and parts lists, as the windows and the command line read them.
 inline constexpr const char* valuesContext = "Values";
 inline constexpr const char* notAValue = QT_TRANSLATE_NOOP("Values", "not a value");
+inline constexpr const char* valueOutOfRange = QT_TRANSLATE_NOOP("Values", "value out of range");
+inline constexpr const char* notText = QT_TRANSLATE_NOOP("Values", "not UTF-8 text");
 
 // A PDF of labels or of the chart, from the labels window or the command line.
 inline constexpr const char* paperContext = "Paper";
@@ -94,6 +97,14 @@ inline constexpr const char* outputAboveInput
     = QT_TRANSLATE_NOOP("CommandLine", "%1: the output must lie above 0 and below the input");
 inline constexpr const char* noPart = QT_TRANSLATE_NOOP("CommandLine", "%1: no part to use");
 inline constexpr const char* tooManyParts = QT_TRANSLATE_NOOP("CommandLine", "%1: more than %2 different values");
+// What kelvane bom says of a value, after its first line, and before the parts listed apart and the lines not read.
+inline constexpr const char* bomBands = QT_TRANSLATE_NOOP("CommandLine", "%1 bands: %2");
+inline constexpr const char* bomCodes = QT_TRANSLATE_NOOP("CommandLine", "codes: %1");
+inline constexpr const char* bomNearest = QT_TRANSLATE_NOOP("CommandLine", "nearest in %1: %2 (%3) and %4 (%5)");
+inline constexpr const char* bomNetwork = QT_TRANSLATE_NOOP("CommandLine", "network: %1 (%2)");
+inline constexpr const char* bomApart = QT_TRANSLATE_NOOP("CommandLine", "Listed apart:");
+inline constexpr const char* bomUnread = QT_TRANSLATE_NOOP("CommandLine", "Not read:");
+inline constexpr const char* bomLine = QT_TRANSLATE_NOOP("CommandLine", "line %1: %2");
 // Reading a file.
 inline constexpr const char* noSuchFile = QT_TRANSLATE_NOOP("CommandLine", "%1: no such file");
 inline constexpr const char* notAllowed = QT_TRANSLATE_NOOP("CommandLine", "%1: not allowed to read it");
@@ -110,10 +121,38 @@ template <typename Enum, std::size_t N> const char* textOf(const char* const (&t
 // in valuesContext, shown by the command line and the windows alike.
 inline constexpr const char* partsLineErrors[] = {
     notAValue,
-    QT_TRANSLATE_NOOP("Values", "value out of range"),
+    valueOutOfRange,
     QT_TRANSLATE_NOOP("Values", "tolerance out of range"),
-    QT_TRANSLATE_NOOP("Values", "not UTF-8 text"),
+    notText,
 };
 static_assert(std::size(partsLineErrors) == kelvane::enumCount<kelvane::PartsLineError>);
+
+// A bill of materials, as the command line and the labels window read it: why
+// its parts are listed apart (kelvane::ApartReason), why a line is not read
+// (kelvane::BomLineError), and a file that is none (kelvane::BomError, after the file's name).
+inline constexpr const char* apartReasons[] = {
+    QT_TRANSLATE_NOOP("Values", "not a resistor or capacitor"),
+    QT_TRANSLATE_NOOP("Values", "resistor array"),
+    QT_TRANSLATE_NOOP("Values", "trimmer"),
+    QT_TRANSLATE_NOOP("Values", "do not populate"),
+};
+static_assert(std::size(apartReasons) == kelvane::enumCount<kelvane::ApartReason>);
+inline constexpr const char* bomLineErrors[] = {
+    notText,
+    QT_TRANSLATE_NOOP("Values", "a quote not closed"),
+    QT_TRANSLATE_NOOP("Values", "fewer fields than the header"),
+    QT_TRANSLATE_NOOP("Values", "no reference"),
+    QT_TRANSLATE_NOOP("Values", "not a reference range"),
+    QT_TRANSLATE_NOOP("Values", "no value"),
+    notAValue,
+    valueOutOfRange,
+    QT_TRANSLATE_NOOP("Values", "quantity not that of the references"),
+};
+static_assert(std::size(bomLineErrors) == kelvane::enumCount<kelvane::BomLineError>);
+inline constexpr const char* bomErrors[] = {
+    QT_TRANSLATE_NOOP("Values", "%1: nothing in it"),
+    QT_TRANSLATE_NOOP("Values", "%1: no bill of materials, no line names a Value or Comment column"),
+};
+static_assert(std::size(bomErrors) == kelvane::enumCount<kelvane::BomError>);
 
 } // namespace wording

@@ -73,6 +73,7 @@ constexpr Command commands[] = {
         "(VALUE... | --series E12 --from VALUE --to VALUE | --parts FILE) -o FILE.pdf",
         labels},
     {"chart", "--output=", "chart -o FILE.pdf", chart},
+    {"bom", "--series= --json", "bom [--series E6|...|E192] [--json] FILE", bom},
 };
 
 void usage(FILE* to, const Command* only)

@@ -35,11 +35,38 @@ namespace {
 // A computed value to four significant digits.
 std::string shownValue(double milli) { return kelvane::written(kelvane::roundedValue(milli), true); }
 
-// A file's text, or why it cannot be read as the line to print.
-struct FileText {
-    std::string text;
-    std::string problem; // empty when read
-};
+// A parts file's parts: each line that is not read is reported with its
+// number, and the others are used.
+std::variant<std::vector<kelvane::Part>, std::string> partsFile(std::string_view name, double tolerance)
+{
+    const FileText file = fileText(name);
+    if (!file.problem.empty())
+        return file.problem;
+    const kelvane::PartsText read = kelvane::readParts(file.text, tolerance);
+    for (const kelvane::PartsLineProblem& p : read.wrong)
+        complain(echo(name) + ":" + std::to_string(p.line) + ": "
+            + tr(wording::valuesContext, wording::textOf(wording::partsLineErrors, p.error)));
+    return read.parts;
+}
+
+constexpr std::size_t mostShown = 1000;
+
+// The arrangement at a written form's level from position i: the first byte
+// of its operator ('+' for series), or 0 where the level holds one term.
+char arrangementAt(std::string_view form, std::size_t i)
+{
+    for (int depth = 0; i < form.size(); ++i) {
+        if (form[i] == '(')
+            ++depth;
+        else if (form[i] == ')' && depth-- == 0)
+            return 0;
+        else if (form[i] == ' ' && depth == 0)
+            return form[i + 1];
+    }
+    return 0;
+}
+
+} // namespace
 
 // A parts list longer than this is no list a person keeps: a device or a
 // wrong file, not to be read to its end.
@@ -77,39 +104,15 @@ FileText fileText(std::string_view name)
     return {text, {}};
 }
 
-// A parts file's parts: each line that is not read is reported with its
-// number, and the others are used.
-std::variant<std::vector<kelvane::Part>, std::string> partsFile(std::string_view name, double tolerance)
+const kelvane::SeriesTable* seriesOption(const Args& a)
 {
-    const FileText file = fileText(name);
-    if (!file.problem.empty())
-        return file.problem;
-    const kelvane::PartsText read = kelvane::readParts(file.text, tolerance);
-    for (const kelvane::PartsLineProblem& p : read.wrong)
-        complain(echo(name) + ":" + std::to_string(p.line) + ": "
-            + tr(wording::valuesContext, wording::textOf(wording::partsLineErrors, p.error)));
-    return read.parts;
+    const std::string_view name = a.value("--series").value_or("E24");
+    for (const kelvane::SeriesTable& t : kelvane::seriesTables)
+        if (fold(name) == fold(t.name))
+            return &t;
+    return nullptr;
 }
 
-constexpr std::size_t mostShown = 1000;
-
-// The arrangement at a written form's level from position i: the first byte
-// of its operator ('+' for series), or 0 where the level holds one term.
-char arrangementAt(std::string_view form, std::size_t i)
-{
-    for (int depth = 0; i < form.size(); ++i) {
-        if (form[i] == '(')
-            ++depth;
-        else if (form[i] == ')' && depth-- == 0)
-            return 0;
-        else if (form[i] == ' ' && depth == 0)
-            return form[i + 1];
-    }
-    return 0;
-}
-
-// A network from its written form, from position i up to a ")" or the end: a
-// part in ohms, or {"series": [...]} or {"parallel": [...]} of what it holds.
 void writeNetwork(json::Writer& document, const kelvane::Network& n, std::string_view form, std::size_t& i)
 {
     const char kind = arrangementAt(form, i);
@@ -131,8 +134,6 @@ void writeNetwork(json::Writer& document, const kelvane::Network& n, std::string
     if (kind)
         document.end().end();
 }
-
-} // namespace
 
 // The parts of find, divide and labels: a series from --min to --max (labels:
 // --from, --to), or a parts file; less those left out. The status to end with
@@ -164,11 +165,7 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(const Args& a, const char*
         source = echo(*file);
         parts = kelvane::listParts(std::move(std::get<std::vector<kelvane::Part>>(read)), excluded);
     } else {
-        const std::string_view name = a.value("--series").value_or("E24");
-        const kelvane::SeriesTable* table = nullptr;
-        for (const kelvane::SeriesTable& t : kelvane::seriesTables)
-            if (fold(name) == fold(t.name))
-                table = &t;
+        const kelvane::SeriesTable* table = seriesOption(a);
         if (!table)
             return misused(said(wording::takesOneOf, {"--series", choices(kelvane::seriesTables)}));
         Milli bound[2] = {kelvane::defaultLowest, kelvane::defaultHighest};
