@@ -79,6 +79,16 @@ en | find --count 1 --parts PARTS/crlf 2k2 | 0 | 2,2 Kohm\t2,2 Kohm\t0 %\t2,156 
 en | find --count 1 --parts PARTS/binary 4k7 | 0 | 4,7 Kohm\t4,7 Kohm\t0 %\t4,465 Kohm … 4,935 Kohm || kelvane: PARTS/binary:1: not UTF-8 text\nkelvane: PARTS/binary:3: not UTF-8 text\nkelvane: PARTS/binary:4: not UTF-8 text
 en | find --count 1 --parts PARTS/wrong 10k | 0 | 10 Kohm\t10 Kohm\t0 %\t9,5 Kohm … 10,5 Kohm || kelvane: PARTS/wrong:2: value out of range\nkelvane: PARTS/wrong:3: value out of range\nkelvane: PARTS/wrong:4: value out of range\nkelvane: PARTS/wrong:5: tolerance out of range
 en | find --parts PARTS/empty 1k | 1 | kelvane: PARTS/empty: no part to use
+en | bom DATA/kicad-cli.csv | 0 | 0 ohm\t×1\tR3\n4,7 Kohm\t×4\tR1, R4, R5, R6\n  E6\n  4 bands: Yellow, Violet, Red\n  5 bands: Yellow, Violet, Black, Brown\n  codes: 472, 4701, 4K7\n4,99 Kohm ±1 %\t×1\tR2\n  E96\n  5 bands: Yellow, White, White, Brown, Brown\n  codes: 4991, 4K99, 68B\n  nearest in E24: 4,7 Kohm (-5,81 %) and 5,1 Kohm (+2,2 %)\n  network: 240 Kohm ∥ 5,1 Kohm (+0,0778 %)\n100 nF\t×2\tC1, C2\n  E6\n  codes: 104, 100n\n10 µF, 25 V\t×3\tC3, C4, C5\n  E6\n  codes: 106, 10µ\nListed apart:\n  R9\t10k\tdo not populate\n  RN1\t4x10k\tresistor array\n  RV1\t10k\ttrimmer\n  U1\tNE555\tnot a resistor or capacitor\nNot read:\n  line 11: not a value\t"R7","4k7 X7R","Resistor_SMD:R_0603_1608Metric","1",""
+en | bom DATA/kicad-semicolon.csv | 0 | 4,7 Kohm ±1 %\t×2\tR1, R2\n  E6\n  4 bands: Yellow, Violet, Red, Brown\n  5 bands: Yellow, Violet, Black, Brown, Brown\n  codes: 472, 4701, 4K7\n100 nF, 50 V\t×1\tC1\n  E6\n  codes: 104, 100n\n1 µF\t×1\tC2\n  E6\n  codes: 105, 1µ0\nListed apart:\n  C4\tDNP\tdo not populate\n  D1\t1N4148\tnot a resistor or capacitor\nNot read:\n  line 6: no value\tC3;;Capacitor_SMD:C_0805_2012Metric;1;
+en | bom DATA/kicad-tab.tsv | 0 | 10 Kohm\t×2\tR1, R2\n  E6\n  4 bands: Brown, Black, Orange\n  5 bands: Brown, Black, Black, Red\n  codes: 103, 1002, 10K, 01C\n100 nF\t×1\tC1\n  E6\n  codes: 104, 100n\nNot read:\n  line 4: not a reference range\t'R3-R1'?'1k'?'Resistor_THT:R_Axial_DIN0207'?'3'
+en | bom --json DATA/grouped-by-value.csv | 0 | {"values": [{"value": 470, "kind": "resistor", "text": "470 ohm", "references": ["R1", "R2"], "quantity": 2, "tolerance": null, "voltage": null, "series": "E6", "bands4": ["Yellow", "Violet", "Brown"], "bands5": ["Yellow", "Violet", "Black", "Black"], "codes": ["471", "4700", "470R"], "nearest": null, "network": null}, {"value": 100000, "kind": "capacitor", "text": "100 nF", "references": ["C1"], "quantity": 1, "tolerance": null, "voltage": null, "series": "E6", "bands4": null, "bands5": null, "codes": ["104", "100n"], "nearest": null, "network": null}], "apart": [{"line": 10, "references": ["Q1"], "value": "BC547", "reason": "not-resistor-or-capacitor"}], "unread": [{"line": 9, "text": "\"R3 \",\"1\",\"see note\",\"R\",\"Resistor_THT:R_Axial_DIN0207\",\"Resistor\",\"\"", "reason": "not-a-value"}]}
+en | bom DATA/assembly.csv | 0 | 10 Kohm\t×2\tR1, R2\n  E6\n  4 bands: Brown, Black, Orange\n  5 bands: Brown, Black, Black, Red\n  codes: 103, 1002, 10K, 01C\n100 nF\t×3\tC1, C2, C3\n  E6\n  codes: 104, 100n\nNot read:\n  line 4: a quote not closed\t5.1k,"R3,R4,R5,R0402_1005Metric,C25905
+en | bom --json --series E96 DATA/kicad-semicolon.csv --series e12 DATA/x | 2 | kelvane: DATA/x: unexpected argument
+en | bom --series E7 DATA/assembly.csv | 2 | kelvane: --series takes one of E6, E12, E24, E48, E96, E192
+en | bom | 2 | kelvane: missing FILE
+en | bom PARTS/list | 1 | kelvane: PARTS/list: no bill of materials, no line names a Value or Comment column
+en | bom PARTS/empty | 1 | kelvane: PARTS/empty: nothing in it
 en | labels 12x -o x.pdf | 1 | kelvane: 12x: not a value
 en | labels 4k7 -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
 en | labels --series E12 --from 1M --to 1k -o x.pdf | 1 | kelvane: --from 1M lies above --to 1k
@@ -127,14 +137,22 @@ de | series abc | 1 | kelvane: abc: kein Wert
 ru | decode КОРИЧНЕВЫЙ коричн. красный | 0 | 1,1 Kohm
 """
 
-parts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "parts")
+here = os.path.dirname(os.path.abspath(__file__))
+parts, data = os.path.join(here, "parts"), os.path.join(here, "..", "data")
+
+
+def placed(text):
+    """The table's PARTS/ and DATA/ as the folders of tests/cli/parts and tests/data."""
+    return text.replace("PARTS/", parts + "/").replace("DATA/", data + "/")
+
+
 if sys.argv[1] == "--seeds":
     # The rows' command lines as the command-line fuzz harness takes them:
     # each argument ended by a NUL byte.
     os.makedirs(sys.argv[2], exist_ok=True)
     for n, row in enumerate(TABLE.strip().splitlines()):
         with open(os.path.join(sys.argv[2], f"row-{n}"), "wb") as seed:
-            line = row.split("|")[1].replace("PARTS/", parts + "/")
+            line = placed(row.split("|")[1])
             seed.write(b"".join(a.encode() + b"\0" for a in shlex.split(line)))
     sys.exit(0)
 
@@ -144,8 +162,8 @@ env.update(LANG="C.UTF-8", LC_ALL="", LC_MESSAGES="")
 faults = rows = 0
 for row in TABLE.strip().splitlines():
     language, line, status, expected = (field.strip() for field in row.split("|", 3))
-    expected = expected.replace(r"\t", "\t").replace(r"\n", "\n").replace("PARTS/", parts + "/")
-    line = line.replace("PARTS/", parts + "/")
+    expected = placed(expected.replace(r"\t", "\t").replace(r"\n", "\n"))
+    line = placed(line)
     expected, _, expected_other = expected.partition(" || ")
     run = subprocess.run([kelvane, *shlex.split(line)], capture_output=True, text=True,
                          env={**env, "LANGUAGE": language}, timeout=10)
