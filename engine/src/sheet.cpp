@@ -23,10 +23,12 @@ std::optional<std::size_t> sheetNamed(std::string_view name)
 
 namespace {
 
+// A CR is blank, as at the end of a CRLF line.
+constexpr std::string_view blank = " \t\r";
+
 std::vector<std::string_view> fieldsOf(std::string_view line)
 {
     std::vector<std::string_view> fields;
-    constexpr std::string_view blank = " \t";
     for (std::size_t at = line.find_first_not_of(blank); at != std::string_view::npos;
          at = line.find_first_not_of(blank, at)) {
         const std::size_t end = std::min(line.find_first_of(blank, at), line.size());
@@ -84,11 +86,9 @@ Calibrations readCalibrations(std::string_view text)
     std::size_t number = 0;
     for (std::size_t at = 0; at <= text.size(); ++number) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
-        std::string_view line = text.substr(at, end - at);
+        const std::string_view line = text.substr(at, end - at);
         at = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const std::size_t first = line.find_first_not_of(" \t");
+        const std::size_t first = line.find_first_not_of(blank);
         if (first == std::string_view::npos || line[first] == '#')
             continue;
         const auto got = lineOf(line);
