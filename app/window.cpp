@@ -17,7 +17,9 @@ namespace {
 int write(const PrintJob& job)
 {
     const QString file = QString::fromLocal8Bit(job.file.c_str());
-    const bool done = job.what == PrintJob::What::Chart ? writeChart(file) : writeLabels(job.labels, file);
+    const bool done = job.what == PrintJob::What::Chart ? writeChart(file)
+        : job.what == PrintJob::What::CalibrationPage   ? writeCalibration(job.labels, file)
+                                                        : writeLabels(job.labels, file);
     if (!done)
         std::fputs(
             qPrintable(QLatin1String("kelvane: ")

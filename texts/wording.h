@@ -82,6 +82,8 @@ inline constexpr const char* takesAValue = QT_TRANSLATE_NOOP("CommandLine", "%1 
 inline constexpr const char* takesNoValue = QT_TRANSLATE_NOOP("CommandLine", "%1 takes no value");
 inline constexpr const char* takesOneOf = QT_TRANSLATE_NOOP("CommandLine", "%1 takes one of %2");
 inline constexpr const char* takesWhole = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a whole number from %2 to %3");
+inline constexpr const char* takesPair
+    = QT_TRANSLATE_NOOP("CommandLine", "%1 takes two numbers X,Y, each from %2 to %3");
 inline constexpr const char* takesPercent
     = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a percentage above 0 and below 100");
 inline constexpr const char* missing = QT_TRANSLATE_NOOP("CommandLine", "missing %1");

@@ -96,6 +96,14 @@ en | labels --sheet B5 1k -o x.pdf | 2 | kelvane: --sheet takes one of A4-21, A4
 en | labels --bands 3 1k -o x.pdf | 2 | kelvane: --bands takes one of 4, 5, both
 en | labels --series E12 1k -o x.pdf | 2 | kelvane: 1k: values, or a series or parts file, not both
 en | labels 1k | 2 | kelvane: missing -o FILE.pdf
+en | labels --start 22 1k -o x.pdf | 2 | kelvane: --start takes a whole number from 1 to 21
+en | labels --sheet a4-65 --start 0 1k -o x.pdf | 2 | kelvane: --start takes a whole number from 1 to 65
+en | labels --offset 1.5 1k -o x.pdf | 2 | kelvane: --offset takes two numbers X,Y, each from -20 to 20
+en | labels --offset 1,-20.5 1k -o x.pdf | 2 | kelvane: --offset takes two numbers X,Y, each from -20 to 20
+en | labels --scale 100,nan 1k -o x.pdf | 2 | kelvane: --scale takes two numbers X,Y, each from 80 to 120
+en | labels --calibration 1k -o x.pdf | 2 | kelvane: 1k: unexpected argument
+en | labels --calibration --start 2 -o x.pdf | 2 | kelvane: --start: unexpected argument
+en | labels --calibration -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
 en | chart | 2 | kelvane: missing -o FILE.pdf
 en | chart -o x.pdf extra | 2 | kelvane: extra: unexpected argument
 de | labels 12x -o x.pdf | 1 | kelvane: 12x: kein Wert

@@ -54,16 +54,36 @@ TEST(PrintJob, Arguments)
         std::optional<NoPrintJob> none;
     } rows[] = {
         {{"--write-chart", ""}, {}},
-        {{"--write-labels", "a b.pdf", "Letter-30", "5", "4700000/1.999999999999ap-5", "1/0p+0",
-             "1000000000000000/1.fffffffffffffp-1"},
+        {{"--write-labels", "a b.pdf", "Letter-30", "5", "1", "0p+0", "0p+0", "1.9p+6", "1.9p+6",
+             "4700000/1.999999999999ap-5", "1/0p+0", "1000000000000000/1.fffffffffffffp-1"},
             {}},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "21", "1.8p+0", "-1.999999999999ap-1", "1.4p+6", "1.ep+6", "1/0p+0"},
+            {}},
+        {{"--write-calibration", "x.pdf", "A4-65", "-1.4p+4", "0p+0", "1.4p+6", "1.9p+6"}, {}},
+        {{"--write-calibration", "x.pdf", "A4-65", "0p+0", "0p+0", "1.9p+6"}, NoPrintJob::Malformed},
+        {{"--write-calibration", "x.pdf", "a4-65", "0p+0", "0p+0", "1.9p+6", "1.9p+6"}, NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "22", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "01", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "0", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "1", "1.5p+4", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "1", "0p+0", "0p+0", "1.9p+6", "1.ep+7", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "1", "0p+0", "0.0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "4", "1", "0p+0", "0p+0", "1.9p+6", "1.9p+6"}, NoPrintJob::Malformed},
         {{}, NoPrintJob::WindowArguments},
         {{"-platform", "offscreen"}, NoPrintJob::WindowArguments},
         {{"--write-chart"}, NoPrintJob::Malformed},
         {{"--write-chart", "x.pdf", "extra"}, NoPrintJob::Malformed},
         {{"--write-labels", "x.pdf", "A4-21", "both"}, NoPrintJob::Malformed},
-        {{"--write-labels", "x.pdf", "a4-21", "both", "1/0p+0"}, NoPrintJob::Malformed},
-        {{"--write-labels", "x.pdf", "A4-21", "2", "1/0p+0"}, NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "a4-21", "both", "1", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
+        {{"--write-labels", "x.pdf", "A4-21", "2", "1", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "1/0p+0"},
+            NoPrintJob::Malformed},
     };
     for (const auto& row : rows) {
         std::vector<const char*> argv{"kelvane"};
@@ -79,12 +99,14 @@ TEST(PrintJob, Arguments)
     for (const char* part : {"0/0p+0", "1000000000000001/0p+0", "4700000/1p+0", "4700000/-1p-4", "4700000/inf",
              "4700000/nan", "4700000/0.05", "+4700000/0p+0", "04700000/0p+0", "4700000", "4700000/0p+0/", "12x/0p+0",
              "", "9223372036854775808/0p+0"}) {
-        const char* argv[] = {"kelvane", "--write-labels", "x.pdf", "A4-21", "4", "1/0p+0", part};
-        const auto job = printJobOf(7, argv);
+        const char* argv[] = {"kelvane", "--write-labels", "x.pdf", "A4-21", "4", "1", "0p+0", "0p+0", "1.9p+6",
+            "1.9p+6", "1/0p+0", part};
+        const auto job = printJobOf(12, argv);
         EXPECT_TRUE(std::get_if<NoPrintJob>(&job) && std::get<NoPrintJob>(job) == NoPrintJob::Malformed) << part;
     }
     // Every tolerance comes back to its last bit.
-    const PrintJob job{PrintJob::What::Labels, "x.pdf", {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}}}};
+    const PrintJob job{PrintJob::What::Labels, "x.pdf",
+        {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}}, 3, {0.1, -0.7, 100.3, 99.9}}};
     std::vector<const char*> argv{"kelvane"};
     const auto args = arguments(job);
     for (const std::string& a : args)
@@ -92,6 +114,9 @@ TEST(PrintJob, Arguments)
     const auto back = std::get<PrintJob>(printJobOf(static_cast<int>(argv.size()), argv.data())).labels;
     EXPECT_EQ(back.sheet, 6u);
     EXPECT_EQ(back.bands, BandChoice::Four);
+    EXPECT_EQ(back.start, 3u);
+    EXPECT_TRUE(back.calibration.offsetX == 0.1 && back.calibration.offsetY == -0.7 && back.calibration.scaleX == 100.3
+        && back.calibration.scaleY == 99.9);
     ASSERT_EQ(back.parts.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(back.parts[i].value, job.labels.parts[i].value);

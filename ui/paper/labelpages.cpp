@@ -47,6 +47,16 @@ void toMillimetres(QPainter& p, const QPrinter& printer)
     p.scale(dotsPerMm, dotsPerMm);
 }
 
+// The painter in millimetres from the paper's top-left corner, as the calibration corrects them.
+void toCalibrated(QPainter& p, const QPrinter& printer, const kelvane::Calibration& c)
+{
+    toMillimetres(p, printer);
+    p.translate(c.offsetX, c.offsetY);
+    p.scale(c.scaleX / 100, c.scaleY / 100);
+}
+
+QRectF rectOf(const kelvane::LabelPlace& place) { return {place.x, place.y, place.width, place.height}; }
+
 double widthOf(const QPainter& p, const QFont& f, const QString& text)
 {
     return QFontMetricsF(f, p.device()).horizontalAdvance(text);
@@ -222,19 +232,77 @@ void prepareLabels(QPrinter& printer, const LabelRun& run)
     preparePaper(printer, isLetter(kelvane::sheets[run.sheet]) ? QPageSize::Letter : QPageSize::A4);
 }
 
-bool printLabels(QPrinter& printer, const LabelRun& run)
+bool printLabels(QPrinter& printer, const LabelRun& run, UsedLabels used)
 {
     const kelvane::Sheet& sheet = kelvane::sheets[run.sheet];
     QPainter p;
     if (!p.begin(&printer))
         return false;
-    toMillimetres(p, printer);
+    toCalibrated(p, printer, run.calibration);
+    if (used == UsedLabels::Crossed)
+        for (std::size_t i = 0; i + 1 < run.start; ++i) {
+            const QRectF place = rectOf(kelvane::placeOf(sheet, i));
+            p.fillRect(place, QColor(0xE0, 0xE0, 0xE0));
+            p.setPen(QPen(Qt::gray, 0.3));
+            p.drawLine(place.topLeft(), place.bottomRight());
+            p.drawLine(place.topRight(), place.bottomLeft());
+        }
     for (std::size_t i = 0; i < run.parts.size(); ++i) {
-        const kelvane::LabelPlace place = kelvane::placeOf(sheet, i);
-        if (i > 0 && place.page != kelvane::placeOf(sheet, i - 1).page)
+        const kelvane::LabelPlace place = kelvane::placeOf(sheet, i, run.start);
+        if (i > 0 && place.page != kelvane::placeOf(sheet, i - 1, run.start).page)
             printer.newPage();
-        drawLabel(p, QRectF(place.x, place.y, place.width, place.height), run.parts[i], run.bands, sheet.grid);
+        drawLabel(p, rectOf(place), run.parts[i], run.bands, sheet.grid);
     }
+    return p.end();
+}
+
+bool printCalibration(QPrinter& printer, const LabelRun& run)
+{
+    const kelvane::Sheet& sheet = kelvane::sheets[run.sheet];
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    toCalibrated(p, printer, run.calibration);
+    p.setPen(QPen(Qt::black, 0.2));
+    for (std::size_t i = 0; i < kelvane::labelsPerPage(sheet); ++i)
+        p.drawRect(rectOf(kelvane::placeOf(sheet, i)));
+    // A tick each millimetre in from every edge, longer each 5 and 10, each 10 numbered.
+    const QFont face = faceOf(p, 2.2);
+    p.setFont(face);
+    const double width = sheet.pageWidth, height = sheet.pageHeight;
+    const auto ticks = [&](double length, bool across) {
+        for (int mm = 1; mm < static_cast<int>(length); ++mm) {
+            const double tick = mm % 10 == 0 ? 8 : mm % 5 == 0 ? 5 : 3;
+            const double at = mm;
+            if (across) {
+                p.drawLine(QPointF(at, 0), QPointF(at, tick));
+                p.drawLine(QPointF(at, height), QPointF(at, height - tick));
+            } else {
+                p.drawLine(QPointF(0, at), QPointF(tick, at));
+                p.drawLine(QPointF(width, at), QPointF(width - tick, at));
+            }
+            if (mm % 10 != 0)
+                continue;
+            const QString number = QString::number(mm);
+            if (across) {
+                p.drawText(QRectF(at - 5, 8.5, 10, 3), Qt::AlignCenter, number);
+                p.drawText(QRectF(at - 5, height - 11.5, 10, 3), Qt::AlignCenter, number);
+            } else {
+                p.drawText(QRectF(8.5, at - 1.5, 10, 3), Qt::AlignLeft | Qt::AlignVCenter, number);
+                p.drawText(QRectF(width - 18.5, at - 1.5, 10, 3), Qt::AlignRight | Qt::AlignVCenter, number);
+            }
+        }
+    };
+    ticks(width, true);
+    ticks(height, false);
+    const kelvane::Calibration& c = run.calibration;
+    const auto number = [](double v) { return QString::fromStdString(kelvane::writtenNumber(v, 4)); };
+    p.setFont(faceOf(p, 4, true));
+    p.drawText(QRectF(0, height / 2 - 10, width, 8), Qt::AlignCenter, QString::fromLatin1(sheet.name));
+    p.setFont(faceOf(p, 3));
+    p.drawText(QRectF(0, height / 2 - 2, width, 6), Qt::AlignCenter,
+        QCoreApplication::translate("LabelPages", "Offset %1 mm, %2 mm; scale %3 %, %4 %")
+            .arg(number(c.offsetX), number(c.offsetY), number(c.scaleX), number(c.scaleY)));
     return p.end();
 }
 
@@ -311,7 +379,16 @@ bool writeLabels(const LabelRun& run, const QString& file)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     prepareLabels(printer, run);
-    return printLabels(printer, run);
+    return printLabels(printer, run, UsedLabels::Blank);
+}
+
+bool writeCalibration(const LabelRun& run, const QString& file)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    prepareLabels(printer, run);
+    return printCalibration(printer, run);
 }
 
 bool writeChart(const QString& file)

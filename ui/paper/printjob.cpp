@@ -8,19 +8,71 @@
 
 namespace {
 
-// --write-labels FILE SHEET BANDS VALUE/TOLERANCE...: the sheet by its name,
-// each value in thousandths of an ohm, its tolerance a fraction as a
-// hexadecimal float, which is exact and knows no locale. --write-chart FILE.
-constexpr std::string_view labelsFlag = "--write-labels", chartFlag = "--write-chart";
+// --write-labels FILE SHEET BANDS START CALIBRATION VALUE/TOLERANCE...: the
+// sheet by its name, the calibration its offsets and scales, each value in
+// thousandths of an ohm, its tolerance a fraction; the fractions as
+// hexadecimal floats, which are exact and know no locale.
+// --write-calibration FILE SHEET CALIBRATION. --write-chart FILE.
+constexpr std::string_view labelsFlag = "--write-labels", calibrationFlag = "--write-calibration",
+                           chartFlag = "--write-chart";
+constexpr int calibrationFields = 4;
 
 // Indexed by BandChoice.
 constexpr const char* bandNames[] = {"4", "5", "both"};
 
-std::string partText(const kelvane::Part& p)
+std::string hexText(double v)
 {
-    char tolerance[32];
-    const auto end = std::to_chars(tolerance, tolerance + sizeof tolerance, p.tolerance, std::chars_format::hex);
-    return std::to_string(p.value) + "/" + std::string(tolerance, end.ptr);
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::hex);
+    return std::string(text, end.ptr);
+}
+
+// A fraction as hexText writes it, and no other form of it.
+std::optional<double> hexOf(std::string_view text)
+{
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::hex);
+    if (error != std::errc() || end != text.data() + text.size() || hexText(v) != text)
+        return std::nullopt;
+    return v;
+}
+
+std::string partText(const kelvane::Part& p) { return std::to_string(p.value) + "/" + hexText(p.tolerance); }
+
+void addCalibration(std::vector<std::string>& args, const kelvane::Calibration& c)
+{
+    for (double v : {c.offsetX, c.offsetY, c.scaleX, c.scaleY})
+        args.push_back(hexText(v));
+}
+
+std::optional<kelvane::Calibration> calibrationOf(const char* const fields[])
+{
+    kelvane::Calibration c;
+    double* const into[calibrationFields] = {&c.offsetX, &c.offsetY, &c.scaleX, &c.scaleY};
+    for (int i = 0; i < calibrationFields; ++i) {
+        const auto v = hexOf(fields[i]);
+        if (!v)
+            return std::nullopt;
+        *into[i] = *v;
+    }
+    return kelvane::withinReach(c) ? std::optional(c) : std::nullopt;
+}
+
+// The sheet by its own name, not as the command line's --sheet takes it in any case.
+std::optional<std::size_t> ownSheet(const char* name)
+{
+    const auto sheet = kelvane::sheetNamed(name);
+    return sheet && kelvane::sheets[*sheet].name == std::string_view(name) ? sheet : std::nullopt;
+}
+
+// Written as std::to_string writes it, on the sheet.
+std::optional<std::size_t> startOf(std::string_view text, std::size_t sheet)
+{
+    std::size_t n = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), n).ec != std::errc() || std::to_string(n) != text
+        || n < 1 || n > kelvane::labelsPerPage(kelvane::sheets[sheet]))
+        return std::nullopt;
+    return n;
 }
 
 // A part as partText writes it, and no other form of it: "+1", "01/..." or a
@@ -31,10 +83,11 @@ std::optional<kelvane::Part> partOf(std::string_view text)
     if (slash == std::string_view::npos)
         return std::nullopt;
     kelvane::Part p{};
-    const char* tolerance = text.data() + slash + 1;
-    if (std::from_chars(text.data(), text.data() + slash, p.value).ec != std::errc()
-        || std::from_chars(tolerance, text.data() + text.size(), p.tolerance, std::chars_format::hex).ec != std::errc()
-        || partText(p) != text)
+    const auto tolerance = hexOf(text.substr(slash + 1));
+    if (std::from_chars(text.data(), text.data() + slash, p.value).ec != std::errc() || !tolerance)
+        return std::nullopt;
+    p.tolerance = *tolerance;
+    if (partText(p) != text)
         return std::nullopt;
     if (p.value < kelvane::smallestPart || p.value > kelvane::largestPart || !std::isfinite(p.tolerance)
         || p.tolerance < 0 || p.tolerance >= 1)
@@ -57,8 +110,14 @@ std::vector<std::string> arguments(const PrintJob& job)
     if (job.what == PrintJob::What::Chart)
         return {std::string(chartFlag), job.file};
     const LabelRun& run = job.labels;
-    std::vector<std::string> args{
-        std::string(labelsFlag), job.file, kelvane::sheets[run.sheet].name, kelvane::entryOf(bandNames, run.bands)};
+    if (job.what == PrintJob::What::CalibrationPage) {
+        std::vector<std::string> args{std::string(calibrationFlag), job.file, kelvane::sheets[run.sheet].name};
+        addCalibration(args, run.calibration);
+        return args;
+    }
+    std::vector<std::string> args{std::string(labelsFlag), job.file, kelvane::sheets[run.sheet].name,
+        kelvane::entryOf(bandNames, run.bands), std::to_string(run.start)};
+    addCalibration(args, run.calibration);
     for (const kelvane::Part& p : run.parts)
         args.push_back(partText(p));
     return args;
@@ -67,7 +126,7 @@ std::vector<std::string> arguments(const PrintJob& job)
 std::variant<PrintJob, NoPrintJob> printJobOf(int argc, const char* const argv[])
 {
     const std::string_view flag = argc > 1 ? argv[1] : "";
-    if (flag != labelsFlag && flag != chartFlag)
+    if (flag != labelsFlag && flag != calibrationFlag && flag != chartFlag)
         return NoPrintJob::WindowArguments;
     PrintJob job;
     if (argc < 3)
@@ -78,18 +137,32 @@ std::variant<PrintJob, NoPrintJob> printJobOf(int argc, const char* const argv[]
             return NoPrintJob::Malformed;
         return job;
     }
+    if (flag == calibrationFlag) {
+        job.what = PrintJob::What::CalibrationPage;
+        const auto sheet = argc == 4 + calibrationFields ? ownSheet(argv[3]) : std::nullopt;
+        const auto calibration = sheet ? calibrationOf(argv + 4) : std::nullopt;
+        if (!calibration)
+            return NoPrintJob::Malformed;
+        job.labels.sheet = *sheet;
+        job.labels.calibration = *calibration;
+        return job;
+    }
     job.what = PrintJob::What::Labels;
-    // A sheet, the bands and at least one part.
-    if (argc < 6)
+    // A sheet, the bands, the start, the calibration and at least one part.
+    constexpr int firstPart = 6 + calibrationFields;
+    if (argc <= firstPart)
         return NoPrintJob::Malformed;
-    // The sheet by its own name, not as the command line's --sheet takes it in any case.
-    const auto sheet = kelvane::sheetNamed(argv[3]);
+    const auto sheet = ownSheet(argv[3]);
     const auto bands = bandChoiceNamed(argv[4]);
-    if (!sheet || kelvane::sheets[*sheet].name != std::string_view(argv[3]) || !bands)
+    const auto start = sheet ? startOf(argv[5], *sheet) : std::nullopt;
+    const auto calibration = calibrationOf(argv + 6);
+    if (!bands || !start || !calibration)
         return NoPrintJob::Malformed;
     job.labels.sheet = *sheet;
     job.labels.bands = *bands;
-    for (int i = 5; i < argc; ++i) {
+    job.labels.start = *start;
+    job.labels.calibration = *calibration;
+    for (int i = firstPart; i < argc; ++i) {
         const auto part = partOf(argv[i]);
         if (!part)
             return NoPrintJob::Malformed;

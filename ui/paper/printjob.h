@@ -1,6 +1,6 @@
 // What is printed, as plain values both the command line and the window
-// program hold: labels for a run of parts on a sheet, or the colour-code
-// chart, into a PDF file. The command line writes a job as the window
+// program hold: labels for a run of parts on a sheet, a sheet's calibration
+// page, or the colour-code chart, into a PDF file. The command line writes a job as the window
 // program's arguments (arguments), the window program reads them back
 // (printJobOf): every field is checked, and every value comes back exactly,
 // in any locale.
@@ -8,6 +8,7 @@
 
 #include <kelvane/indexed.h>
 #include <kelvane/parts.h>
+#include <kelvane/sheet.h>
 
 #include <cstddef>
 #include <optional>
@@ -25,13 +26,15 @@ struct LabelRun {
     std::size_t sheet = 0; // into kelvane::sheets
     BandChoice bands = BandChoice::Both;
     std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
+    std::size_t start = 1;            // the first sheet's first label not yet used, from 1
+    kelvane::Calibration calibration{};
 };
 
 struct PrintJob {
-    enum class What { Labels, Chart };
+    enum class What { Labels, Chart, CalibrationPage };
     What what = What::Chart;
     std::string file; // the PDF, as the person named it
-    LabelRun labels;  // of labels only
+    LabelRun labels;  // of labels; of a calibration page its sheet and calibration only
 };
 
 // "4", "5" or "both", as the command line's --bands takes them.

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,11 +20,13 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 
 constexpr int clientWidth = 320;
-constexpr int clientHeight = 256;
+constexpr int clientHeight = 334;
 
 // Positions relative to the parent group box (or the window).
 constexpr Place places[] = {
@@ -38,15 +41,24 @@ constexpr Place places[] = {
     {"From", 90, 100, 70, 21},
     {"ToCaption", 166, 100, 50, 21},
     {"To", 218, 100, 84, 21},
-    {"PaperBox", 5, 138, 310, 52},
+    {"PaperBox", 5, 138, 310, 130},
     {"SheetCaption", 16, 22, 70, 21},
     {"Sheet", 90, 22, 76, 21},
     {"BandsCaption", 170, 22, 54, 21},
     {"Bands", 226, 22, 76, 21},
-    {"Count", 10, 194, 300, 26},
-    {"Preview", 5, 226, 100, 25},
-    {"Print", 110, 226, 100, 25},
-    {"SavePdf", 215, 226, 100, 25},
+    {"StartCaption", 16, 48, 84, 21},
+    {"Start", 104, 48, 62, 21},
+    {"Calibration", 170, 47, 132, 23},
+    {"OffsetCaption", 16, 74, 84, 21},
+    {"OffsetX", 104, 74, 96, 21},
+    {"OffsetY", 206, 74, 96, 21},
+    {"ScaleCaption", 16, 100, 84, 21},
+    {"ScaleX", 104, 100, 96, 21},
+    {"ScaleY", 206, 100, 96, 21},
+    {"Count", 10, 272, 300, 26},
+    {"Preview", 5, 304, 100, 25},
+    {"Print", 110, 304, 100, 25},
+    {"SavePdf", 215, 304, 100, 25},
 };
 
 enum SourceItem { typed, series, myParts };
@@ -65,11 +77,19 @@ TLabels::TLabels(QWidget* parent)
     connect(Source, &QComboBox::currentIndexChanged, this, &TLabels::SourceChange);
     for (QLineEdit* e : {Values, From, To})
         connect(e, &QLineEdit::textChanged, this, &TLabels::FieldsChange);
+    // The sheet's calibration shown before the run is read with it.
+    connect(Sheet, &QComboBox::currentIndexChanged, this, &TLabels::SheetChange);
     for (QComboBox* c : {Series, Sheet, Bands})
         connect(c, &QComboBox::currentIndexChanged, this, &TLabels::FieldsChange);
+    connect(Start, &QSpinBox::valueChanged, this, &TLabels::FieldsChange);
+    for (QDoubleSpinBox* d : {OffsetX, OffsetY, ScaleX, ScaleY})
+        connect(d, &QDoubleSpinBox::valueChanged, this, &TLabels::CalibrationChange);
+    connect(Calibration, &QPushButton::clicked, this, &TLabels::CalibrationClick);
     connect(Preview, &QPushButton::clicked, this, &TLabels::PreviewClick);
     connect(Print, &QPushButton::clicked, this, &TLabels::PrintClick);
     connect(SavePdf, &QPushButton::clicked, this, &TLabels::SavePdfClick);
+    calibrations = calibrationfile::read().bySheet;
+    SheetChange();
     SourceChange();
 }
 
@@ -100,6 +120,29 @@ void TLabels::createControls()
     Bands = field(new QComboBox(paperBox), "Bands", "BandsCaption", tr("&Bands:"), paperBox);
     Bands->addItems({QStringLiteral("4"), QStringLiteral("5"), tr("4 and 5")});
     Bands->setCurrentIndex(static_cast<int>(BandChoice::Both));
+    Start = field(new QSpinBox(paperBox), "Start", "StartCaption", tr("Start at &label:"), paperBox);
+    auto millimetres = [&](const char* name, const QString& spoken) {
+        auto* d = named(new QDoubleSpinBox(paperBox), name);
+        d->setFont(layoutFont(false));
+        d->setRange(-kelvane::largestOffset, kelvane::largestOffset);
+        d->setSingleStep(0.1);
+        d->setSuffix(QStringLiteral(" mm"));
+        d->setAccessibleName(spoken);
+        return d;
+    };
+    auto percent = [&](const char* name, const QString& spoken) {
+        auto* d = named(new QDoubleSpinBox(paperBox), name);
+        d->setFont(layoutFont(false));
+        d->setRange(kelvane::smallestScale, kelvane::largestScale);
+        d->setSingleStep(0.1);
+        d->setSuffix(QStringLiteral(" %"));
+        d->setAccessibleName(spoken);
+        return d;
+    };
+    OffsetX = field(millimetres("OffsetX", tr("Offset across")), "OffsetX", "OffsetCaption", tr("Offs&et:"), paperBox);
+    OffsetY = millimetres("OffsetY", tr("Offset down"));
+    ScaleX = field(percent("ScaleX", tr("Scale across")), "ScaleX", "ScaleCaption", tr("S&cale:"), paperBox);
+    ScaleY = percent("ScaleY", tr("Scale down"));
     Count = named(new QLabel(this), "Count");
     Count->setWordWrap(true);
     Count->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -113,8 +156,11 @@ void TLabels::createControls()
     Preview = button("Preview", tr("P&review..."));
     Print = button("Print", tr("&Print..."));
     SavePdf = button("SavePdf", tr("Save as P&DF..."));
+    Calibration = named(new QPushButton(tr("Calibration pa&ge..."), paperBox), "Calibration");
+    Calibration->setFont(layoutFont(false));
     Preview->setDefault(true);
-    QWidget* chain[] = {Source, Values, Series, From, To, Sheet, Bands, Count, Preview, Print, SavePdf};
+    QWidget* chain[] = {Source, Values, Series, From, To, Sheet, Bands, Start, Calibration, OffsetX, OffsetY, ScaleX,
+        ScaleY, Count, Preview, Print, SavePdf};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     Source->setFocus();
@@ -129,11 +175,34 @@ void TLabels::SourceChange()
     FieldsChange();
 }
 
+void TLabels::SheetChange()
+{
+    const auto sheet = static_cast<std::size_t>(Sheet->currentIndex());
+    const kelvane::Calibration& c = calibrations[sheet];
+    const QSignalBlocker blockers[] = {QSignalBlocker(Start), QSignalBlocker(OffsetX), QSignalBlocker(OffsetY),
+        QSignalBlocker(ScaleX), QSignalBlocker(ScaleY)};
+    Start->setRange(1, static_cast<int>(kelvane::labelsPerPage(kelvane::sheets[sheet])));
+    OffsetX->setValue(c.offsetX);
+    OffsetY->setValue(c.offsetY);
+    ScaleX->setValue(c.scaleX);
+    ScaleY->setValue(c.scaleY);
+}
+
+void TLabels::CalibrationChange()
+{
+    calibrations[static_cast<std::size_t>(Sheet->currentIndex())]
+        = {OffsetX->value(), OffsetY->value(), ScaleX->value(), ScaleY->value()};
+    calibrationfile::save(calibrations);
+    FieldsChange();
+}
+
 std::optional<LabelRun> TLabels::run()
 {
     LabelRun r;
     r.sheet = static_cast<std::size_t>(Sheet->currentIndex());
     r.bands = static_cast<BandChoice>(Bands->currentIndex());
+    r.start = static_cast<std::size_t>(Start->value());
+    r.calibration = calibrations[r.sheet];
     QString problem;
     // A typed value, or the reason it is none.
     auto valueOf = [&problem](const QString& text) -> std::optional<kelvane::Milli> {
@@ -191,9 +260,9 @@ std::optional<LabelRun> TLabels::run()
         Count->setAccessibleName(Count->text());
         return std::nullopt;
     }
-    const std::size_t perSheet = kelvane::labelsPerPage(kelvane::sheets[r.sheet]);
     const auto labels = static_cast<int>(r.parts.size());
-    const auto pages = static_cast<int>((r.parts.size() + perSheet - 1) / perSheet);
+    const auto pages
+        = static_cast<int>(kelvane::placeOf(kelvane::sheets[r.sheet], r.parts.size() - 1, r.start).page + 1);
     Count->setText(partsfile::withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages), notRead, *Count));
     Count->setAccessibleName(Count->text());
     return r;
@@ -216,7 +285,22 @@ void TLabels::PreviewClick()
     prepareLabels(printer, *r);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("LabelsPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&r](QPrinter* p) { printLabels(*p, *r); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [&r](QPrinter* p) { printLabels(*p, *r, UsedLabels::Crossed); });
+    preview.exec();
+}
+
+// Previewed, to be printed from there on plain paper, or to a PDF file.
+void TLabels::CalibrationClick()
+{
+    LabelRun r;
+    r.sheet = static_cast<std::size_t>(Sheet->currentIndex());
+    r.calibration = calibrations[r.sheet];
+    QPrinter printer(QPrinter::HighResolution);
+    prepareLabels(printer, r);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("CalibrationPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&r](QPrinter* p) { printCalibration(*p, r); });
     preview.exec();
 }
 
@@ -228,7 +312,7 @@ void TLabels::PrintClick()
     QPrinter printer(QPrinter::HighResolution);
     prepareLabels(printer, *r);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r)) {
+    if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r, UsedLabels::Blank)) {
         const QString file = printer.outputFileName();
         Count->setText(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten)
                            .arg(file.isEmpty() ? printer.printerName() : file));

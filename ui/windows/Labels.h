@@ -1,20 +1,25 @@
 // The labels window: which values go on labels (typed, a series over a range,
-// or the person's parts list), on which sheet and with which bands. Each
-// change reads the fields through the engine into a run of parts and tells
-// how many labels and sheets it makes, or what is wrong; preview, print and
-// PDF draw that run.
+// or the person's parts list), on which sheet, from which of its labels and
+// with which bands. Each change reads the fields through the engine into a
+// run of parts and tells how many labels and sheets it makes, or what is
+// wrong; preview, print and PDF draw that run. Each sheet's calibration is
+// kept in the calibration file: shown when the sheet is chosen, stored when
+// changed, and drawn on the labels and on the sheet's calibration page.
 #pragma once
 
 #include "paper/labelpages.h"
+#include "shared/calibrationfile.h"
 
 #include <QDialog>
 
 #include <optional>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 class TLabels : public QDialog {
     Q_OBJECT
@@ -29,8 +34,11 @@ public:
 private:
     void createControls();
     void SourceChange();
+    void SheetChange();
+    void CalibrationChange();
     void FieldsChange();
     void PreviewClick();
+    void CalibrationClick();
     void PrintClick();
     void SavePdfClick();
 
@@ -41,8 +49,15 @@ private:
     QLineEdit* To = nullptr;
     QComboBox* Sheet = nullptr;
     QComboBox* Bands = nullptr;
+    QSpinBox* Start = nullptr;
+    QPushButton* Calibration = nullptr;
+    QDoubleSpinBox* OffsetX = nullptr;
+    QDoubleSpinBox* OffsetY = nullptr;
+    QDoubleSpinBox* ScaleX = nullptr;
+    QDoubleSpinBox* ScaleY = nullptr;
     QLabel* Count = nullptr;
     QPushButton* Preview = nullptr;
     QPushButton* Print = nullptr;
     QPushButton* SavePdf = nullptr;
+    calibrationfile::BySheet calibrations;
 };

@@ -5,6 +5,7 @@
 #include "windowtest.h"
 
 #include "shared/bandpanel.h"
+#include "shared/calibrationfile.h"
 #include "shared/partsfile.h"
 #include "windows/Labels.h"
 
@@ -12,10 +13,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -85,7 +88,8 @@ class LabelsTest : public WindowTest {
 
 private slots:
     // Each sheet's page is its paper; every label's ink lies in its published
-    // place (within 0,5 mm, centred across it; a grid's frame on its edges),
+    // place, from the run's start, moved and scaled by the calibration (within
+    // 0,5 mm, centred across it; a grid's frame on its edges, centred within 0,2 mm),
     // nothing outside; each label's band sets are its value's colours in order.
     void sheets_data()
     {
@@ -93,11 +97,17 @@ private slots:
         QTest::addColumn<int>("bands");
         QTest::addColumn<bool>("codes");
         QTest::addColumn<bool>("bothSets");
-        QTest::newRow("A4-21, 4 bands, codes") << "A4-21" << 0 << true << true;
-        QTest::newRow("A4-65, both, no room for codes") << "A4-65" << 2 << false << true;
-        QTest::newRow("Letter-30, 5 bands") << "Letter-30" << 1 << true << true;
-        QTest::newRow("Letter-80, no room for both") << "Letter-80" << 2 << false << false;
-        QTest::newRow("A4-grid, both") << "A4-grid" << 2 << true << true;
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<double>>("calibration"); // offsets, scales
+        const QList<double> none{0, 0, 100, 100};
+        QTest::newRow("A4-21, 4 bands, codes") << "A4-21" << 0 << true << true << 1 << none;
+        QTest::newRow("A4-65, both, no room for codes") << "A4-65" << 2 << false << true << 1 << none;
+        QTest::newRow("Letter-30, 5 bands") << "Letter-30" << 1 << true << true << 1 << none;
+        QTest::newRow("Letter-80, no room for both") << "Letter-80" << 2 << false << false << 1 << none;
+        QTest::newRow("A4-grid, both") << "A4-grid" << 2 << true << true << 1 << none;
+        QTest::newRow("A4-grid from 5, moved")
+            << "A4-grid" << 2 << true << true << 5 << QList<double>{1.5, -0.8, 100, 100};
+        QTest::newRow("A4-grid from 4, scaled") << "A4-grid" << 2 << true << true << 4 << QList<double>{-2, 3, 102, 98};
     }
     void sheets()
     {
@@ -105,6 +115,8 @@ private slots:
         QFETCH(int, bands);
         QFETCH(bool, codes);
         QFETCH(bool, bothSets);
+        QFETCH(int, start);
+        QFETCH(QList<double>, calibration);
         using H = kelvane::Hue;
         // 4,7 Kohm ±5 % carries a Gold band; 499 ohm has five bands only.
         const struct {
@@ -120,7 +132,10 @@ private slots:
         LabelRun r{*kelvane::sheetNamed(sheet.toStdString()), static_cast<BandChoice>(bands), {}};
         for (const auto& v : values)
             r.parts.push_back(v.part);
-        const QString pdf = dir.filePath(sheet + QStringLiteral(".pdf"));
+        r.start = static_cast<std::size_t>(start);
+        const kelvane::Calibration c{calibration[0], calibration[1], calibration[2], calibration[3]};
+        r.calibration = c;
+        const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(sheet).arg(QTest::currentDataTag()));
         QVERIFY(writeLabels(r, pdf));
         const QString text = textOf(pdf);
         for (const auto& v : values)
@@ -131,9 +146,11 @@ private slots:
         const QImage page = rendered(pdf);
         QVERIFY(std::abs(page.width() - s.pageWidth * 10) <= 5 && std::abs(page.height() - s.pageHeight * 10) <= 5);
         std::vector<QRectF> places;
-        for (std::size_t i = 0; i < r.parts.size() && kelvane::placeOf(s, i).page == 0; ++i) {
-            const kelvane::LabelPlace p = kelvane::placeOf(s, i);
-            const QRectF place(p.x * 10, p.y * 10, p.width * 10, p.height * 10);
+        for (std::size_t i = 0; i < r.parts.size() && kelvane::placeOf(s, i, r.start).page == 0; ++i) {
+            const kelvane::LabelPlace p = kelvane::placeOf(s, i, r.start);
+            const double across = c.scaleX / 10, down = c.scaleY / 10; // pixels a millimetre
+            const QRectF place((c.offsetX + p.x * c.scaleX / 100) * 10, (c.offsetY + p.y * c.scaleY / 100) * 10,
+                p.width * across, p.height * down);
             places.push_back(place);
             QRect used;
             for (int y = static_cast<int>(place.top()); y < place.bottom(); ++y)
@@ -151,6 +168,29 @@ private slots:
                 QVERIFY2(std::abs(used.left() - place.left()) <= 5 && std::abs(used.right() + 1 - place.right()) <= 5
                         && std::abs(used.top() - place.top()) <= 5 && std::abs(used.bottom() + 1 - place.bottom()) <= 5,
                     qPrintable(where));
+            if (s.grid) {
+                // The frame's inner sides, met from inside the label in its empty margin,
+                // lie about the place's centre within 0,2 mm, whatever the neighbours draw.
+                const auto inkFrom = [&page](QPoint at, QPoint step) {
+                    while (page.rect().contains(at) && page.pixel(at) == qRgb(255, 255, 255))
+                        at += step;
+                    return at;
+                };
+                const QPoint centre = place.center().toPoint();
+                const int nearTop = static_cast<int>(place.top()) + 10, nearLeft = static_cast<int>(place.left()) + 10;
+                const int left = inkFrom({centre.x(), nearTop}, {-1, 0}).x();
+                const int right = inkFrom({centre.x(), nearTop}, {1, 0}).x();
+                const int top = inkFrom({nearLeft, centre.y()}, {0, -1}).y();
+                const int bottom = inkFrom({nearLeft, centre.y()}, {0, 1}).y();
+                QVERIFY2(std::abs((left + right) / 2.0 - place.center().x()) <= 2
+                        && std::abs((top + bottom) / 2.0 - place.center().y()) <= 2,
+                    qPrintable(QStringLiteral("label %1: frame %2..%3, %4..%5")
+                                   .arg(i)
+                                   .arg(left)
+                                   .arg(right)
+                                   .arg(top)
+                                   .arg(bottom)));
+            }
             // The band sets: the colour runs of at least 1 mm along the rows, as
             // many rows as a band is high at the least; a set never begins with
             // Black, as the value's text in black does.
@@ -205,12 +245,17 @@ private slots:
         QCOMPARE(swatches, wanted);
     }
 
-    // kelvane labels and kelvane chart write, with no display, the pages the windows write.
+    // kelvane labels, its calibration page and kelvane chart write, with no
+    // display, the pages the windows write.
     void commandLine()
     {
-        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}};
+        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}, 5,
+            {1.5, -0.8, 100, 100}};
         QVERIFY(writeLabels(r, dir.filePath(QStringLiteral("window.pdf"))));
         QVERIFY(writeChart(dir.filePath(QStringLiteral("windowchart.pdf"))));
+        const LabelRun page{*kelvane::sheetNamed("A4-65"), BandChoice::Both, {}, 1, {1, 2, 99, 101}};
+        QVERIFY(writeCalibration(page, dir.filePath(QStringLiteral("windowcalibration.pdf"))));
+        QVERIFY(textOf(dir.filePath(QStringLiteral("windowcalibration.pdf"))).contains(QLatin1String("A4-65")));
         QProcess kelvane;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -218,14 +263,18 @@ private slots:
         kelvane.setProcessEnvironment(env);
         for (const QStringList& args :
             {QStringList{QStringLiteral("labels"), QStringLiteral("--sheet"), QStringLiteral("letter-30"),
-                 QStringLiteral("--bands"), QStringLiteral("4"), QStringLiteral("4k7"), QStringLiteral("499"),
+                 QStringLiteral("--bands"), QStringLiteral("4"), QStringLiteral("--start"), QStringLiteral("5"),
+                 QStringLiteral("--offset"), QStringLiteral("1.5,-0.8"), QStringLiteral("4k7"), QStringLiteral("499"),
                  QStringLiteral("-o"), dir.filePath(QStringLiteral("command.pdf"))},
+                {QStringLiteral("labels"), QStringLiteral("--calibration"), QStringLiteral("--sheet"),
+                    QStringLiteral("A4-65"), QStringLiteral("--offset=1,2"), QStringLiteral("--scale=99,101"),
+                    QStringLiteral("-o"), dir.filePath(QStringLiteral("commandcalibration.pdf"))},
                 {QStringLiteral("chart"), QStringLiteral("-o"), dir.filePath(QStringLiteral("commandchart.pdf"))}}) {
             kelvane.start(QStringLiteral(KELVANE_COMMAND), args);
             QVERIFY(kelvane.waitForFinished(60'000));
             QCOMPARE(kelvane.exitCode(), 0);
         }
-        for (const char* pair : {"", "chart"}) {
+        for (const char* pair : {"", "chart", "calibration"}) {
             const QString ours = dir.filePath(QStringLiteral("window%1.pdf").arg(QLatin1String(pair)));
             const QString theirs = dir.filePath(QStringLiteral("command%1.pdf").arg(QLatin1String(pair)));
             QCOMPARE(textOf(theirs), textOf(ours));
@@ -257,21 +306,26 @@ private slots:
             const char* typed;
             const char* to;
             int sheet;
+            int start;
             const char* count;
         } rows[] = {
-            {0, "4k7 10k;2,2M", "1M", 0, "Labels: 3, sheets: 1"},
-            {0, "4k7 12x", "1M", 0, "12x: not a value"},
-            {0, "", "1M", 0, "no values"},
-            {1, "", "1M", 0, "Labels: 61, sheets: 3"},
-            {1, "", "100", 2, "Labels: 13, sheets: 1"},
-            {1, "", "1", 2, "out of range"},
-            {2, "", "1", 2, "Labels: 4, sheets: 1\nNot read: line 5: tolerance out of range"},
+            {0, "4k7 10k;2,2M", "1M", 0, 1, "Labels: 3, sheets: 1"},
+            {0, "4k7 12x", "1M", 0, 1, "12x: not a value"},
+            {0, "", "1M", 0, 1, "no values"},
+            {1, "", "1M", 0, 1, "Labels: 61, sheets: 3"},
+            {1, "", "1M", 0, 19, "Labels: 61, sheets: 4"},
+            {1, "", "100", 2, 1, "Labels: 13, sheets: 1"},
+            {1, "", "100", 2, 54, "Labels: 13, sheets: 2"},
+            {1, "", "1", 2, 1, "out of range"},
+            {2, "", "1", 2, 1, "Labels: 4, sheets: 1\nNot read: line 5: tolerance out of range"},
         };
+        auto* start = labels->findChild<QSpinBox*>(QStringLiteral("Start"));
         for (const auto& r : rows) {
             source->setCurrentIndex(r.source);
             values->setText(QString::fromLatin1(r.typed));
             to->setText(QString::fromLatin1(r.to));
             sheet->setCurrentIndex(r.sheet);
+            start->setValue(r.start);
             QCOMPARE(labels->findChild<QLabel*>(QStringLiteral("Count"))->text(), QLatin1String(r.count));
             QCOMPARE(labels->findChild<QWidget*>(QStringLiteral("SavePdf"))->isEnabled(), r.count[0] == 'L');
         }
@@ -279,6 +333,17 @@ private slots:
         QVERIFY(labels->savePdf(pdf));
         QVERIFY(textOf(pdf).contains(QLatin1String("2,2 Kohm")));
         QFile::remove(partsfile::path());
+        // Each sheet's calibration kept as it is changed, and shown again with its sheet.
+        sheet->setCurrentIndex(0);
+        labels->findChild<QDoubleSpinBox*>(QStringLiteral("OffsetY"))->setValue(-0.8);
+        sheet->setCurrentIndex(2);
+        labels->findChild<QDoubleSpinBox*>(QStringLiteral("ScaleX"))->setValue(101.5);
+        QFile kept(calibrationfile::path());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("A4-21 0 -0.8 100 100\nA4-65 0 0 101.5 100\n"));
+        sheet->setCurrentIndex(0);
+        QCOMPARE(labels->findChild<QDoubleSpinBox*>(QStringLiteral("OffsetY"))->value(), -0.8);
+        QFile::remove(calibrationfile::path());
         // The previews of the labels and of Help > Color code chart..., each of one page.
         source->setCurrentIndex(0);
         values->setText(QStringLiteral("4k7 10k"));
