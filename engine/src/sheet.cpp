@@ -77,33 +77,46 @@ std::string numberText(double v)
     return std::string(text, end.ptr);
 }
 
+// Each line with its number from 1; a line ends at LF.
+template <class Each> void eachLine(std::string_view text, Each each)
+{
+    std::size_t number = 1;
+    for (std::size_t at = 0; at <= text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        each(number, text.substr(at, end - at));
+        at = end + 1;
+    }
+}
+
+// A blank line or a comment.
+bool isNone(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(blank);
+    return first == std::string_view::npos || line[first] == '#';
+}
+
 } // namespace
 
 Calibrations readCalibrations(std::string_view text)
 {
     Calibrations read{};
     std::array<bool, sheets.size()> seen{};
-    std::size_t number = 0;
-    for (std::size_t at = 0; at <= text.size(); ++number) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        const std::string_view line = text.substr(at, end - at);
-        at = end + 1;
-        const std::size_t first = line.find_first_not_of(blank);
-        if (first == std::string_view::npos || line[first] == '#')
-            continue;
+    eachLine(text, [&](std::size_t number, std::string_view line) {
+        if (isNone(line))
+            return;
         const auto got = lineOf(line);
         if (const auto* error = std::get_if<CalibrationLineError>(&got)) {
-            read.wrong.push_back({number + 1, *error});
-            continue;
+            read.wrong.push_back({number, *error});
+            return;
         }
-        const auto& [sheet, calibration] = std::get<std::pair<std::size_t, Calibration>>(got);
+        const auto [sheet, calibration] = std::get<std::pair<std::size_t, Calibration>>(got);
         if (seen[sheet]) {
-            read.wrong.push_back({number + 1, CalibrationLineError::Repeated});
-            continue;
+            read.wrong.push_back({number, CalibrationLineError::Repeated});
+            return;
         }
         seen[sheet] = true;
         read.bySheet[sheet] = calibration;
-    }
+    });
     return read;
 }
 
@@ -120,6 +133,21 @@ std::string calibrationText(const std::array<Calibration, sheets.size()>& byShee
         text += "\n";
     }
     return text;
+}
+
+std::string keptLines(std::string_view text)
+{
+    const std::vector<CalibrationLineProblem> wrong = readCalibrations(text).wrong;
+    std::string kept;
+    std::size_t next = 0;
+    eachLine(text, [&](std::size_t number, std::string_view line) {
+        const bool unread = next < wrong.size() && wrong[next].line == number;
+        next += unread ? 1 : 0;
+        const bool comment = isNone(line) && line.find_first_not_of(blank) != std::string_view::npos;
+        if (unread || comment)
+            kept.append(line).append("\n");
+    });
+    return kept;
 }
 
 } // namespace kelvane

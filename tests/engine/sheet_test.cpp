@@ -109,4 +109,16 @@ TEST(Sheet, CalibrationFile)
         EXPECT_EQ(kelvane::calibrationText(back.bySheet), kelvane::calibrationText(read.bySheet));
     }
     EXPECT_EQ(kelvane::calibrationText({}), "");
+    // Saving keeps what a person wrote beside the calibrations.
+    const struct {
+        const char* text;
+        const char* kept;
+    } keep[] = {
+        {"# mine\nA4-21 1 2 100 100\nB5 0 0 100 100\n\nA4-21 0 0 100 100\n  # two\r",
+            "# mine\nB5 0 0 100 100\nA4-21 0 0 100 100\n  # two\r\n"},
+        {"A4-21 1 2 100 100", ""},
+        {"", ""},
+    };
+    for (const auto& k : keep)
+        EXPECT_EQ(kelvane::keptLines(k.text), k.kept) << k.text;
 }

@@ -14,19 +14,26 @@ QString path()
         + QStringLiteral("/kelvane/calibration");
 }
 
-kelvane::Calibrations read()
+namespace {
+
+std::string text()
 {
     QFile file(path());
-    return kelvane::readCalibrations(file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
+
+} // namespace
+
+kelvane::Calibrations read() { return kelvane::readCalibrations(text()); }
 
 void save(const BySheet& bySheet)
 {
+    const std::string kept = kelvane::keptLines(text());
     QDir().mkpath(QFileInfo(path()).path());
     QSaveFile out(path());
     if (out.open(QIODevice::WriteOnly)) {
-        const std::string text = kelvane::calibrationText(bySheet);
-        out.write(text.data(), static_cast<qint64>(text.size()));
+        const std::string written = kept + kelvane::calibrationText(bySheet);
+        out.write(written.data(), static_cast<qint64>(written.size()));
         out.commit();
     }
 }

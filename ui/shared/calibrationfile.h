@@ -18,7 +18,8 @@ QString path();
 // The file read and parsed; no file is every sheet as printed.
 kelvane::Calibrations read();
 
-// Writes the file whole or not at all, making its folder where needed.
+// Writes the file whole or not at all, making its folder where needed; its
+// comments and the lines it could not read are kept.
 void save(const BySheet& bySheet);
 
 } // namespace calibrationfile

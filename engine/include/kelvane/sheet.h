@@ -111,4 +111,9 @@ Calibrations readCalibrations(std::string_view text);
 // The lines of the sheets whose calibration changes anything, read back exactly.
 std::string calibrationText(const std::array<Calibration, sheets.size()>& bySheet);
 
+// What a file holds beside the sheets' calibrations, its comments and the
+// lines not read, as they stand: written again before them, so that saving a
+// calibration loses nothing a person wrote.
+std::string keptLines(std::string_view text);
+
 } // namespace kelvane
