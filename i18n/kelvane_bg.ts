@@ -234,6 +234,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: над %2 MB, твърде голям за списък с части</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 изисква две числа X,Y, всяко от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ивици: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>кодове: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>най-близки от %1: %2 (%3) и %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>верига: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Изброени отделно:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Непрочетени:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ред %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -264,6 +296,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартни стойности за една декада</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Отместване %1 mm, %2 mm; мащаб %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -627,6 +663,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF файлове (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Начален е&amp;тикет:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Хоризонтално отместване</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>От&amp;местване:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Вертикално отместване</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Хоризонтален мащаб</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>М&amp;ащаб:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Вертикален мащаб</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Страница за &amp;калибриране...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -906,6 +974,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>не е текст в UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>не е резистор или кондензатор</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>резисторна матрица</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>тример</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>не се монтира</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>незатворени кавички</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>по-малко полета от заглавния ред</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>няма означение</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>не е диапазон от означения</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>няма стойност</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>количеството не съответства на означенията</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: празен файл</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: не е списък на материалите, няма ред с колона Value или Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: més de %2 MB, massa gran per a una llista de components</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 requereix dos nombres X,Y, cadascun de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 bandes: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>codis: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>%1 més propers: %2 (%3) i %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>xarxa: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Llistats a part:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>No llegides:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línia %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valors normalitzats d&apos;una dècada</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Desplaçament %1 mm, %2 mm; escala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Fitxers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Des de l&apos;e&amp;tiqueta:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Desplaçament horitzontal</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Desp&amp;laçament:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Desplaçament vertical</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Escala horitzontal</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Es&amp;cala:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Escala vertical</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Pà&amp;gina de calibratge...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>no és text UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>no és una resistència ni un condensador</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>xarxa de resistències</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>ajustable</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>no muntar</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>cometes sense tancar</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>menys camps que la capçalera</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>sense referència</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>no és un interval de referències</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>sense valor</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>la quantitat no coincideix amb les referències</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: és buit</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: no és una llista de materials, cap línia anomena una columna Value o Comment</translation>
     </message>
 </context>
 </TS>

@@ -234,6 +234,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: přes %2 MB, příliš velký pro seznam součástek</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 vyžaduje dvě čísla X,Y, každé od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1proužkový kód: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kódy: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>nejbližší v %1: %2 (%3) a %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>zapojení: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Uvedeno zvlášť:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nepřečteno:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>řádek %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -264,6 +296,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normalizované hodnoty jedné dekády</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Posun %1 mm, %2 mm; měřítko %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -627,6 +663,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Soubory PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Začít od štít&amp;ku:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vodorovný posun</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Po&amp;sun:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Svislý posun</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vodorovné měřítko</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Měřítko:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Svislé měřítko</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Ka&amp;librační stránka...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -906,6 +974,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>není text v UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>není rezistor ani kondenzátor</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>rezistorová síť</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimr</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>neosazovat</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>neuzavřené uvozovky</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>méně polí než v záhlaví</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>chybí označení</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>není rozsah označení</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>chybí hodnota</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>množství neodpovídá počtu označení</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: je prázdný</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: není kusovník, žádný řádek neuvádí sloupec Value ani Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: over %2 MB, for stor til en liste over dele</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 kræver to tal X,Y, hvert fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ringe: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>koder: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>nærmeste %1: %2 (%3) og %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>netværk: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Opført separat:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Ikke læst:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normværdier i én dekade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Forskydning %1 mm, %2 mm; skala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-filer (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Begynd ved &amp;etiket:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vandret forskydning</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>For&amp;skydning:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Lodret forskydning</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vandret skala</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Ska&amp;la:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Lodret skala</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kali&amp;breringsside...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>ikke UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>ikke en modstand eller kondensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>modstandsarray</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>monteres ikke</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>anførselstegn ikke lukket</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>færre felter end overskriften</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>ingen reference</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>ikke et referenceinterval</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>værdi mangler</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>antal passer ikke med referencerne</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: er tom</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: ingen stykliste, ingen linje nævner en kolonne Value eller Comment</translation>
     </message>
 </context>
 </TS>

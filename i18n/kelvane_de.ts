@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: über %2 MB, zu groß für eine Teileliste</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 erwartet zwei Zahlen X,Y, jede von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 Ringe: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>Codes: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>nächste %1: %2 (%3) und %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>Netzwerk: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Gesondert aufgeführt:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nicht gelesen:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normwerte einer Dekade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Versatz %1 mm, %2 mm; Maßstab %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Erstes &amp;Etikett:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Versatz waagerecht</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Versa&amp;tz:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Versatz senkrecht</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Maßstab waagerecht</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Maßstab:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Maßstab senkrecht</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>&amp;Kalibrierseite...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>kein Widerstand oder Kondensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>Widerstandsarray</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>Trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>nicht bestücken</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>Anführungszeichen nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>weniger Felder als die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>keine Referenz</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>kein Referenzbereich</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>Wert fehlt</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>Menge passt nicht zu den Referenzen</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: enthält nichts</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: keine Stückliste, keine Zeile nennt eine Spalte Value oder Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: más de %2 MB, demasiado grande para una lista de componentes</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 requiere dos números X,Y, cada uno de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 bandas: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>códigos: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>%1 más cercanos: %2 (%3) y %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>red: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Listados aparte:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Sin leer:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valores normalizados de una década</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Desplazamiento %1 mm, %2 mm; escala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Desde la e&amp;tiqueta:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Desplazamiento horizontal</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Des&amp;plazamiento:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Desplazamiento vertical</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Escala horizontal</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Es&amp;cala:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Escala vertical</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Pá&amp;gina de calibración...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>no es una resistencia ni un condensador</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>red de resistencias</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>ajustable</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>no montar</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>menos campos que la cabecera</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>sin referencia</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>no es un rango de referencias</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>sin valor</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>la cantidad no coincide con las referencias</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: está vacío</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: no es una lista de materiales, ninguna línea nombra una columna Value o Comment</translation>
     </message>
 </context>
 </TS>

@@ -237,6 +237,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: yli %2 MB, liian suuri osaluetteloksi</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1: arvon on oltava kaksi lukua X,Y, kumpikin väliltä %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 raitaa: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>koodit: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>lähimmät %1: %2 (%3) ja %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>verkko: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Erikseen luetellut:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Lukematta:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -267,6 +299,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Yhden dekadin normiarvot</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Siirtymä %1 mm, %2 mm; skaalaus %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -630,6 +666,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-tiedostot (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Al&amp;oita tarrasta:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vaakasiirtymä</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Siirt&amp;ymä:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Pystysiirtymä</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vaakaskaalaus</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Skaala&amp;us:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Pystyskaalaus</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kali&amp;brointisivu...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -909,6 +977,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>ei ole UTF-8-tekstiä</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>ei vastus eikä kondensaattori</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>vastusverkko</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmeri</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>ei asenneta</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>lainausmerkki sulkematta</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>vähemmän kenttiä kuin otsikkorivillä</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>ei osatunnusta</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>ei osatunnusväli</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ei arvoa</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>määrä ei vastaa osatunnuksia</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: tyhjä</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: ei materiaaliluettelo, millään rivillä ei ole saraketta Value tai Comment</translation>
     </message>
 </context>
 </TS>

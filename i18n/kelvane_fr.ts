@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1 : plus de %2 MB, trop grand pour une liste de composants</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 attend deux nombres X,Y, chacun de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 bagues : %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>codes : %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>%1 les plus proches : %2 (%3) et %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>réseau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Listés à part :</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Non lues :</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valeurs normalisées d&apos;une décade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Décalage %1 mm, %2 mm ; échelle %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Dès l&apos;é&amp;tiquette :</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Décalage horizontal</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Dé&amp;calage :</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Décalage vertical</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Échelle horizontale</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Éc&amp;helle :</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Échelle verticale</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Pa&amp;ge d&apos;étalonnage...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>ni résistance ni condensateur</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>réseau de résistances</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>ajustable</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>ne pas monter</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>guillemet non fermé</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>moins de champs que l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>aucune référence</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>pas une plage de références</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>quantité différente du nombre de références</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1 : vide</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1 : pas une nomenclature, aucune ligne ne nomme de colonne Value ou Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: còrr is %2 MB, ro mhòr airson liosta phàirtean</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>feumaidh %1 dà àireamh X,Y, gach tè o %2 gu %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 stiallan: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>còdan: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>as fhaisge ann an %1: %2 (%3) is %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>lìonra: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Air an liostadh fa leth:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Gun leughadh:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>loidhne %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Luachan àbhaisteach deichead</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Gluasad %1 mm, %2 mm; sgèile %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Faidhlichean PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Tòisich aig l&amp;eubail:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Gluasad còmhnard</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Glu&amp;asad:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Gluasad inghearach</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Sgèile chòmhnard</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Sgè&amp;ile:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Sgèile inghearach</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Duilleag cailb&amp;hreachaidh...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>chan e teacsa UTF-8 a th’ ann</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>chan e resistor no capacitor a th’ ann</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>arraigh resistor</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>na cuir a-steach</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>comharra-labhairt gun dùnadh</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>nas lugha de raointean na am bann-cinn</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>gun reifreans</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>chan e rainse reifreansan a th’ ann</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>gun luach</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>chan eil an àireamh a’ freagairt ris na reifreansan</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: chan eil dad ann</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: chan e bile stuthan a th’ ann, chan eil loidhne sam bith ag ainmeachadh colbh Value no Comment</translation>
     </message>
 </context>
 </TS>

@@ -237,6 +237,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: više od %2 MB, prevelika za popis dijelova</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 zahtijeva dva broja X,Y, svaki od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 prst.: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kodovi: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>najbliže u %1: %2 (%3) i %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>mreža: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Navedeno zasebno:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nepročitano:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>redak %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -267,6 +299,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Standardne vrijednosti jedne dekade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Pomak %1 mm, %2 mm; mjerilo %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -630,6 +666,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF datoteke (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Od na&amp;ljepnice:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vodoravni pomak</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Po&amp;mak:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Okomiti pomak</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vodoravno mjerilo</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Mj&amp;erilo:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Okomito mjerilo</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Stranica za &amp;kalibraciju...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -909,6 +977,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>nije UTF-8 tekst</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>nije otpornik ni kondenzator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>otpornička mreža</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>ne ugrađivati</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>nezatvoreni navodnik</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>manje polja od zaglavlja</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>nema oznake</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>nije raspon oznaka</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nema vrijednosti</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>količina ne odgovara broju oznaka</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: datoteka je prazna</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: nije sastavnica, nijedan redak ne imenuje stupac Value ili Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: több mint %2 MB, túl nagy alkatrészlistának</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 két számot vár X,Y alakban, mindkettőt %2 és %3 között</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 gyűrű: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kódok: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>legközelebbi %1: %2 (%3) és %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>hálózat: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Külön felsorolva:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nem olvasható:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1. sor: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Egy dekád szabványos értékei</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Eltolás %1 mm, %2 mm; méretezés %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-fájlok (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Kezdő &amp;címke:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vízszintes eltolás</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>E&amp;ltolás:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Függőleges eltolás</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vízszintes méretezés</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Méretezés:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Függőleges méretezés</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kalibrációs &amp;oldal...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>nem UTF-8 szöveg</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>nem ellenállás vagy kondenzátor</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>ellenállástömb</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>nem beültetendő</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>lezáratlan idézőjel</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>kevesebb mező, mint a fejlécben</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>nincs azonosító</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>nem azonosítótartomány</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nincs érték</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>a mennyiség nem egyezik az azonosítók számával</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: üres</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: nem anyagjegyzék, egyik sor sem nevez meg Value vagy Comment oszlopot</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: oltre %2 MB, troppo grande per un elenco di componenti</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 richiede due numeri X,Y, ciascuno da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 fasce: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>codici: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>%1 più vicini: %2 (%3) e %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>rete: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Elencati a parte:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Non lette:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valori normalizzati di una decade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Spostamento %1 mm, %2 mm; scala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Inizia dall&apos;e&amp;tichetta:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Spostamento orizzontale</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Sposta&amp;mento:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Spostamento verticale</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Scala orizzontale</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>S&amp;cala:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Scala verticale</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Pagina di ca&amp;librazione...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>né resistore né condensatore</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>rete di resistori</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>non montare</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>virgolette non chiuse</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>meno campi dell&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>nessun riferimento</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>non è un intervallo di riferimenti</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>quantità diversa dal numero di riferimenti</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: è vuoto</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: non è una distinta base, nessuna riga nomina una colonna Value o Comment</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB 超、部品リストには大きすぎる</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 の値は X,Y の 2 つの数で、それぞれ %2 から %3 まで</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1本帯: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>コード: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>近い%1値: %2 (%3) と %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>回路網: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>別掲:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>読み取り不可:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>1ディケードの標準値</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>オフセット %1 mm、%2 mm、倍率 %3 %、%4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>開始ラベル(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>横方向のオフセット</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>オフセット(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>縦方向のオフセット</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>横方向の倍率</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>倍率(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>縦方向の倍率</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>校正ページ(&amp;G)...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>UTF-8 テキストではない</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>抵抗器でもコンデンサでもない</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>集合抵抗</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>トリマ</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>実装しない</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>引用符が閉じていない</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>フィールドがヘッダーより少ない</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>リファレンスがない</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>リファレンスの範囲ではない</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>数量がリファレンスの数と合わない</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: 中身がない</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: 部品表ではない。Value 列または Comment 列を示す行がない</translation>
     </message>
 </context>
 </TS>

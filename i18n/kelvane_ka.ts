@@ -255,6 +255,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB-ზე მეტია, დეტალების სიისთვის ზედმეტად დიდია</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 მოითხოვს ორ რიცხვს X,Y, თითოეულს %2-დან %3-მდე</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ზოლი: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>კოდები: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>უახლოესი %1: %2 (%3) და %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>წრედი: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>ცალკე ჩამოთვლილი:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>წაუკითხავი:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>სტრიქონი %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -285,6 +317,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>ერთი დეკადის სტანდარტული მნიშვნელობები</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>წანაცვლება %1 mm, %2 mm; მასშტაბი %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -648,6 +684,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF ფაილები (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>ე&amp;ტიკეტიდან:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>ჰორიზონტალური წანაცვლება</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>წა&amp;ნაცვლება:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>ვერტიკალური წანაცვლება</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>ჰორიზონტალური მასშტაბი</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;მასშტაბი:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>ვერტიკალური მასშტაბი</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>სა&amp;კალიბრო გვერდი...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -927,6 +995,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>არ არის UTF-8 ტექსტი</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>არც რეზისტორია და არც კონდენსატორი</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>რეზისტორების მატრიცა</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>ტრიმერი</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>არ დამონტაჟდეს</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>ბრჭყალი არ არის დახურული</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>ველები სათაურზე ნაკლებია</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>აღნიშვნა არ არის</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>არ არის აღნიშვნების დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>მნიშვნელობა მითითებული არ არის</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>რაოდენობა არ ემთხვევა აღნიშვნებს</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: ცარიელია</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: არ არის მასალების სია, არცერთი სტრიქონი არ ასახელებს სვეტს Value ან Comment</translation>
     </message>
 </context>
 </TS>

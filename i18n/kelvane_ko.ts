@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB 초과, 부품 목록으로는 너무 큼</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1의 값은 X,Y 두 수여야 하며 각각 %2에서 %3 사이여야 함</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1색띠: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>코드: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>가까운 %1 값: %2 (%3) 및 %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>회로망: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>별도 목록:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>읽지 못함:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>한 디케이드의 표준값</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>오프셋 %1 mm, %2 mm; 배율 %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF 파일 (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>시작 라벨(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>가로 오프셋</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>오프셋(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>세로 오프셋</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>가로 배율</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>배율(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>세로 배율</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>보정 페이지(&amp;G)...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>UTF-8 텍스트 아님</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>저항이나 커패시터가 아님</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>저항 어레이</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>트리머</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>실장 안 함</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>따옴표가 닫히지 않음</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>필드가 헤더보다 적음</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>참조 번호 없음</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>참조 번호 범위가 아님</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>값 없음</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>수량이 참조 번호 수와 다름</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: 내용 없음</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: 부품표가 아님, Value 또는 Comment 열을 지정한 줄이 없음</translation>
     </message>
 </context>
 </TS>

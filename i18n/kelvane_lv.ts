@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: virs %2 MB, pārāk liels detaļu sarakstam</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 prasa divus skaitļus X,Y, katru no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 joslas: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kodi: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>tuvākās %1: %2 (%3) un %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>slēgums: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Uzskaitīts atsevišķi:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nenolasīts:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rinda %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Vienas dekādes standartvērtības</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Nobīde %1 mm, %2 mm; mērogs %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF faili (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Sākt no &amp;uzlīmes:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Horizontālā nobīde</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>N&amp;obīde:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Vertikālā nobīde</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Horizontālais mērogs</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Mērogs:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Vertikālais mērogs</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>&amp;Kalibrēšanas lapa...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>nav UTF-8 teksts</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>nav ne rezistors, ne kondensators</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>rezistoru masīvs</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimeris</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>nemontēt</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>neaizvērtas pēdiņas</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>mazāk lauku nekā galvenē</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>nav apzīmējuma</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>nav apzīmējumu diapazons</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nav vērtības</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>daudzums neatbilst apzīmējumu skaitam</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: tukšs</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: nav materiālu saraksts, neviena rinda nenosauc kolonnu Value vai Comment</translation>
     </message>
 </context>
 </TS>

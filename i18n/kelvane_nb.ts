@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: over %2 MB, for stor for en liste over deler</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 krever to tall X,Y, hvert fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ringer: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>koder: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>nærmeste %1: %2 (%3) og %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>nettverk: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Oppført separat:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Ikke lest:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normverdier i én dekade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Forskyvning %1 mm, %2 mm; skala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-filer (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Start ved &amp;etikett:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vannrett forskyvning</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Forsk&amp;yvning:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Loddrett forskyvning</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vannrett skala</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Ska&amp;la:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Loddrett skala</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kali&amp;breringsside...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>ikke UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>ikke en motstand eller kondensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>motstandsarray</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>skal ikke monteres</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>anførselstegn ikke lukket</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>færre felter enn overskriften</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>ingen referanse</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>ikke et referanseområde</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>ingen verdi</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>antallet stemmer ikke med referansene</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: er tom</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: ingen stykkliste, ingen linje nevner en kolonne Value eller Comment</translation>
     </message>
 </context>
 </TS>

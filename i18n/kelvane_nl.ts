@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: meer dan %2 MB, te groot voor een onderdelenlijst</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 verwacht twee getallen X,Y, elk van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ringen: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>codes: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>dichtstbijzijnde %1: %2 (%3) en %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>netwerk: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Apart vermeld:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Niet gelezen:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normwaarden van één decade</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Verschuiving %1 mm, %2 mm; schaal %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Beginnen bij eti&amp;ket:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Horizontale verschuiving</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Ver&amp;schuiving:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Verticale verschuiving</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Horizontale schaal</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>S&amp;chaal:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Verticale schaal</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kalibratiepa&amp;gina...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>geen UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>geen weerstand of condensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>weerstandsarray</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>niet plaatsen</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>aanhalingsteken niet gesloten</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>minder velden dan de kopregel</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>geen referentie</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>geen referentiebereik</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>waarde ontbreekt</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>aantal komt niet overeen met de referenties</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: is leeg</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: geen stuklijst, geen regel noemt een kolom Value of Comment</translation>
     </message>
 </context>
 </TS>

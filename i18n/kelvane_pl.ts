@@ -240,6 +240,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: ponad %2 MB, za duży na listę części</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 wymaga dwóch liczb X,Y, każdej od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>kod %1-paskowy: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kody: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>najbliższe w %1: %2 (%3) i %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>układ: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Wymienione osobno:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nieodczytane:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -270,6 +302,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Wartości znormalizowane jednej dekady</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Przesunięcie %1 mm, %2 mm; skala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -633,6 +669,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Pliki PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Zacznij od &amp;etykiety:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Przesunięcie w poziomie</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Przesu&amp;nięcie:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Przesunięcie w pionie</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Skala w poziomie</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>S&amp;kala:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Skala w pionie</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Strona ka&amp;libracji...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -912,6 +980,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>to nie tekst UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>to nie rezystor ani kondensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>sieć rezystorowa</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trymer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>nie montować</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>niezamknięty cudzysłów</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>mniej pól niż w nagłówku</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>brak oznaczenia</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>to nie zakres oznaczeń</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>ilość niezgodna z liczbą oznaczeń</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: plik jest pusty</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: to nie wykaz elementów, żaden wiersz nie nazywa kolumny Value ani Comment</translation>
     </message>
 </context>
 </TS>

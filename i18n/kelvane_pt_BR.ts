@@ -234,6 +234,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: mais de %2 MB, grande demais para uma lista de peças</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 requer dois números X,Y, cada um de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 faixas: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>códigos: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>%1 mais próximos: %2 (%3) e %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>rede: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Listados à parte:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Não lidas:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -264,6 +296,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Valores padronizados de uma década</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Deslocamento %1 mm, %2 mm; escala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -627,6 +663,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Iniciar na etiq&amp;ueta:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Deslocamento horizontal</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Des&amp;locamento:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Deslocamento vertical</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Escala horizontal</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Es&amp;cala:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Escala vertical</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>&amp;Página de calibração...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -906,6 +974,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>não é resistor nem capacitor</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>rede de resistores</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>não montar</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>aspas não fechadas</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>menos campos que o cabeçalho</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>sem referência</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>não é um intervalo de referências</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>sem valor</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>quantidade diferente do número de referências</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: está vazio</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: não é uma lista de materiais, nenhuma linha nomeia uma coluna Value ou Comment</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: более %2 MB, слишком большой для списка деталей</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 принимает два числа X,Y, каждое от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1-полосная маркировка: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>коды: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>ближайшие из %1: %2 (%3) и %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>цепь: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Перечислены отдельно:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Не прочитано:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -273,6 +305,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартные номиналы одной декады</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Смещение %1 mm, %2 mm; масштаб %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -636,6 +672,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Файлы PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Начать с &amp;этикетки:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Смещение по горизонтали</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>С&amp;мещение:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Смещение по вертикали</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Масштаб по горизонтали</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>М&amp;асштаб:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Масштаб по вертикали</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Страница &amp;калибровки...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -915,6 +983,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>не текст в UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>не резистор и не конденсатор</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>резисторная сборка</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>подстроечный элемент</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>не устанавливать</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>незакрытая кавычка</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>полей меньше, чем в заголовке</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>нет обозначения</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>не диапазон обозначений</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>нет номинала</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>количество не совпадает с числом обозначений</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: файл пуст</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: не перечень элементов, ни одна строка не называет столбец Value или Comment</translation>
     </message>
 </context>
 </TS>

@@ -237,6 +237,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: nad %2 MB, príliš veľký pre zoznam súčiastok</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 vyžaduje dve čísla X,Y, každé od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1-prúžkový kód: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kódy: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>najbližšie v %1: %2 (%3) a %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>zapojenie: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Uvedené osobitne:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Neprečítané:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riadok %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -267,6 +299,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normalizované hodnoty jednej dekády</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Posun %1 mm, %2 mm; mierka %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -630,6 +666,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Súbory PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Začať od štít&amp;ku:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vodorovný posun</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Po&amp;sun:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Zvislý posun</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vodorovná mierka</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Mierka:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Zvislá mierka</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Ka&amp;libračná strana...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -909,6 +977,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>nie je text v UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>nie je rezistor ani kondenzátor</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>rezistorová sieť</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>neosadzovať</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>neuzavreté úvodzovky</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>menej polí ako v hlavičke</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>chýba označenie</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>nie je rozsah označení</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>chýba hodnota</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>množstvo nezodpovedá počtu označení</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: je prázdny</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: nie je kusovník, žiadny riadok neuvádza stĺpec Value ani Comment</translation>
     </message>
 </context>
 </TS>

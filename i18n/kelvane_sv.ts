@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: över %2 MB, för stor för en lista över delar</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 kräver två tal X,Y, vart och ett från %2 till %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 ringar: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>koder: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>närmaste %1: %2 (%3) och %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>nät: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Listade separat:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Inte lästa:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Normvärden i en dekad</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Förskjutning %1 mm, %2 mm; skala %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-filer (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Börja vid &amp;etikett:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Vågrät förskjutning</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Fö&amp;rskjutning:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Lodrät förskjutning</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Vågrät skala</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Ska&amp;la:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Lodrät skala</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Kali&amp;breringssida...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>inte UTF-8-text</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>inte en resistor eller kondensator</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>resistorarray</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimmer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>monteras ej</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>citattecken inte stängt</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>färre fält än rubrikraden</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>ingen referens</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>inte ett referensintervall</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>värde saknas</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>antalet stämmer inte med referenserna</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: är tom</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: ingen stycklista, ingen rad namnger en kolumn Value eller Comment</translation>
     </message>
 </context>
 </TS>

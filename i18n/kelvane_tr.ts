@@ -234,6 +234,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: %2 MB üzerinde, parça listesi için çok büyük</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 için her biri %2 ile %3 arasında iki sayı X,Y gerekir</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1 bant: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>kodlar: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>en yakın %1: %2 (%3) ve %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>devre: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Ayrı listelenenler:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Okunamadı:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -264,6 +296,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Bir dekadın standart değerleri</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Kaydırma %1 mm, %2 mm; ölçek %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -627,6 +663,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF dosyaları (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Başlangıç &amp;etiketi:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Yatay kaydırma</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>Kaydı&amp;rma:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Dikey kaydırma</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Yatay ölçek</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Ölçek:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Dikey ölçek</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Ka&amp;librasyon sayfası...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -906,6 +974,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>UTF-8 metin değil</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>direnç veya kondansatör değil</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>direnç dizisi</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>trimer</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>takılmayacak</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>kapatılmamış tırnak</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>başlıktan az alan</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>referans yok</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>referans aralığı değil</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>değer yok</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>miktar referanslarla uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: boş</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: malzeme listesi değil, hiçbir satır Value veya Comment sütunu adlandırmıyor</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: понад %2 MB, завеликий для списку деталей</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 приймає два числа X,Y, кожне від %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1-смугове маркування: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>коди: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>найближчі з %1: %2 (%3) і %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>коло: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>Перелічені окремо:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Не прочитано:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>рядок %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -273,6 +305,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>Стандартні номінали однієї декади</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>Зсув %1 mm, %2 mm; масштаб %3 %, %4 %</translation>
     </message>
 </context>
 <context>
@@ -636,6 +672,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>Файли PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Почати з &amp;етикетки:</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>Зсув по горизонталі</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>&amp;Зсув:</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Зсув по вертикалі</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>Масштаб по горизонталі</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>&amp;Масштаб:</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>Масштаб по вертикалі</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>Сторінка ка&amp;лібрування...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -915,6 +983,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>не текст у UTF-8</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>не резистор і не конденсатор</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>резисторна збірка</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>підстроювальний елемент</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>не встановлювати</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>незакрита лапка</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>полів менше, ніж у заголовку</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>немає позначення</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>не діапазон позначень</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>немає номіналу</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>кількість не збігається з числом позначень</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: файл порожній</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: не перелік елементів, жоден рядок не називає стовпець Value або Comment</translation>
     </message>
 </context>
 </TS>

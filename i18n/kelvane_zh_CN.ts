@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: 超过 %2 MB，作为元件列表过大</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 需要两个数 X,Y，各在 %2 到 %3 之间</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1色环: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>代码: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>最接近的%1值: %2 (%3) 和 %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>网络: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>单独列出:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>未能读取:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>一个十倍程的标准值</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>偏移 %1 mm、%2 mm；缩放 %3 %、%4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF 文件 (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>起始标签(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>水平偏移</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>偏移(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>垂直偏移</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>水平缩放</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>缩放(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>垂直缩放</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>校准页(&amp;G)...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>不是电阻或电容</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>排阻</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>微调元件</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>不贴装</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>引号未闭合</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>字段少于表头</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>没有位号</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>不是位号范围</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>缺少数值</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>数量与位号数不符</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: 没有内容</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: 不是物料清单，没有一行指明 Value 或 Comment 列</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,38 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: 超過 %2 MB，作為元件清單過大</translation>
     </message>
+    <message>
+        <source>%1 takes two numbers X,Y, each from %2 to %3</source>
+        <translation>%1 需要兩個數 X,Y，各在 %2 到 %3 之間</translation>
+    </message>
+    <message>
+        <source>%1 bands: %2</source>
+        <translation>%1色環: %2</translation>
+    </message>
+    <message>
+        <source>codes: %1</source>
+        <translation>代碼: %1</translation>
+    </message>
+    <message>
+        <source>nearest in %1: %2 (%3) and %4 (%5)</source>
+        <translation>最接近的%1值: %2 (%3) 和 %4 (%5)</translation>
+    </message>
+    <message>
+        <source>network: %1 (%2)</source>
+        <translation>網路: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Listed apart:</source>
+        <translation>單獨列出:</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>未能讀取:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行: %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -261,6 +293,10 @@
     <message>
         <source>Standard values of one decade</source>
         <translation>一個十倍程的標準值</translation>
+    </message>
+    <message>
+        <source>Offset %1 mm, %2 mm; scale %3 %, %4 %</source>
+        <translation>偏移 %1 mm、%2 mm；縮放 %3 %、%4 %</translation>
     </message>
 </context>
 <context>
@@ -624,6 +660,38 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF 檔案 (*.pdf)</translation>
     </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>起始標籤(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Offset across</source>
+        <translation>水平偏移</translation>
+    </message>
+    <message>
+        <source>Offs&amp;et:</source>
+        <translation>偏移(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>垂直偏移</translation>
+    </message>
+    <message>
+        <source>Scale across</source>
+        <translation>水平縮放</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>縮放(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation>垂直縮放</translation>
+    </message>
+    <message>
+        <source>Calibration pa&amp;ge...</source>
+        <translation>校準頁(&amp;G)...</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
@@ -903,6 +971,54 @@
     <message>
         <source>not UTF-8 text</source>
         <translation>不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>not a resistor or capacitor</source>
+        <translation>不是電阻或電容</translation>
+    </message>
+    <message>
+        <source>resistor array</source>
+        <translation>排阻</translation>
+    </message>
+    <message>
+        <source>trimmer</source>
+        <translation>微調元件</translation>
+    </message>
+    <message>
+        <source>do not populate</source>
+        <translation>不打件</translation>
+    </message>
+    <message>
+        <source>a quote not closed</source>
+        <translation>引號未閉合</translation>
+    </message>
+    <message>
+        <source>fewer fields than the header</source>
+        <translation>欄位少於表頭</translation>
+    </message>
+    <message>
+        <source>no reference</source>
+        <translation>沒有位號</translation>
+    </message>
+    <message>
+        <source>not a reference range</source>
+        <translation>不是位號範圍</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>缺少數值</translation>
+    </message>
+    <message>
+        <source>quantity not that of the references</source>
+        <translation>數量與位號數不符</translation>
+    </message>
+    <message>
+        <source>%1: nothing in it</source>
+        <translation>%1: 沒有內容</translation>
+    </message>
+    <message>
+        <source>%1: no bill of materials, no line names a Value or Comment column</source>
+        <translation>%1: 不是物料清單，沒有一行指明 Value 或 Comment 欄</translation>
     </message>
 </context>
 </TS>
