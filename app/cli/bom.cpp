@@ -23,6 +23,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -212,6 +214,17 @@ static_assert(std::size(lineKeys) == kelvane::enumCount<kelvane::BomLineError>);
 
 } // namespace
 
+std::variant<kelvane::Bom, int> bomFile(std::string_view name)
+{
+    const FileText file = fileText(name);
+    if (!file.problem.empty())
+        return fail(file.problem);
+    auto read = kelvane::readBom(file.text);
+    if (const auto* error = std::get_if<kelvane::BomError>(&read))
+        return fail(arg(tr(wording::valuesContext, wording::textOf(wording::bomErrors, *error)), {echo(name)}));
+    return std::move(std::get<kelvane::Bom>(read));
+}
+
 int bom(const Args& a)
 {
     if (a.words.empty())
@@ -221,12 +234,9 @@ int bom(const Args& a)
     const kelvane::SeriesTable* table = seriesOption(a);
     if (!table)
         return misused(said(wording::takesOneOf, {"--series", choices(kelvane::seriesTables)}));
-    const FileText file = fileText(a.words[0]);
-    if (!file.problem.empty())
-        return fail(file.problem);
-    const auto read = kelvane::readBom(file.text);
-    if (const auto* error = std::get_if<kelvane::BomError>(&read))
-        return fail(arg(tr(wording::valuesContext, wording::textOf(wording::bomErrors, *error)), {echo(a.words[0])}));
+    const auto read = bomFile(a.words[0]);
+    if (const auto* status = std::get_if<int>(&read))
+        return *status;
     const kelvane::Bom& b = std::get<kelvane::Bom>(read);
     Offers offers(static_cast<kelvane::Series>(table - kelvane::seriesTables.data()));
 

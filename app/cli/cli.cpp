@@ -68,10 +68,11 @@ constexpr Command commands[] = {
         "divide [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] [--count K] [--json] "
         "VIN VOUT",
         divide},
-    {"labels", "--sheet= --bands= --series= --from= --to= --parts= --start= --offset= --scale= --calibration --output=",
+    {"labels",
+        "--sheet= --bands= --series= --from= --to= --parts= --bom= --start= --offset= --scale= --calibration --output=",
         "labels [--sheet A4-21|A4-24|A4-65|Letter-30|Letter-80|A4-grid|Letter-grid] [--bands 4|5|both] "
         "[--start N] [--offset X,Y] [--scale X,Y] "
-        "(VALUE... | --series E12 --from VALUE --to VALUE | --parts FILE | --calibration) -o FILE.pdf",
+        "(VALUE... | --series E12 --from VALUE --to VALUE | --parts FILE | --bom FILE | --calibration) -o FILE.pdf",
         labels},
     {"chart", "--output=", "chart -o FILE.pdf", chart},
     {"bom", "--series= --json", "bom [--series E6|...|E192] [--json] FILE", bom},

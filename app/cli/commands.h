@@ -16,6 +16,7 @@ namespace json {
 class Writer;
 }
 namespace kelvane {
+struct Bom;
 struct Network;
 struct SeriesTable;
 } // namespace kelvane
@@ -44,6 +45,8 @@ struct FileText {
     std::string problem; // empty when read
 };
 FileText fileText(std::string_view name);
+// A bill of materials from its file, or the status to end with, its reason printed.
+std::variant<kelvane::Bom, int> bomFile(std::string_view name);
 // The series --series names, E24 when none; nullptr for a name of none.
 const kelvane::SeriesTable* seriesOption(const Args& a);
 // A network from its written form (kelvane::formOf), from position i up to a

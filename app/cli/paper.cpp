@@ -1,5 +1,6 @@
-// labels, a sheet's calibration page and the chart: the print job, checked
-// here and drawn by the window program, which this process becomes. A job
+// labels (of values, a series, a parts file or a bill of materials), a
+// sheet's calibration page and the chart: the print job, checked here and
+// drawn by the window program, which this process becomes. A job
 // is calibrated only as its options say, whatever the windows keep.
 #include "commands.h"
 #include "options.h"
@@ -7,6 +8,7 @@
 #include "translation.h"
 #include "wording.h"
 
+#include <kelvane/bom.h>
 #include <kelvane/marking.h>
 #include <kelvane/parts.h>
 #include <kelvane/sheet.h>
@@ -79,7 +81,7 @@ int labels(const Args& a)
         return badPair("--scale", static_cast<int>(kelvane::smallestScale), static_cast<int>(kelvane::largestScale));
     const kelvane::Calibration calibration{offset->first, offset->second, scale->first, scale->second};
     if (a.has("--calibration")) {
-        for (const char* other : {"--bands", "--start", "--series", "--parts", "--from", "--to"})
+        for (const char* other : {"--bands", "--start", "--series", "--parts", "--bom", "--from", "--to"})
             if (a.has(other))
                 return misused(said(wording::unexpected, {other}));
         if (!a.words.empty())
@@ -95,13 +97,31 @@ int labels(const Args& a)
     const auto start = wholeOption(a, "--start", 1, perSheet);
     if (!start)
         return badWhole("--start", perSheet);
+    PrintJob job{PrintJob::What::Labels, std::string(*output), {*sheet, *bands, {}, *start, calibration}};
+    if (const auto file = a.value("--bom")) {
+        for (const char* other : {"--series", "--parts", "--from", "--to"})
+            if (a.has(other))
+                return misused(said(wording::unexpected, {other}));
+        if (!a.words.empty())
+            return misused(said(wording::unexpected, {echo(a.words[0])}));
+        const auto read = bomFile(*file);
+        if (const auto* status = std::get_if<int>(&read))
+            return *status;
+        const kelvane::Bom& b = std::get<kelvane::Bom>(read);
+        for (const kelvane::BomLineProblem& p : b.unread)
+            complain(echo(*file) + ":" + std::to_string(p.line) + ": "
+                + tr(wording::valuesContext, wording::textOf(wording::bomLineErrors, p.error)));
+        if (b.values.empty())
+            return fail(said(wording::noPart, {echo(*file)}));
+        job.labels.parts = labelParts(b);
+        return handOver(arguments(job));
+    }
     const bool listed = a.has("--series") || a.has("--parts") || a.has("--from") || a.has("--to");
     if (listed && !a.words.empty())
         return misused(said(wording::valuesOrList, {echo(a.words[0])}));
     if (!listed && a.words.empty())
         return misused(said(wording::missing, {"VALUE"}));
-    PrintJob job{PrintJob::What::Labels, std::string(*output), {*sheet, *bands, {}, *start, calibration}};
-    std::vector<kelvane::Part>& parts = job.labels.parts;
+    std::vector<kelvane::Part> parts;
     if (listed) {
         const auto found = partsOf(a, "--from", "--to");
         if (const auto* status = std::get_if<int>(&found))
@@ -116,6 +136,7 @@ int labels(const Args& a)
             return fail(outsideMarked(word, true));
         parts.push_back({std::get<Milli>(v), 0});
     }
+    job.labels.parts = labelParts(parts);
     return handOver(arguments(job));
 }
 

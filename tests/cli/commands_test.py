@@ -104,6 +104,12 @@ en | labels --scale 100,nan 1k -o x.pdf | 2 | kelvane: --scale takes two numbers
 en | labels --calibration 1k -o x.pdf | 2 | kelvane: 1k: unexpected argument
 en | labels --calibration --start 2 -o x.pdf | 2 | kelvane: --start: unexpected argument
 en | labels --calibration -o /nonexistent/x.pdf | 1 | kelvane: /nonexistent/x.pdf cannot be written
+en | labels --bom DATA/kicad-cli.csv -o /nonexistent/x.pdf | 1 | kelvane: DATA/kicad-cli.csv:11: not a value\nkelvane: /nonexistent/x.pdf cannot be written
+en | labels --bom DATA/no-passives.csv -o x.pdf | 1 | kelvane: DATA/no-passives.csv: no part to use
+en | labels --bom PARTS/list -o x.pdf | 1 | kelvane: PARTS/list: no bill of materials, no line names a Value or Comment column
+en | labels --bom DATA/kicad-cli.csv 4k7 -o x.pdf | 2 | kelvane: 4k7: unexpected argument
+en | labels --series E12 --bom DATA/kicad-cli.csv -o x.pdf | 2 | kelvane: --series: unexpected argument
+en | labels --calibration --bom DATA/kicad-cli.csv -o x.pdf | 2 | kelvane: --bom: unexpected argument
 en | chart | 2 | kelvane: missing -o FILE.pdf
 en | chart -o x.pdf extra | 2 | kelvane: extra: unexpected argument
 de | labels 12x -o x.pdf | 1 | kelvane: 12x: kein Wert

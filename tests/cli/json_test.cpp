@@ -59,6 +59,9 @@ TEST(PrintJob, Arguments)
             {}},
         {{"--write-labels", "x.pdf", "A4-21", "4", "21", "1.8p+0", "-1.999999999999ap-1", "1.4p+6", "1.ep+6", "1/0p+0"},
             {}},
+        {{"--write-labels", "x.pdf", "A4-65", "both", "1", "0p+0", "0p+0", "1.9p+6", "1.9p+6", "0/0p+0/r/1/R3",
+             "100000/0p+0/c/2/C1,C2", "4700000/1.47ae147ae147bp-7/r/12/", "1/0p+0/r/1/R1/a"},
+            {}},
         {{"--write-calibration", "x.pdf", "A4-65", "-1.4p+4", "0p+0", "1.4p+6", "1.9p+6"}, {}},
         {{"--write-calibration", "x.pdf", "A4-65", "0p+0", "0p+0", "1.9p+6"}, NoPrintJob::Malformed},
         {{"--write-calibration", "x.pdf", "a4-65", "0p+0", "0p+0", "1.9p+6", "1.9p+6"}, NoPrintJob::Malformed},
@@ -98,7 +101,8 @@ TEST(PrintJob, Arguments)
     // A part any other way written, or out of range, is no part.
     for (const char* part : {"0/0p+0", "1000000000000001/0p+0", "4700000/1p+0", "4700000/-1p-4", "4700000/inf",
              "4700000/nan", "4700000/0.05", "+4700000/0p+0", "04700000/0p+0", "4700000", "4700000/0p+0/", "12x/0p+0",
-             "", "9223372036854775808/0p+0"}) {
+             "", "9223372036854775808/0p+0", "0/0p+0/c/1/C1", "1/0p+0/r/0/R1", "1/0p+0/x/1/R1", "1/0p+0/r/1/R1,",
+             "1/0p+0/r/1/,R1", "1/0p+0/r/1/R1,,R2", "1/0p+0/r/01/R1", "1/0p+0/r/1", "1/0p+0/c//R1"}) {
         const char* argv[] = {"kelvane", "--write-labels", "x.pdf", "A4-21", "4", "1", "0p+0", "0p+0", "1.9p+6",
             "1.9p+6", "1/0p+0", part};
         const auto job = printJobOf(12, argv);
@@ -106,7 +110,8 @@ TEST(PrintJob, Arguments)
     }
     // Every tolerance comes back to its last bit.
     const PrintJob job{PrintJob::What::Labels, "x.pdf",
-        {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}}, 3, {0.1, -0.7, 100.3, 99.9}}};
+        {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}, {{1000, 0}, BomEntry{false, 2, {"C1", "C7"}}}}, 3,
+            {0.1, -0.7, 100.3, 99.9}}};
     std::vector<const char*> argv{"kelvane"};
     const auto args = arguments(job);
     for (const std::string& a : args)
@@ -117,9 +122,11 @@ TEST(PrintJob, Arguments)
     EXPECT_EQ(back.start, 3u);
     EXPECT_TRUE(back.calibration.offsetX == 0.1 && back.calibration.offsetY == -0.7 && back.calibration.scaleX == 100.3
         && back.calibration.scaleY == 99.9);
-    ASSERT_EQ(back.parts.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(back.parts[i].value, job.labels.parts[i].value);
-        EXPECT_EQ(back.parts[i].tolerance, job.labels.parts[i].tolerance);
+    ASSERT_EQ(back.parts.size(), 3u);
+    EXPECT_TRUE(!back.parts[0].bom && back.parts[2].bom && !back.parts[2].bom->resistor
+        && back.parts[2].bom->quantity == 2 && back.parts[2].bom->references == job.labels.parts[2].bom->references);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.parts[i].part.value, job.labels.parts[i].part.value);
+        EXPECT_EQ(back.parts[i].part.tolerance, job.labels.parts[i].part.tolerance);
     }
 }

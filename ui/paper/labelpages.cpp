@@ -84,7 +84,7 @@ struct BandSet {
     bool tolerance = false;
 };
 
-// The band sets a label shows.
+// The band sets a resistor's label shows.
 std::vector<BandSet> bandSets(const kelvane::Part& part, BandChoice choice)
 {
     std::vector<BandSet> sets;
@@ -107,11 +107,13 @@ std::vector<BandSet> bandSets(const kelvane::Part& part, BandChoice choice)
     return sets;
 }
 
-QString codesOf(kelvane::Milli value)
+QString codesOf(kelvane::Milli value, bool resistor)
 {
-    const kelvane::Markings m = kelvane::markingsOf(value, true);
+    if (value < kelvane::smallestMarked(resistor) || value >= kelvane::markedLimit)
+        return {};
+    const kelvane::Markings m = kelvane::markingsOf(value, resistor);
     QStringList codes;
-    for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.eia96, &m.letter})
+    for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.eia96, &m.letter, &m.picofarads})
         if (!code->empty())
             codes << QString::fromStdString(*code);
     return codes.join(QStringLiteral("  "));
@@ -148,8 +150,31 @@ void drawBands(QPainter& p, const QRectF& box, const BandSet& set, double nameEm
     }
 }
 
-void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, BandChoice choice, bool grid)
+// As many references as fit the width, then "+N" for the rest; the quantity
+// after them where it fits too.
+QString referencesFitting(const QPainter& p, const BomEntry& b, const QFont& f, double width)
 {
+    const std::vector<std::string>& all = b.references;
+    QString shown;
+    std::size_t n = 0;
+    for (; n < all.size(); ++n) {
+        const QString next = (n ? shown + QStringLiteral(", ") : QString()) + QString::fromStdString(all[n]);
+        const std::size_t rest = all.size() - n - 1;
+        if (widthOf(p, f, rest ? next + QStringLiteral(" +%1").arg(rest) : next) > width)
+            break;
+        shown = next;
+    }
+    if (n < all.size())
+        shown += (n ? QStringLiteral(" +%1") : QStringLiteral("+%1")).arg(all.size() - n);
+    const QString quantity = QStringLiteral("\u00D7%1").arg(b.quantity);
+    const QString with = shown.isEmpty() ? quantity : shown + QStringLiteral("  ") + quantity;
+    return widthOf(p, f, with) <= width ? with : shown;
+}
+
+void drawLabel(QPainter& p, const QRectF& place, const LabelPart& label, BandChoice choice, bool grid)
+{
+    const kelvane::Part& part = label.part;
+    const bool resistor = !label.bom || label.bom->resistor;
     p.save();
     p.setClipRect(place);
     if (grid) {
@@ -158,16 +183,17 @@ void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, Band
     }
     const double pad = std::min(2.0, place.height() * 0.07);
     const QRectF inside = place.adjusted(pad + 0.5, pad, -pad - 0.5, -pad);
-    const QString value = writtenValue(part.value, true);
-    const QString codes = codesOf(part.value);
-    auto sets = bandSets(part, choice);
+    const QString value = writtenValue(part.value, resistor);
+    const QString codes = codesOf(part.value, resistor);
+    auto sets = resistor ? bandSets(part, choice) : std::vector<BandSet>();
 
     // Nominal heights in millimetres, shrunk together to the label; the codes
     // go first where the label is short, then the second band set where the
     // names under the bands would be too small to read.
     const double valueEm = 5.0, bandHeight = 6.5, nameEm = 2.3, codeEm = 2.4, gap = 0.8, smallestName = 1.2;
+    const double referencesHeight = label.bom ? codeEm * 1.25 : 0;
     const auto heightOf = [&](std::size_t setCount) {
-        return valueEm * 1.2 + static_cast<double>(setCount) * (bandHeight + nameEm * 1.25 + gap);
+        return valueEm * 1.2 + static_cast<double>(setCount) * (bandHeight + nameEm * 1.25 + gap) + referencesHeight;
     };
     if (sets.size() > 1 && inside.height() / heightOf(sets.size()) * nameEm < smallestName)
         sets.resize(1);
@@ -187,6 +213,12 @@ void drawLabel(QPainter& p, const QRectF& place, const kelvane::Part& part, Band
         drawBands(
             p, QRectF(inside.left(), y + gap * k, inside.width(), (bandHeight + nameEm * 1.25) * k), set, nameEm * k);
         y += (bandHeight + nameEm * 1.25 + gap) * k;
+    }
+    if (label.bom) {
+        const QString references = referencesFitting(p, *label.bom, faceOf(p, codeEm * k), inside.width());
+        p.setFont(faceOf(p, fitted(p, references, codeEm * k, inside.width())));
+        p.drawText(QRectF(inside.left(), y, inside.width(), codeEm * k * 1.25), Qt::AlignCenter, references);
+        y += codeEm * k * 1.25;
     }
     if (showCodes) {
         const double cEm = fitted(p, codes, codeEm * k, inside.width());

@@ -1,8 +1,9 @@
 // Labels and the colour-code chart on paper. A run of parts is laid out on a
 // sheet by the engine's places, from the run's first unused label; each label
 // is drawn in millimetres inside its place, clipped to it: the value as the
-// display writes it, the bands in their colours with each colour's name (or a
-// shorter form) under it, and the value's SMD codes where there is room. The
+// display writes it, a resistor's bands in their colours with each colour's
+// name (or a shorter form) under it, a bill of materials' references (as many
+// as fit, then "+N") and quantity, and the value's SMD codes where there is room. The
 // whole page is moved and scaled by the sheet's calibration; its calibration
 // page shows the labels' outlines and a millimetre rule along each edge. The
 // same pages go to the preview, to a printer and to a PDF file, from the

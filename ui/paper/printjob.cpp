@@ -2,15 +2,16 @@
 
 #include <kelvane/sheet.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
 
 namespace {
 
-// --write-labels FILE SHEET BANDS START CALIBRATION VALUE/TOLERANCE...: the
-// sheet by its name, the calibration its offsets and scales, each value in
-// thousandths of an ohm, its tolerance a fraction; the fractions as
+// --write-labels FILE SHEET BANDS START CALIBRATION PART...: the sheet by its
+// name, the calibration its offsets and scales, each part as partText writes
+// it: its value in thousandths of an ohm or a picofarad, its tolerance a fraction; the fractions as
 // hexadecimal floats, which are exact and know no locale.
 // --write-calibration FILE SHEET CALIBRATION. --write-chart FILE.
 constexpr std::string_view labelsFlag = "--write-labels", calibrationFlag = "--write-calibration",
@@ -37,7 +38,18 @@ std::optional<double> hexOf(std::string_view text)
     return v;
 }
 
-std::string partText(const kelvane::Part& p) { return std::to_string(p.value) + "/" + hexText(p.tolerance); }
+// "VALUE/TOLERANCE", and of a bill of materials "/KIND/QUANTITY/REFERENCES"
+// after it: r or c, the references apart at commas, which no reference holds.
+std::string partText(const LabelPart& l)
+{
+    std::string text = std::to_string(l.part.value) + "/" + hexText(l.part.tolerance);
+    if (!l.bom)
+        return text;
+    text += (l.bom->resistor ? "/r/" : "/c/") + std::to_string(l.bom->quantity) + "/";
+    for (std::size_t i = 0; i < l.bom->references.size(); ++i)
+        text += (i ? "," : "") + l.bom->references[i];
+    return text;
+}
 
 void addCalibration(std::vector<std::string>& args, const kelvane::Calibration& c)
 {
@@ -77,25 +89,67 @@ std::optional<std::size_t> startOf(std::string_view text, std::size_t sheet)
 
 // A part as partText writes it, and no other form of it: "+1", "01/..." or a
 // tolerance's other digits are no job the command line wrote.
-std::optional<kelvane::Part> partOf(std::string_view text)
+std::optional<LabelPart> partOf(std::string_view text)
 {
-    const auto slash = text.find('/');
-    if (slash == std::string_view::npos)
+    std::vector<std::string_view> fields;
+    for (std::size_t from = 0;;) {
+        const std::size_t slash = fields.size() < 4 ? text.find('/', from) : std::string_view::npos;
+        fields.push_back(text.substr(from, slash - from));
+        if (slash == std::string_view::npos)
+            break;
+        from = slash + 1;
+    }
+    if (fields.size() != 2 && fields.size() != 5)
         return std::nullopt;
-    kelvane::Part p{};
-    const auto tolerance = hexOf(text.substr(slash + 1));
-    if (std::from_chars(text.data(), text.data() + slash, p.value).ec != std::errc() || !tolerance)
+    LabelPart l{};
+    kelvane::Part& p = l.part;
+    const auto tolerance = hexOf(fields[1]);
+    if (std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(), p.value).ec != std::errc() || !tolerance)
         return std::nullopt;
     p.tolerance = *tolerance;
-    if (partText(p) != text)
+    if (fields.size() == 5) {
+        BomEntry& b = l.bom.emplace();
+        const std::string_view kind = fields[2], quantity = fields[3], references = fields[4];
+        if ((kind != "r" && kind != "c")
+            || std::from_chars(quantity.data(), quantity.data() + quantity.size(), b.quantity).ec != std::errc()
+            || b.quantity < 1)
+            return std::nullopt;
+        b.resistor = kind == "r";
+        for (std::size_t from = 0; !references.empty() && from <= references.size();) {
+            const std::size_t comma = std::min(references.find(',', from), references.size());
+            if (comma == from)
+                return std::nullopt;
+            b.references.emplace_back(references.substr(from, comma - from));
+            from = comma + 1;
+        }
+    }
+    if (partText(l) != text)
         return std::nullopt;
-    if (p.value < kelvane::smallestPart || p.value > kelvane::largestPart || !std::isfinite(p.tolerance)
-        || p.tolerance < 0 || p.tolerance >= 1)
+    // A zero-ohm link is a bill of materials' resistor, never a typed value.
+    const kelvane::Milli least = l.bom && l.bom->resistor ? 0 : kelvane::smallestPart;
+    if (p.value < least || p.value > kelvane::largestPart || !std::isfinite(p.tolerance) || p.tolerance < 0
+        || p.tolerance >= 1)
         return std::nullopt;
-    return p;
+    return l;
 }
 
 } // namespace
+
+std::vector<LabelPart> labelParts(const std::vector<kelvane::Part>& parts)
+{
+    std::vector<LabelPart> labels;
+    for (const kelvane::Part& p : parts)
+        labels.push_back({p, std::nullopt});
+    return labels;
+}
+
+std::vector<LabelPart> labelParts(const kelvane::Bom& bom)
+{
+    std::vector<LabelPart> labels;
+    for (const kelvane::BomValue& v : bom.values)
+        labels.push_back({{v.value, v.tolerance.value_or(0)}, BomEntry{v.resistor, v.quantity, v.references}});
+    return labels;
+}
 
 std::optional<BandChoice> bandChoiceNamed(std::string_view name)
 {
@@ -118,7 +172,7 @@ std::vector<std::string> arguments(const PrintJob& job)
     std::vector<std::string> args{std::string(labelsFlag), job.file, kelvane::sheets[run.sheet].name,
         kelvane::entryOf(bandNames, run.bands), std::to_string(run.start)};
     addCalibration(args, run.calibration);
-    for (const kelvane::Part& p : run.parts)
+    for (const LabelPart& p : run.parts)
         args.push_back(partText(p));
     return args;
 }

@@ -1,11 +1,12 @@
 // What is printed, as plain values both the command line and the window
-// program hold: labels for a run of parts on a sheet, a sheet's calibration
-// page, or the colour-code chart, into a PDF file. The command line writes a job as the window
-// program's arguments (arguments), the window program reads them back
-// (printJobOf): every field is checked, and every value comes back exactly,
-// in any locale.
+// program hold: labels for a run of parts on a sheet (typed values, a series,
+// a parts file, or a bill of materials' values with their references and
+// quantities), a sheet's calibration page, or the colour-code chart, into a PDF file. The command line writes a job as
+// the window program's arguments (arguments), the window program reads them back (printJobOf): every field is checked,
+// and every value comes back exactly, in any locale.
 #pragma once
 
+#include <kelvane/bom.h>
 #include <kelvane/indexed.h>
 #include <kelvane/parts.h>
 #include <kelvane/sheet.h>
@@ -22,11 +23,23 @@ namespace kelvane {
 template <> inline constexpr std::size_t enumCount<BandChoice> = static_cast<std::size_t>(BandChoice::Both) + 1;
 }
 
+// What a label of a bill of materials' value tells besides the value.
+struct BomEntry {
+    bool resistor = true; // else a capacitor: its value and codes, no bands
+    std::size_t quantity = 1;
+    std::vector<std::string> references; // none where the file names none
+};
+
+struct LabelPart {
+    kelvane::Part part; // a tolerance of 0: none known, no tolerance band
+    std::optional<BomEntry> bom = std::nullopt;
+};
+
 struct LabelRun {
     std::size_t sheet = 0; // into kelvane::sheets
     BandChoice bands = BandChoice::Both;
-    std::vector<kelvane::Part> parts; // a tolerance of 0: none known, no tolerance band
-    std::size_t start = 1;            // the first sheet's first label not yet used, from 1
+    std::vector<LabelPart> parts;
+    std::size_t start = 1; // the first sheet's first label not yet used, from 1
     kelvane::Calibration calibration{};
 };
 
@@ -36,6 +49,10 @@ struct PrintJob {
     std::string file; // the PDF, as the person named it
     LabelRun labels;  // of labels; of a calibration page its sheet and calibration only
 };
+
+// A label for each part; for each of a bill of materials' values, in its order.
+std::vector<LabelPart> labelParts(const std::vector<kelvane::Part>& parts);
+std::vector<LabelPart> labelParts(const kelvane::Bom& bom);
 
 // "4", "5" or "both", as the command line's --bands takes them.
 std::optional<BandChoice> bandChoiceNamed(std::string_view name);

@@ -57,7 +57,12 @@ void save(const QString& text)
     }
 }
 
-QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room)
+namespace {
+
+// The lines not read as their number and reason, in valuesContext, say them.
+template <typename Problem, std::size_t N>
+QString withLines(
+    const QString& text, const std::vector<Problem>& wrong, const char* const (&reasons)[N], const QLabel& room)
 {
     if (wrong.empty())
         return text;
@@ -73,17 +78,28 @@ QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLi
     if (!fits(room, fitting))
         return text;
     QStringList lines;
-    for (const kelvane::PartsLineProblem& p : wrong) {
+    for (const Problem& p : wrong) {
         lines << QCoreApplication::translate("PartsFile", "line %1: %2")
                      .arg(p.line)
-                     .arg(QCoreApplication::translate(
-                         wording::valuesContext, wording::textOf(wording::partsLineErrors, p.error)));
+                     .arg(QCoreApplication::translate(wording::valuesContext, wording::textOf(reasons, p.error)));
         const QString more = shown(lines, static_cast<std::size_t>(lines.size()) < wrong.size());
         if (!fits(room, more))
             break;
         fitting = more;
     }
     return fitting;
+}
+
+} // namespace
+
+QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room)
+{
+    return withLines(text, wrong, wording::partsLineErrors, room);
+}
+
+QString withLinesNotRead(const QString& text, const std::vector<kelvane::BomLineProblem>& wrong, const QLabel& room)
+{
+    return withLines(text, wrong, wording::bomLineErrors, room);
 }
 
 } // namespace partsfile

@@ -5,6 +5,7 @@
 // an edited list is saved here.
 #pragma once
 
+#include <kelvane/bom.h>
 #include <kelvane/parts.h>
 
 #include <QString>
@@ -32,7 +33,8 @@ kelvane::PartsText parse(const QString& text);
 void save(const QString& text);
 
 // text, and below it the lines not read, each with its reason, as many as
-// fit in room; an ellipsis stands for the rest.
+// fit in room; an ellipsis stands for the rest. Of a parts list or of a bill of materials.
 QString withLinesNotRead(const QString& text, const std::vector<kelvane::PartsLineProblem>& wrong, const QLabel& room);
+QString withLinesNotRead(const QString& text, const std::vector<kelvane::BomLineProblem>& wrong, const QLabel& room);
 
 } // namespace partsfile

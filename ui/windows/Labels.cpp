@@ -5,12 +5,15 @@
 #include "shared/partsfile.h"
 #include "wording.h"
 
+#include <kelvane/bom.h>
 #include <kelvane/marking.h>
 #include <kelvane/value.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,7 +35,8 @@ constexpr int clientHeight = 334;
 constexpr Place places[] = {
     {"ValuesBox", 5, 4, 310, 130},
     {"SourceCaption", 16, 22, 70, 21},
-    {"Source", 90, 22, 130, 21},
+    {"Source", 90, 22, 110, 21},
+    {"BomFile", 204, 21, 98, 23},
     {"ValuesCaption", 16, 48, 70, 21},
     {"Values", 90, 48, 212, 21},
     {"SeriesCaption", 16, 74, 70, 21},
@@ -61,7 +65,7 @@ constexpr Place places[] = {
     {"SavePdf", 215, 304, 100, 25},
 };
 
-enum SourceItem { typed, series, myParts };
+enum SourceItem { typed, series, myParts, bomFile };
 
 } // namespace
 
@@ -75,6 +79,7 @@ TLabels::TLabels(QWidget* parent)
     createControls();
     placeControls(this, places);
     connect(Source, &QComboBox::currentIndexChanged, this, &TLabels::SourceChange);
+    connect(BomFile, &QPushButton::clicked, this, &TLabels::BomFileClick);
     for (QLineEdit* e : {Values, From, To})
         connect(e, &QLineEdit::textChanged, this, &TLabels::FieldsChange);
     // The sheet's calibration shown before the run is read with it.
@@ -105,7 +110,9 @@ void TLabels::createControls()
         return widget;
     };
     Source = field(new QComboBox(valuesBox), "Source", "SourceCaption", tr("&Take:"), valuesBox);
-    Source->addItems({tr("Typed values"), tr("A series"), tr("My parts")});
+    Source->addItems({tr("Typed values"), tr("A series"), tr("My parts"), tr("A BOM")});
+    BomFile = named(new QPushButton(tr("BO&M file..."), valuesBox), "BomFile");
+    BomFile->setFont(layoutFont(false));
     Values = field(new QLineEdit(valuesBox), "Values", "ValuesCaption", tr("&Values:"), valuesBox);
     Values->setPlaceholderText(QStringLiteral("4k7 10k 2,2M"));
     Series = field(new QComboBox(valuesBox), "Series", "SeriesCaption", tr("&Series:"), valuesBox);
@@ -159,8 +166,8 @@ void TLabels::createControls()
     Calibration = named(new QPushButton(tr("Calibration pa&ge..."), paperBox), "Calibration");
     Calibration->setFont(layoutFont(false));
     Preview->setDefault(true);
-    QWidget* chain[] = {Source, Values, Series, From, To, Sheet, Bands, Start, Calibration, OffsetX, OffsetY, ScaleX,
-        ScaleY, Count, Preview, Print, SavePdf};
+    QWidget* chain[] = {Source, BomFile, Values, Series, From, To, Sheet, Bands, Start, Calibration, OffsetX, OffsetY,
+        ScaleX, ScaleY, Count, Preview, Print, SavePdf};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     Source->setFocus();
@@ -169,10 +176,41 @@ void TLabels::createControls()
 void TLabels::SourceChange()
 {
     const int source = Source->currentIndex();
+    // A bill of materials is asked for the first time it is taken.
+    if (source == bomFile && bomPath.isEmpty())
+        chooseBom();
     Values->setEnabled(source == typed);
     for (QWidget* w : {static_cast<QWidget*>(Series), static_cast<QWidget*>(From), static_cast<QWidget*>(To)})
         w->setEnabled(source == series);
     FieldsChange();
+}
+
+// The file the person picks, remembered for the session; false where they pick none.
+bool TLabels::chooseBom()
+{
+    const QString file = QFileDialog::getOpenFileName(
+        this, tr("Labels from a BOM"), bomPath, tr("Bills of materials (*.csv *.tsv *.txt);;All files (*)"));
+    if (file.isEmpty())
+        return false;
+    bomPath = file;
+    BomFile->setToolTip(QDir::toNativeSeparators(file));
+    return true;
+}
+
+void TLabels::BomFileClick()
+{
+    if (chooseBom())
+        useBom(bomPath);
+}
+
+void TLabels::useBom(const QString& file)
+{
+    bomPath = file;
+    BomFile->setToolTip(QDir::toNativeSeparators(file));
+    if (Source->currentIndex() == bomFile)
+        FieldsChange();
+    else
+        Source->setCurrentIndex(bomFile);
 }
 
 void TLabels::SheetChange()
@@ -217,6 +255,7 @@ std::optional<LabelRun> TLabels::run()
     };
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts = kelvane::PartsError::Empty;
     std::vector<kelvane::PartsLineProblem> notRead;
+    std::vector<kelvane::BomLineProblem> bomNotRead;
     switch (Source->currentIndex()) {
     case typed: {
         std::vector<kelvane::Part> typedParts;
@@ -237,15 +276,33 @@ std::optional<LabelRun> TLabels::run()
             parts = kelvane::seriesParts(static_cast<kelvane::Series>(Series->currentIndex()), *from, *to, {});
         break;
     }
-    default: {
+    case myParts: {
         kelvane::PartsText read = partsfile::read();
         notRead = std::move(read.wrong);
         parts = kelvane::listParts(std::move(read.parts), {});
+        break;
+    }
+    default: {
+        QFile file(bomPath);
+        const QString name = QDir::toNativeSeparators(bomPath);
+        if (bomPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+            problem = bomPath.isEmpty() ? tr("no BOM file chosen") : tr("%1 cannot be read").arg(name);
+            break;
+        }
+        auto read = kelvane::readBom(file.readAll().toStdString());
+        if (const auto* error = std::get_if<kelvane::BomError>(&read)) {
+            problem = QCoreApplication::translate(wording::valuesContext, wording::textOf(wording::bomErrors, *error))
+                          .arg(name);
+            break;
+        }
+        kelvane::Bom& bom = std::get<kelvane::Bom>(read);
+        bomNotRead = std::move(bom.unread);
+        r.parts = labelParts(bom);
     }
     }
-    if (problem.isEmpty()) {
+    if (problem.isEmpty() && r.parts.empty()) {
         if (const auto* found = std::get_if<std::vector<kelvane::Part>>(&parts); found && !found->empty()) {
-            r.parts = *found;
+            r.parts = labelParts(*found);
         } else {
             const auto error = found ? kelvane::PartsError::Empty : std::get<kelvane::PartsError>(parts);
             problem = error == kelvane::PartsError::Empty ? tr("no values")
@@ -255,15 +312,20 @@ std::optional<LabelRun> TLabels::run()
     }
     for (QPushButton* b : {Preview, Print, SavePdf})
         b->setEnabled(problem.isEmpty());
+    // Only one source has lines not read.
+    const auto withLinesNotRead = [&](const QString& text) {
+        return bomNotRead.empty() ? partsfile::withLinesNotRead(text, notRead, *Count)
+                                  : partsfile::withLinesNotRead(text, bomNotRead, *Count);
+    };
     if (!problem.isEmpty()) {
-        Count->setText(partsfile::withLinesNotRead(problem, notRead, *Count));
+        Count->setText(withLinesNotRead(problem));
         Count->setAccessibleName(Count->text());
         return std::nullopt;
     }
     const auto labels = static_cast<int>(r.parts.size());
     const auto pages
         = static_cast<int>(kelvane::placeOf(kelvane::sheets[r.sheet], r.parts.size() - 1, r.start).page + 1);
-    Count->setText(partsfile::withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages), notRead, *Count));
+    Count->setText(withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages)));
     Count->setAccessibleName(Count->text());
     return r;
 }

@@ -1,5 +1,6 @@
 // The labels window: which values go on labels (typed, a series over a range,
-// or the person's parts list), on which sheet, from which of its labels and
+// the person's parts list, or a bill of materials' values with their
+// references, from a file chosen once a session), on which sheet, from which of its labels and
 // with which bands. Each change reads the fields through the engine into a
 // run of parts and tells how many labels and sheets it makes, or what is
 // wrong; preview, print and PDF draw that run. Each sheet's calibration is
@@ -30,10 +31,14 @@ public:
     // The run the fields make, or nullopt with the reason shown.
     std::optional<LabelRun> run();
     bool savePdf(const QString& file);
+    // Labels from this bill of materials, read again for each run.
+    void useBom(const QString& file);
 
 private:
     void createControls();
     void SourceChange();
+    bool chooseBom();
+    void BomFileClick();
     void SheetChange();
     void CalibrationChange();
     void FieldsChange();
@@ -43,6 +48,7 @@ private:
     void SavePdfClick();
 
     QComboBox* Source = nullptr;
+    QPushButton* BomFile = nullptr;
     QLineEdit* Values = nullptr;
     QComboBox* Series = nullptr;
     QLineEdit* From = nullptr;
@@ -60,4 +66,5 @@ private:
     QPushButton* Print = nullptr;
     QPushButton* SavePdf = nullptr;
     calibrationfile::BySheet calibrations;
+    QString bomPath; // empty until one is chosen
 };

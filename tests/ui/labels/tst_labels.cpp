@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -131,7 +132,7 @@ private slots:
         };
         LabelRun r{*kelvane::sheetNamed(sheet.toStdString()), static_cast<BandChoice>(bands), {}};
         for (const auto& v : values)
-            r.parts.push_back(v.part);
+            r.parts.push_back({v.part, {}});
         r.start = static_cast<std::size_t>(start);
         const kelvane::Calibration c{calibration[0], calibration[1], calibration[2], calibration[3]};
         r.calibration = c;
@@ -245,10 +246,37 @@ private slots:
         QCOMPARE(swatches, wanted);
     }
 
-    // kelvane labels, its calibration page and kelvane chart write, with no
-    // display, the pages the windows write.
+    // kelvane labels, of values and of a BOM, its calibration page and kelvane
+    // chart write, with no display, the pages the windows write; a BOM's
+    // references are on its labels, the first that fit and the count of the others.
     void commandLine()
     {
+        usePrivateFiles();
+        const QString kicad = QStringLiteral(KELVANE_TEST_DATA "/kicad-cli.csv"), many = dir.filePath("many.csv");
+        QFile manyFile(many);
+        QVERIFY(manyFile.open(QIODevice::WriteOnly) && manyFile.write("Refs,Value\nR1-R40,4k7\nC9,1n\n") > 0);
+        manyFile.close();
+        TLabels window(h.main());
+        const struct {
+            const QString& bom;
+            int sheet;
+            const char* pair;
+            const char* shown; // and of 40 references, the last shown and the count of the others
+            const char* count;
+        } boms[]
+            = {{kicad, 0, "bom", "R1, R4, R5, R6 \u00D74\n", "Labels: 5, sheets: 1\nNot read: line 11: not a value"},
+                {many, 2, "many", "R1, R2, (?:R\\d+, )*R(\\d+) \\+(\\d+)\n", "Labels: 2, sheets: 1"}};
+        for (const auto& b : boms) {
+            window.findChild<QComboBox*>(QStringLiteral("Sheet"))->setCurrentIndex(b.sheet);
+            window.useBom(b.bom);
+            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Count"))->text(), QLatin1String(b.count));
+            const QString pdf = dir.filePath(QStringLiteral("window%1.pdf").arg(QLatin1String(b.pair)));
+            QVERIFY(window.savePdf(pdf));
+            const auto shown = QRegularExpression(QString::fromUtf8(b.shown)).match(textOf(pdf));
+            QVERIFY2(shown.hasMatch(), qPrintable(textOf(pdf)));
+            if (shown.lastCapturedIndex() == 2)
+                QCOMPARE(shown.captured(1).toInt() + shown.captured(2).toInt(), 40);
+        }
         LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}, 5,
             {1.5, -0.8, 100, 100}};
         QVERIFY(writeLabels(r, dir.filePath(QStringLiteral("window.pdf"))));
@@ -269,12 +297,16 @@ private slots:
                 {QStringLiteral("labels"), QStringLiteral("--calibration"), QStringLiteral("--sheet"),
                     QStringLiteral("A4-65"), QStringLiteral("--offset=1,2"), QStringLiteral("--scale=99,101"),
                     QStringLiteral("-o"), dir.filePath(QStringLiteral("commandcalibration.pdf"))},
-                {QStringLiteral("chart"), QStringLiteral("-o"), dir.filePath(QStringLiteral("commandchart.pdf"))}}) {
+                {QStringLiteral("chart"), QStringLiteral("-o"), dir.filePath(QStringLiteral("commandchart.pdf"))},
+                {QStringLiteral("labels"), QStringLiteral("--bom"), kicad, QStringLiteral("-o"),
+                    dir.filePath(QStringLiteral("commandbom.pdf"))},
+                {QStringLiteral("labels"), QStringLiteral("--sheet=A4-65"), QStringLiteral("--bom"), many,
+                    QStringLiteral("-o"), dir.filePath(QStringLiteral("commandmany.pdf"))}}) {
             kelvane.start(QStringLiteral(KELVANE_COMMAND), args);
             QVERIFY(kelvane.waitForFinished(60'000));
             QCOMPARE(kelvane.exitCode(), 0);
         }
-        for (const char* pair : {"", "chart", "calibration"}) {
+        for (const char* pair : {"", "chart", "calibration", "bom", "many"}) {
             const QString ours = dir.filePath(QStringLiteral("window%1.pdf").arg(QLatin1String(pair)));
             const QString theirs = dir.filePath(QStringLiteral("command%1.pdf").arg(QLatin1String(pair)));
             QCOMPARE(textOf(theirs), textOf(ours));
