@@ -68,10 +68,6 @@ char arrangementAt(std::string_view form, std::size_t i)
 
 } // namespace
 
-// A parts list longer than this is no list a person keeps: a device or a
-// wrong file, not to be read to its end.
-constexpr std::size_t mostFileBytes = 64 << 20;
-
 FileText fileText(std::string_view name)
 {
     const std::string path(name);
@@ -96,8 +92,8 @@ FileText fileText(std::string_view name)
     char chunk[1 << 16];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
         text.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > mostFileBytes)
-            return {{}, said(wording::tooLarge, {echo(name), std::to_string(mostFileBytes >> 20)})};
+        if (text.size() > kelvane::mostListBytes)
+            return {{}, said(wording::tooLarge, {echo(name), std::to_string(kelvane::mostListBytes >> 20)})};
     }
     if (in.bad())
         return {{}, said(wording::unreadable, {echo(name)})};

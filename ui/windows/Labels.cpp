@@ -7,6 +7,7 @@
 
 #include <kelvane/bom.h>
 #include <kelvane/marking.h>
+#include <kelvane/parts.h>
 #include <kelvane/value.h>
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,7 +287,10 @@ std::optional<LabelRun> TLabels::run()
     default: {
         QFile file(bomPath);
         const QString name = QDir::toNativeSeparators(bomPath);
-        if (bomPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        // Read again at each change: only a plain file of a list's size, never a device or a pipe.
+        const QFileInfo info(bomPath);
+        const bool readable = info.isFile() && static_cast<std::size_t>(info.size()) <= kelvane::mostListBytes;
+        if (bomPath.isEmpty() || !readable || !file.open(QIODevice::ReadOnly)) {
             problem = bomPath.isEmpty() ? tr("no BOM file chosen") : tr("%1 cannot be read").arg(name);
             break;
         }

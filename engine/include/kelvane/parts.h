@@ -29,6 +29,9 @@ enum class PartsError : std::uint8_t {
 inline constexpr Milli smallestPart = 1;                    // 0,001 ohm
 inline constexpr Milli largestPart = 1'000'000'000'000'000; // 1000 Gohm
 inline constexpr std::size_t mostParts = 2048;
+// A parts list or bill of materials longer than this is no list a person
+// keeps: a device or a wrong file, not to be read to its end.
+inline constexpr std::size_t mostListBytes = 64 << 20;
 
 // The series' values a search draws from unless told otherwise: 1 ohm to 10 Mohm.
 inline constexpr Milli defaultLowest = 1'000;
