@@ -157,8 +157,14 @@ std::optional<Kind> kindOfFootprint(std::string_view footprint)
     return Kind::Other;
 }
 
-// "R4" as its prefix and number; nullopt where it is not of that form.
-std::optional<std::pair<std::string_view, std::size_t>> numbered(std::string_view reference)
+// "R04" as its prefix, number and count of digits; nullopt where it is not of that form.
+struct Numbered {
+    std::string_view prefix;
+    std::size_t number;
+    std::size_t digits;
+};
+
+std::optional<Numbered> numbered(std::string_view reference)
 {
     std::size_t letters = 0;
     while (letters < reference.size() && isAlpha(reference[letters]))
@@ -170,7 +176,7 @@ std::optional<std::pair<std::string_view, std::size_t>> numbered(std::string_vie
     std::size_t n = 0;
     for (char c : digits)
         n = n * 10 + static_cast<std::size_t>(c - '0');
-    return std::pair(reference.substr(0, letters), n);
+    return Numbered{reference.substr(0, letters), n, digits.size()};
 }
 
 // A references field, "R1,R3,R7", "R1 R3", "R4-R6", into references; total
@@ -188,12 +194,16 @@ std::optional<BomLineError> referencesOf(
         const auto first = numbered(word.substr(0, dash));
         const auto last = dash == std::string_view::npos ? std::nullopt : numbered(word.substr(dash + 1));
         if (first && last) {
-            if (first->first != last->first || first->second > last->second
-                || last->second - first->second >= mostReferences - total)
+            if (first->prefix != last->prefix || first->number > last->number
+                || last->number - first->number >= mostReferences - total)
                 return BomLineError::BadReference;
-            for (std::size_t n = first->second; n <= last->second; ++n)
-                references.push_back(std::string(first->first) + std::to_string(n));
-            total += last->second - first->second + 1;
+            // Written as the first is: "R08-R10" is R08, R09, R10.
+            for (std::size_t n = first->number; n <= last->number; ++n) {
+                const std::string number = std::to_string(n);
+                references.push_back(std::string(first->prefix)
+                    + std::string(first->digits > number.size() ? first->digits - number.size() : 0, '0') + number);
+            }
+            total += last->number - first->number + 1;
             continue;
         }
         if (++total > mostReferences)

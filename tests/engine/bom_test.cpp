@@ -69,6 +69,7 @@ TEST(Bom, Read)
             "Comment,Designator,Footprint\r\n100nF,\"C1,C2\",C_0402\r\n5.1k,R3,R_0402\r\n",
             {"header 1", "r5100000 R3 x1", "c100000000 C1,C2 x2"}},
         {"Value before Comment", "Comment,Value,Ref\n10k,22k,R1", {"header 1", "r22000000 R1 x1"}},
+        {"a range written with zeros", "Ref,Value\nR08-R10,1k", {"header 1", "r1000000 R08,R09,R10 x3"}},
         {"no references: the footprint and the quantity",
             "Value,Footprint,Quantity,Tolerance,Voltage\n4k7,Resistor_SMD:R_0603,10,1%,\n"
             "100n,Capacitor_SMD:C_0603,,,50V\n10k,,5\nBC547,Package_TO_SOT_THT:TO-92,1\n1k,R_0805,2,5V",
