@@ -695,6 +695,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Страница за &amp;калибриране...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Списък материали</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Файл на списъка...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Етикети от списък на материалите</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Списъци на материалите (*.csv *.tsv *.txt);;Всички файлове (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>не е избран списък на материалите</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 не може да бъде прочетен</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Pà&amp;gina de calibratge...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Llista de materials</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Llista de &amp;materials...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiquetes d&apos;una llista de materials</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Llistes de materials (*.csv *.tsv *.txt);;Tots els fitxers (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>no s&apos;ha triat cap llista de materials</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no es pot llegir %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -695,6 +695,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Ka&amp;librační stránka...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Kusovník</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Vybrat kusovník...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Štítky z kusovníku</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Kusovníky (*.csv *.tsv *.txt);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>není vybrán žádný kusovník</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nelze přečíst</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>&amp;Kalibrierseite...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Eine Stückliste</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Stück&amp;liste...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiketten aus einer Stückliste</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Stücklisten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>keine Stückliste gewählt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

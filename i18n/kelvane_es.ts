@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Pá&amp;gina de calibración...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Lista de materiales</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Lista de &amp;materiales...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiquetas de una lista de materiales</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Listas de materiales (*.csv *.tsv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>ninguna lista de materiales elegida</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -698,6 +698,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kali&amp;brointisivu...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Materiaaliluettelo</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Valitse luettelo...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Tarrat materiaaliluettelosta</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Materiaaliluettelot (*.csv *.tsv *.txt);;Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>ei valittua materiaaliluetteloa</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>kohdetta %1 ei voi lukea</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

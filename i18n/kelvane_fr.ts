@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Pa&amp;ge d&apos;étalonnage...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Une nomenclature</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>No&amp;menclature...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Étiquettes d&apos;une nomenclature</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Nomenclatures (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>aucune nomenclature choisie</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossible de lire %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

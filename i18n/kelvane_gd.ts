@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Duilleag cailb&amp;hreachaidh...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Bile stuthan</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Fosgail bile stuthan...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Leubailean à bile stuthan</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Bilean stuthan (*.csv *.tsv *.txt);;A h-uile faidhle (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>cha deach bile stuthan a thaghadh</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>cha ghabh %1 leughadh</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -698,6 +698,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Stranica za &amp;kalibraciju...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Sastavnica</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Sas&amp;tavnica...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Naljepnice iz sastavnice</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Sastavnice (*.csv *.tsv *.txt);;Sve datoteke (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nije odabrana sastavnica</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nije moguće pročitati</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

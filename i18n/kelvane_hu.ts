@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kalibrációs &amp;oldal...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Egy anyagjegyzék</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Anyagjegyzék...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Címkék anyagjegyzékből</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Anyagjegyzékek (*.csv *.tsv *.txt);;Minden fájl (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nincs kiválasztott anyagjegyzék</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nem olvasható</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

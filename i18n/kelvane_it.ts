@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Pagina di ca&amp;librazione...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Una distinta base</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Distinta &amp;base...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etichette da una distinta base</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Distinte base (*.csv *.tsv *.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nessuna distinta base scelta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossibile leggere %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

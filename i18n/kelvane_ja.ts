@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>校正ページ(&amp;G)...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>部品表</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>部品表(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>部品表からラベルを作成</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>部品表 (*.csv *.tsv *.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>部品表ファイルが選択されていない</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 を読み取れない</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -716,6 +716,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>სა&amp;კალიბრო გვერდი...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>მასალების სია</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>მ&amp;ასალების სია...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>ეტიკეტები მასალების სიიდან</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>მასალების სიები (*.csv *.tsv *.txt);;ყველა ფაილი (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>მასალების სია არ არის არჩეული</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ვერ იკითხება</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

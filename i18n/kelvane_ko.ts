@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>보정 페이지(&amp;G)...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>부품표</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>부품표(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>부품표에서 라벨 만들기</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>부품표 (*.csv *.tsv *.txt);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>부품표 파일을 선택하지 않음</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1을(를) 읽을 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

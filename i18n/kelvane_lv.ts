@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>&amp;Kalibrēšanas lapa...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Materiālu saraksts</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Ma&amp;teriālu saraksts...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Uzlīmes no materiālu saraksta</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Materiālu saraksti (*.csv *.tsv *.txt);;Visi faili (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nav izvēlēts materiālu saraksts</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nevar nolasīt</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

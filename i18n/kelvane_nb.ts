@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kali&amp;breringsside...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>En stykkliste</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Åpne stykkliste...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiketter fra en stykkliste</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Stykklister (*.csv *.tsv *.txt);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>ingen stykkliste valgt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan ikke leses</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

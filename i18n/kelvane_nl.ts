@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kalibratiepa&amp;gina...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Een stuklijst</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Stuk&amp;lijst...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiketten uit een stuklijst</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Stuklijsten (*.csv *.tsv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>geen stuklijst gekozen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kali&amp;breringsside...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Ei stykkliste</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Opne stykkliste...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etikettar frå ei stykkliste</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Stykklister (*.csv *.tsv *.txt);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>inga stykkliste vald</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan ikkje lesast</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -701,6 +701,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Strona ka&amp;libracji...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Wykaz elementów</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Wykaz ele&amp;mentów...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etykiety z wykazu elementów</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Wykazy elementów (*.csv *.tsv *.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nie wybrano wykazu elementów</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>nie można odczytać %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

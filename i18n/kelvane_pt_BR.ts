@@ -695,6 +695,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>&amp;Página de calibração...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Lista de materiais</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>Lista de &amp;materiais...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiquetas de uma lista de materiais</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Listas de materiais (*.csv *.tsv *.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nenhuma lista de materiais escolhida</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>não é possível ler %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

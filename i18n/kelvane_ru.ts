@@ -704,6 +704,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Страница &amp;калибровки...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Перечень</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Файл перечня...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Этикетки из перечня элементов</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Перечни элементов (*.csv *.tsv *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>перечень элементов не выбран</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>не удаётся прочитать %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -698,6 +698,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Ka&amp;libračná strana...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Kusovník</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Vybrať kusovník...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Štítky z kusovníka</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Kusovníky (*.csv *.tsv *.txt);;Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>nie je vybraný žiadny kusovník</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 nemožno prečítať</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

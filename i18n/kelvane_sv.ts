@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Kali&amp;breringssida...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>En stycklista</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>St&amp;ycklista...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Etiketter från en stycklista</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Stycklistor (*.csv *.tsv *.txt);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>ingen stycklista vald</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan inte läsas</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -695,6 +695,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Ka&amp;librasyon sayfası...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Bir malzeme listesi</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Malzeme listesi...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Malzeme listesinden etiketler</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Malzeme listeleri (*.csv *.tsv *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>malzeme listesi seçilmedi</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

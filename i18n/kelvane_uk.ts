@@ -704,6 +704,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>Сторінка ка&amp;лібрування...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>Перелік елементів</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>&amp;Файл переліку...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>Етикетки з переліку елементів</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Переліки елементів (*.csv *.tsv *.txt);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>перелік елементів не вибрано</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>не вдається прочитати %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

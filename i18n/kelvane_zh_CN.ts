@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>校准页(&amp;G)...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>物料清单</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>物料清单(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>从物料清单生成标签</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>物料清单 (*.csv *.tsv *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>未选择物料清单文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>无法读取 %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>

@@ -692,6 +692,30 @@
         <source>Calibration pa&amp;ge...</source>
         <translation>校準頁(&amp;G)...</translation>
     </message>
+    <message>
+        <source>A BOM</source>
+        <translation>物料清單</translation>
+    </message>
+    <message>
+        <source>BO&amp;M file...</source>
+        <translation>物料清單(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Labels from a BOM</source>
+        <translation>從物料清單產生標籤</translation>
+    </message>
+    <message>
+        <source>Bills of materials (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>物料清單 (*.csv *.tsv *.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>no BOM file chosen</source>
+        <translation>未選擇物料清單檔案</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>無法讀取 %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainform</name>
