@@ -110,7 +110,7 @@ TEST(PrintJob, Arguments)
     }
     // Every tolerance comes back to its last bit.
     const PrintJob job{PrintJob::What::Labels, "x.pdf",
-        {6, BandChoice::Four, {{4'700'000, 0.05}, {1, 0.1 / 3}, {{1000, 0}, BomEntry{false, 2, {"C1", "C7"}}}}, 3,
+        {6, BandChoice::Four, {{{4'700'000, 0.05}}, {{1, 0.1 / 3}}, {{1000, 0}, BomEntry{false, 2, {"C1", "C7"}}}}, 3,
             {0.1, -0.7, 100.3, 99.9}}};
     std::vector<const char*> argv{"kelvane"};
     const auto args = arguments(job);

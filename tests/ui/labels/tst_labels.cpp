@@ -280,7 +280,7 @@ private slots:
         // A device is never read: it would be read for ever.
         window.useBom(QStringLiteral("/dev/zero"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Count"))->text(), QLatin1String("/dev/zero cannot be read"));
-        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{4'700'000, 0}, {499'000, 0}}, 5,
+        LabelRun r{*kelvane::sheetNamed("Letter-30"), BandChoice::Four, {{{4'700'000, 0}}, {{499'000, 0}}}, 5,
             {1.5, -0.8, 100, 100}};
         QVERIFY(writeLabels(r, dir.filePath(QStringLiteral("window.pdf"))));
         QVERIFY(writeChart(dir.filePath(QStringLiteral("windowchart.pdf"))));
