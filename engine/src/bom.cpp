@@ -1,5 +1,6 @@
 #include "kelvane/bom.h"
 
+#include "ascii.h"
 #include "lines.h"
 
 #include "kelvane/digits.h"
@@ -55,26 +56,6 @@ using Columns = std::array<std::optional<std::size_t>, columnCount>;
 std::optional<std::size_t>& at(Columns& c, Column column) { return c[static_cast<std::size_t>(column)]; }
 std::optional<std::size_t> at(const Columns& c, Column column) { return c[static_cast<std::size_t>(column)]; }
 
-constexpr bool isAlpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-std::string lower(std::string_view s)
-{
-    std::string l(s);
-    for (char& c : l)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return l;
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // A line's fields apart at the delimiter, each trimmed, a quoted one without
 // its quotes and with a doubled quote inside as one; false where a quote is
 // not closed on the line. Into fields, kept from line to line.
@@ -112,7 +93,7 @@ std::optional<Columns> columnsOf(const std::vector<std::string>& fields)
 {
     Columns c;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        std::string name = lower(fields[i]);
+        std::string name = lowered(fields[i]);
         if (name.size() > 3 && name.compare(0, 2, "${") == 0 && name.back() == '}')
             name = name.substr(2, name.size() - 3);
         for (const ColumnName& n : columnNames)
@@ -133,7 +114,7 @@ Kind kindOfReference(std::string_view reference)
     std::size_t letters = 0;
     while (letters < reference.size() && isAlpha(reference[letters]))
         ++letters;
-    const std::string prefix = lower(reference.substr(0, letters));
+    const std::string prefix = lowered(reference.substr(0, letters));
     return prefix == "r" ? Kind::Resistor
         : prefix == "c"  ? Kind::Capacitor
         : prefix == "rn" ? Kind::Array
@@ -146,7 +127,7 @@ std::optional<Kind> kindOfFootprint(std::string_view footprint)
 {
     if (footprint.empty())
         return std::nullopt;
-    const std::string f = lower(footprint);
+    const std::string f = lowered(footprint);
     const std::size_t colon = f.find(':');
     const std::string_view name
         = colon == std::string::npos ? std::string_view(f) : std::string_view(f).substr(colon + 1);
@@ -281,7 +262,7 @@ std::variant<Valued, BomLineError> valueOf(std::string_view text, bool resistor,
 
 bool isOneOf(std::string_view field, std::initializer_list<std::string_view> words)
 {
-    const std::string l = lower(field);
+    const std::string l = lowered(field);
     return std::find(words.begin(), words.end(), l) != words.end();
 }
 

@@ -4,6 +4,8 @@
 #include "kelvane/series.h"
 #include "kelvane/written.h"
 
+#include "ascii.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -111,10 +113,7 @@ void readCodes(std::string_view s, bool resistor, const ToleranceLetter* toleran
 // the Greek mu a keyboard gives for it as U.
 std::string normalised(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = trimmed(text);
     std::string s;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

@@ -2,6 +2,8 @@
 
 #include "kelvane/digits.h"
 
+#include "ascii.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -39,13 +41,6 @@ void skipSpaces(std::string_view& s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
-}
-
-void trim(std::string_view& s)
-{
-    skipSpaces(s);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
 }
 
 // An exponent is held here: no text in memory has this many digits, so one
@@ -108,7 +103,7 @@ std::optional<Milli> exact(std::string_view whole, std::string_view decimals, lo
 
 std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
 {
-    trim(s);
+    s = trimmed(s);
     if (s.empty())
         return ValueError::Empty;
 
@@ -147,7 +142,7 @@ std::variant<Milli, ValueError> parseValue(std::string_view s, bool resistor)
 
 std::variant<Milli, ValueError> parseNumber(std::string_view s)
 {
-    trim(s);
+    s = trimmed(s);
     if (s.empty())
         return ValueError::Empty;
     const std::string_view whole = digits(s);
