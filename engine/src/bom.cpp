@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "lines.h"
+#include "words.h"
 
 #include "kelvane/digits.h"
 #include "kelvane/parts.h"
@@ -235,26 +236,20 @@ std::variant<Valued, BomLineError> valueOf(std::string_view text, bool resistor,
     }
     if (words.empty())
         return BomLineError::NoValue;
-    Valued v;
-    std::size_t taken = 0;
     std::string joined;
-    for (std::size_t n = std::min<std::size_t>(3, words.size()); n > 0 && taken == 0; --n) {
-        joined.assign(words[0]);
-        for (std::size_t k = 1; k < n; ++k)
-            (joined += ' ') += words[k];
-        const auto parsed = parseValue(joined, resistor);
-        if (const Milli* m = std::get_if<Milli>(&parsed)) {
-            if (*m > largestPart || (*m == 0 && !resistor))
-                return BomLineError::OutOfRange;
-            v.value = *m;
-            taken = n;
-        } else if (std::get<ValueError>(parsed) == ValueError::OutOfRange) {
-            return BomLineError::OutOfRange;
-        }
-    }
-    if (taken == 0)
+    const auto read = longestValue(
+        words, 0, joined, [resistor](std::string_view t) { return parseValue(t, resistor); },
+        [](const auto& answer) {
+            return std::holds_alternative<Milli>(answer) || std::get<ValueError>(answer) == ValueError::OutOfRange;
+        });
+    if (!read)
         return BomLineError::NotAValue;
-    for (std::size_t i = taken; i < words.size(); ++i)
+    const Milli* m = std::get_if<Milli>(&read->first);
+    if (!m || *m > largestPart || (*m == 0 && !resistor))
+        return BomLineError::OutOfRange;
+    Valued v;
+    v.value = *m;
+    for (std::size_t i = read->second; i < words.size(); ++i)
         if (!qualify(words[i], v))
             return BomLineError::NotAValue;
     return v;

@@ -1,6 +1,7 @@
 #include "kelvane/parts.h"
 
 #include "lines.h"
+#include "words.h"
 
 #include "kelvane/tolerance.h"
 #include "kelvane/utf8.h"
@@ -90,31 +91,28 @@ std::optional<PartsLineError> readLine(std::string_view line, double tolerance, 
                 continue;
             }
         }
-        // A value may take up to three words ("4,7 k ohm"): the most that read as one.
-        std::size_t taken = 0;
-        for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
-            joined.assign(words[i]);
-            for (std::size_t k = 1; k < n; ++k)
-                (joined += ' ') += words[i + k];
-            const auto v = bounded(
-                joined, [](std::string_view t) { return parseValue(t, true); }, smallestPart, largestPart,
-                PartsLineError::OutOfRange);
-            if (const Milli* m = std::get_if<Milli>(&v)) {
-                parts.push_back({*m, tolerance});
-                before = Before::Value;
-                taken = n;
-            } else if (std::get<PartsLineError>(v) == PartsLineError::OutOfRange) {
-                note(PartsLineError::OutOfRange);
-                before = Before::Refused;
-                taken = n;
-            }
-        }
-        if (taken == 0) {
+        const auto v = longestValue(
+            words, i, joined,
+            [](std::string_view t) {
+                return bounded(
+                    t, [](std::string_view w) { return parseValue(w, true); }, smallestPart, largestPart,
+                    PartsLineError::OutOfRange);
+            },
+            [](const auto& answer) {
+                return std::holds_alternative<Milli>(answer)
+                    || std::get<PartsLineError>(answer) == PartsLineError::OutOfRange;
+            });
+        if (!v) {
             note(PartsLineError::NotAValue);
             before = Before::Nothing;
-            taken = 1;
+        } else if (const Milli* m = std::get_if<Milli>(&v->first)) {
+            parts.push_back({*m, tolerance});
+            before = Before::Value;
+        } else {
+            note(PartsLineError::OutOfRange);
+            before = Before::Refused;
         }
-        i += taken;
+        i += v ? v->second : 1;
     }
     return fault;
 }
