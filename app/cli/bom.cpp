@@ -50,14 +50,9 @@ std::vector<kelvane::Hue> bandHues(const kelvane::BomValue& v, int count)
 
 std::vector<std::string> codesOf(const kelvane::BomValue& v)
 {
-    std::vector<std::string> codes;
     if (v.value < kelvane::smallestMarked(v.resistor) || v.value >= kelvane::markedLimit)
-        return codes;
-    const kelvane::Markings m = kelvane::markingsOf(v.value, v.resistor);
-    for (const std::string* c : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads})
-        if (!c->empty())
-            codes.push_back(*c);
-    return codes;
+        return {};
+    return kelvane::listedCodes(kelvane::markingsOf(v.value, v.resistor));
 }
 
 std::string listed(const std::vector<std::string>& items)

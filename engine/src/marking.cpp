@@ -7,6 +7,7 @@
 #include "ascii.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 
 namespace kelvane {
@@ -256,6 +257,15 @@ Markings markingsOf(Milli value, bool resistor)
         m.letter = whole + point + decimals;
     }
     return m;
+}
+
+std::vector<std::string> listedCodes(const Markings& m)
+{
+    std::vector<std::string> codes;
+    for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads})
+        if (!code->empty())
+            codes.push_back(*code);
+    return codes;
 }
 
 } // namespace kelvane

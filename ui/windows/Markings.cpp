@@ -146,11 +146,9 @@ void TMarkings::showBands(const kelvane::BandReading& bands)
             showResult(l, {});
     } else {
         const kelvane::Milli value = *bands.value;
-        const kelvane::Markings m = kelvane::markingsOf(value, bands.resistor);
         QStringList codes;
-        for (const std::string* code : {&m.threeDigit, &m.fourDigit, &m.letter, &m.eia96, &m.picofarads})
-            if (!code->empty())
-                codes << QString::fromStdString(*code);
+        for (const std::string& code : kelvane::listedCodes(kelvane::markingsOf(value, bands.resistor)))
+            codes << QString::fromStdString(code);
         showResult(BandValue, writtenValue(value, bands.resistor));
         showResult(BandSeries, seriesText(value, bands.resistor));
         showResult(BandCodes, codes.join(QStringLiteral(", ")));

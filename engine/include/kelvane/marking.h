@@ -91,4 +91,8 @@ struct Markings {
 
 Markings markingsOf(Milli value, bool resistor);
 
+// The codes a value has, as the markings window and the command line list
+// them: 3-digit, 4-digit, letter, EIA-96, pF.
+std::vector<std::string> listedCodes(const Markings& m);
+
 } // namespace kelvane
