@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -508,11 +509,36 @@ private slots:
             kelvane::Hue hue;
         } steps[] = {{1, "2", kelvane::Hue::Red}, {2, "2", kelvane::Hue::Red}, {3, "1", kelvane::Hue::Brown},
             {1, "4", kelvane::Hue::Yellow}, {2, "7", kelvane::Hue::Violet}, {3, "2", kelvane::Hue::Red}};
+        // A step that fails says where its keys went: the window the program
+        // had the keyboard in, the dialog's state, and on Wayland what weston
+        // said of its keyboard meanwhile.
+        QFile westonLog(qEnvironmentVariable("WESTON_LOG"));
+        if (onWayland())
+            QVERIFY(westonLog.open(QIODevice::ReadOnly));
         for (const auto& step : steps) {
             const int before = h.activations->count();
+            westonLog.readAll();
             xdotool(QStringLiteral("key --delay 1 alt+%1 %2").arg(step.band).arg(QLatin1String(step.digit)));
-            WAIT_UNTIL(
-                h.ring(step.band)->colourValue() == kelvane::colourOf(step.hue) && !h.w.selectcolor->isVisible());
+            if (!waitedFor(
+                    [&] {
+                        return h.ring(step.band)->colourValue() == kelvane::colourOf(step.hue)
+                            && !h.w.selectcolor->isVisible();
+                    },
+                    "the pick")) {
+                const QWindow* focus = QGuiApplication::focusWindow();
+                QString said
+                    = QStringLiteral("Alt+%1 %2: keyboard in \"%3\", dialog %4 \"%5\", %6 cycles, %7 expected\n")
+                          .arg(step.band)
+                          .arg(QLatin1String(step.digit), focus ? focus->title() : QStringLiteral("none"),
+                              h.w.selectcolor->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                              h.w.selectcolor->windowTitle())
+                          .arg(h.activations->count())
+                          .arg(before + 1);
+                for (const QByteArray& line : westonLog.readAll().split('\n'))
+                    if (line.contains("wl_keyboard"))
+                        said += QString::fromUtf8(line) + QLatin1Char('\n');
+                QFAIL(qPrintable(said));
+            }
             QCOMPARE(h.activations->count(), before + 1);
             WAIT_UNTIL(h.main()->isActiveWindow());
         }
