@@ -4,6 +4,7 @@
 #include "platform/accessible.h"
 #include "platform/activation.h"
 #include "platform/desktop.h"
+#include "shared/direction.h"
 #include "shared/icon.h"
 #include "shared/look.h"
 #include "shared/partsfile.h"
@@ -120,6 +121,7 @@ void prepareApplication()
     // Menus, tips and message boxes in the layout's face, as on the desktop the
     // layouts come from; it also spares loading a second face at start-up.
     QApplication::setFont(layoutFont(false));
+    copyWithoutDirectionMarks();
     installAccessibility();
 }
 

@@ -1,6 +1,7 @@
 #include "labelpages.h"
 
 #include "shared/bandpanel.h"
+#include "shared/direction.h"
 #include "shared/look.h"
 #include "shared/markingtext.h"
 
@@ -183,8 +184,9 @@ void drawLabel(QPainter& p, const QRectF& place, const LabelPart& label, BandCho
     }
     const double pad = std::min(2.0, place.height() * 0.07);
     const QRectF inside = place.adjusted(pad + 0.5, pad, -pad - 0.5, -pad);
+    // The value, the references and the codes each one line left to right, in every language.
     const QString value = writtenValue(part.value, resistor);
-    const QString codes = codesOf(part.value, resistor);
+    const QString codes = leftToRight(codesOf(part.value, resistor));
     auto sets = resistor ? bandSets(part, choice) : std::vector<BandSet>();
 
     // Nominal heights in millimetres, shrunk together to the label; the codes
@@ -215,7 +217,7 @@ void drawLabel(QPainter& p, const QRectF& place, const LabelPart& label, BandCho
         y += (bandHeight + nameEm * 1.25 + gap) * k;
     }
     if (label.bom) {
-        const QString references = referencesFitting(p, *label.bom, faceOf(p, codeEm * k), inside.width());
+        const QString references = leftToRight(referencesFitting(p, *label.bom, faceOf(p, codeEm * k), inside.width()));
         p.setFont(faceOf(p, fitted(p, references, codeEm * k, inside.width())));
         p.drawText(QRectF(inside.left(), y, inside.width(), codeEm * k * 1.25), Qt::AlignCenter, references);
         y += codeEm * k * 1.25;
@@ -246,15 +248,16 @@ QString multiplierText(int exponent)
 {
     static constexpr const char* prefixes[] = {"", " k", " M", " G"};
     if (exponent < 0)
-        return exponent == -1 ? QStringLiteral("\u00D70,1") : QStringLiteral("\u00D70,01");
-    return QStringLiteral("\u00D7%1%2")
-        .arg(static_cast<int>(std::pow(10, exponent % 3)))
-        .arg(QString::fromLatin1(prefixes[exponent / 3]));
+        return leftToRight(exponent == -1 ? QStringLiteral("\u00D70,1") : QStringLiteral("\u00D70,01"));
+    return leftToRight(QStringLiteral("\u00D7%1%2")
+                           .arg(static_cast<int>(std::pow(10, exponent % 3)))
+                           .arg(QString::fromLatin1(prefixes[exponent / 3])));
 }
 
 QString percentText(std::int32_t thousandths)
 {
-    return QStringLiteral("\u00B1%1 %").arg(QString::fromStdString(kelvane::writtenNumber(thousandths / 1000.0, 4)));
+    return leftToRight(
+        QStringLiteral("\u00B1%1 %").arg(QString::fromStdString(kelvane::writtenNumber(thousandths / 1000.0, 4))));
 }
 
 } // namespace
@@ -398,8 +401,9 @@ bool printChart(QPrinter& printer)
         p.drawText(QRectF(left, y, 18, em * 1.3), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(s.name));
         p.setFont(faceOf(p, em));
         QRectF area(left + 18, y, width - 18, paper.height() - y);
-        const QRectF used = p.boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, values.join(u' '));
-        p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, values.join(u' '));
+        const QString decade = leftToRight(values.join(u' '));
+        const QRectF used = p.boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, decade);
+        p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, decade);
         y += used.height() + 3;
     }
     return p.end();

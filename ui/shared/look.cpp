@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 QStringList faces{QStringLiteral("Liberation Sans Narrow")};
@@ -24,6 +25,9 @@ void chooseScriptFace(const QLocale& language)
         {QLocale::Chinese, "WenQuanYi Micro Hei"},
         {QLocale::Korean, "WenQuanYi Micro Hei"},
         {QLocale::Georgian, "DejaVu Sans Condensed"},
+        {QLocale::Arabic, "DejaVu Sans Condensed"},
+        {QLocale::Persian, "DejaVu Sans Condensed"},
+        {QLocale::Hebrew, "DejaVu Sans Condensed"},
     };
     faces.resize(1);
     for (const auto& s : scriptFaces)
@@ -92,15 +96,65 @@ void PaintBox::paintEvent(QPaintEvent*)
     emit paint(p);
 }
 
-void placeControls(QWidget* window, const Place* places, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i) {
-        const Place& p = places[i];
-        auto* w = window->findChild<QWidget*>(QString::fromLatin1(p.name));
-        const int width = p.width == autoWidth ? w->sizeHint().width() : p.width;
-        w->setGeometry(p.left, p.top, width, p.height);
+namespace {
+
+// A window's places, kept by the window and put again when a parent of a
+// placed control changes its width or direction.
+class Placer : public QObject {
+public:
+    Placer(QWidget* window, const Place* places, std::size_t count)
+        : QObject(window)
+        , window_(window)
+        , places_(places, places + count)
+    {
+        for (const Place& p : places_)
+            widget(p)->parentWidget()->installEventFilter(this);
+        place();
     }
-}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange)
+            place();
+        return false;
+    }
+
+private:
+    QWidget* widget(const Place& p) const { return window_->findChild<QWidget*>(QString::fromLatin1(p.name)); }
+
+    QRect leftToRight(const Place& p) const
+    {
+        const int width = p.width == autoWidth ? widget(p)->sizeHint().width() : p.width;
+        return {p.left, p.top, width, p.height};
+    }
+
+    QRect mirrored(const Place& p) const
+    {
+        const QWidget* parent = widget(p)->parentWidget();
+        const QRect r = leftToRight(p);
+        if (!parent->isRightToLeft())
+            return r;
+        if (!p.partOf)
+            return r.translated(parent->width() - 2 * r.x() - r.width(), 0);
+        const auto whole = std::find_if(places_.begin(), places_.end(),
+            [&p](const Place& q) { return QLatin1String(q.name) == QLatin1String(p.partOf); });
+        return r.translated(mirrored(*whole).x() - whole->left, 0);
+    }
+
+    void place()
+    {
+        for (const Place& p : places_)
+            widget(p)->setGeometry(mirrored(p));
+    }
+
+    QWidget* window_;
+    std::vector<Place> places_;
+};
+
+} // namespace
+
+void placeControls(QWidget* window, const Place* places, std::size_t count) { new Placer(window, places, count); }
 
 QGroupBox* groupBox(const char* name, const QString& title, QWidget* parent)
 {

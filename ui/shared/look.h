@@ -17,7 +17,7 @@ class QPainter;
 // every caption inside the boxes the layouts give.
 QFont layoutFont(bool bold);
 
-// Han, kana, Hangul and Georgian are not in the layout's face: for a
+// Han, kana, Hangul, Georgian, Arabic and Hebrew are not in the layout's face: for a
 // language written in them, the layout's font draws them in a face that
 // carries them at the same size. Before any window is created.
 void chooseScriptFace(const QLocale& language);
@@ -29,10 +29,18 @@ QFont systemFont();
 struct Place {
     const char* name;
     int left, top, width, height; // width autoWidth: sized to the caption
+    // A part of a physical thing drawn there, which reads as on the bench in
+    // every language: mirrored with the thing, it keeps its place in it.
+    const char* partOf = nullptr;
 };
 inline constexpr int autoWidth = -1;
 
-// Places each control the table names among the window's children.
+// Places each control the table names among the window's children. In a
+// window read from the right (a language written so) each stands at the
+// mirrored place of its layout's, x' = width - x - w in its parent, and again
+// whenever the parent takes a new width or direction: a tab's page takes its
+// width only when first shown. A parent set left to right keeps its
+// children's places.
 void placeControls(QWidget* window, const Place* places, std::size_t count);
 template <std::size_t N> void placeControls(QWidget* window, const Place (&places)[N])
 {

@@ -1,6 +1,7 @@
 #include "markingtext.h"
 
 #include "platform/accessible.h"
+#include "shared/direction.h"
 #include "wording.h"
 
 #include <kelvane/decode.h>
@@ -14,7 +15,10 @@
 
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate(wording::codesContext, text); }
+QString translated(const char* text)
+{
+    return valuesLeftToRight(QCoreApplication::translate(wording::codesContext, text));
+}
 
 QString notStandard() { return QCoreApplication::translate(wording::codesContext, wording::notStandardAlone); }
 
@@ -28,7 +32,7 @@ QString saidValue(std::int64_t value, bool resistor, int decimals = 3)
 QString writtenValue(std::int64_t value, bool resistor, int decimals)
 {
     const kelvane::Display d = kelvane::display(value, resistor, decimals);
-    return QString::fromStdString(d.value + d.dot + d.dec + d.enhet);
+    return leftToRight(QString::fromStdString(d.value + d.dot + d.dec + d.enhet));
 }
 
 QString seriesName(kelvane::Milli value)
@@ -68,7 +72,7 @@ ReadingText readingText(const kelvane::Reading& reading, bool resistor)
     t.series = seriesText(reading.value, resistor);
     t.said = saidValue(reading.value, resistor);
     if (reading.tolerance) {
-        t.kind = QStringLiteral("%1, %2").arg(t.kind, QString::fromUtf8(reading.tolerance->text));
+        t.kind = QStringLiteral("%1, %2").arg(t.kind, leftToRight(QString::fromUtf8(reading.tolerance->text)));
         t.range = rangeText(reading.value, reading.tolerance->tolerance, resistor);
         t.saidRange = rangeText(reading.value, reading.tolerance->tolerance, resistor, true);
     }

@@ -15,6 +15,15 @@
 
 namespace {
 
+constexpr Place places[] = {
+    {"Bevel1", 16, 10, 49, 49},
+    {"Image1", 24, 18, 33, 33},
+    {"Label1", 80, 16, 177, 48},
+    {"Bevel2", 16, 72, 249, 2},
+    {"Label2", 16, 88, 249, 16},
+    {"BitBtn1", 88, 176, 97, 25},
+};
+
 // The stock OK glyph: a green check.
 QIcon checkGlyph()
 {
@@ -41,34 +50,29 @@ TAboutBox::TAboutBox(QWidget* parent)
     auto* bevel1 = new QFrame(this);
     bevel1->setObjectName(QStringLiteral("Bevel1"));
     bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    bevel1->setGeometry(16, 10, 49, 49);
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setPixmap(QPixmap::fromImage(programImage()));
-    image1->setGeometry(24, 18, 33, 33);
 
     auto* label1 = new QLabel(tr("Resistor and capacitor Kelvane v%1").arg(QStringLiteral(KELVANE_VERSION)), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1->setGeometry(80, 16, 177, 48);
 
     auto* bevel2 = new QFrame(this);
     bevel2->setObjectName(QStringLiteral("Bevel2"));
     bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    bevel2->setGeometry(16, 72, 249, 2);
 
     auto* label2 = new QLabel(tr("Free to use and share."), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setAlignment(Qt::AlignCenter);
-    label2->setGeometry(16, 88, 249, 16);
 
     auto* ok = new QPushButton(checkGlyph(), tr("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
-    ok->setGeometry(88, 176, 97, 25);
     connect(ok, &QPushButton::clicked, this, &TAboutBox::okbtnClick);
+    placeControls(this, places);
 
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());

@@ -1,6 +1,7 @@
 #include "Finder.h"
 
 #include "platform/accessible.h"
+#include "shared/direction.h"
 #include "shared/look.h"
 #include "shared/markingtext.h"
 #include "shared/partsfile.h"
@@ -71,14 +72,14 @@ constexpr Place places[] = {
 constexpr int myParts = 6;
 constexpr std::size_t shownNetworks = 10;
 
-QString shown(kelvane::Milli v) { return QString::fromStdString(kelvane::written(v, true)); }
+QString shown(kelvane::Milli v) { return leftToRight(QString::fromStdString(kelvane::written(v, true))); }
 
 QString spoken(kelvane::Milli v) { return spokenValue(kelvane::display(v, true)); }
 
 // With the decimal comma of the shown values.
 QString number(double x, int digits) { return QString::fromStdString(kelvane::writtenNumber(x, digits)); }
 
-QString percent(double fraction) { return QString::fromStdString(kelvane::writtenPercent(fraction)); }
+QString percent(double fraction) { return leftToRight(QString::fromStdString(kelvane::writtenPercent(fraction))); }
 
 QString spokenPercent(double fraction)
 {
@@ -91,7 +92,7 @@ QString spokenPercent(double fraction)
     return fraction < 0 ? TFinder::tr("%1 percent below").arg(words) : TFinder::tr("%1 percent above").arg(words);
 }
 
-QString volts(double v) { return number(v, 4) + QStringLiteral(" V"); }
+QString volts(double v) { return leftToRight(number(v, 4) + QStringLiteral(" V")); }
 
 // "3,3" or "3.3", from above 0.
 std::optional<double> voltage(QString text)
@@ -316,7 +317,7 @@ void TFinder::TargetChange()
             const kelvane::Milli v = kelvane::roundedValue(n.value), low = kelvane::roundedValue(n.low),
                                  high = kelvane::roundedValue(n.high);
             addRow(Results,
-                {QString::fromStdString(kelvane::written(n)), shown(v), percent(n.deviation),
+                {leftToRight(QString::fromStdString(kelvane::written(n))), shown(v), percent(n.deviation),
                     QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high))},
                 tr("%1: %2, %3, from %4 to %5")
                     .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high)),

@@ -3,6 +3,7 @@
 #include "paper/labelpages.h"
 #include "platform/accessible.h"
 #include "shared/bandpanel.h"
+#include "shared/direction.h"
 #include "shared/look.h"
 #include "wording.h"
 
@@ -38,16 +39,17 @@ namespace {
 constexpr int clientWidth = 291;
 constexpr int clientHeight = 245;
 
-// Positions relative to the parent group box (or the client area).
+// Positions relative to the parent group box (or the client area). The bands
+// are the drawn component's, band 1 at its left in every language.
 constexpr Place places[] = {
     {"GroupBox1", 5, 4, 281, 89},
     {"bandCount", 0, 0, 281, 89}, // holds the two switches, over the whole box, under the bands
     {"PB1", 91, 8, 173, 65},
-    {"ring1", 136, 32, 8, 25},
-    {"ring2", 152, 32, 8, 25},
-    {"ring3", 168, 32, 8, 25},
-    {"ring4", 184, 32, 8, 25},
-    {"ring5", 208, 32, 8, 25},
+    {"ring1", 136, 32, 8, 25, "PB1"},
+    {"ring2", 152, 32, 8, 25, "PB1"},
+    {"ring3", 168, 32, 8, 25, "PB1"},
+    {"ring4", 184, 32, 8, 25, "PB1"},
+    {"ring5", 208, 32, 8, 25, "PB1"},
     {"N4colorrings", 24, 24, 65, 17},
     {"N5colorrings", 24, 48, 65, 17},
     {"GroupBox2", 5, 94, 161, 57},
@@ -236,6 +238,10 @@ void TMainform::createControls()
 
     GroupBox2 = groupBox("GroupBox2", tr(quantities[1]), client);
     readout = named(new ValueReadout(GroupBox2), "readout");
+    // The value's four labels read as one value left to right, "4,7 Kohm",
+    // where they stand in every language: right of the box's middle, under
+    // its title, which a language written from the right puts at the right.
+    readout->setLayoutDirection(Qt::LeftToRight);
     auto label = [this](const char* name, Qt::Alignment alignment) {
         auto* l = named(new QLabel(readout), name);
         l->setAlignment(alignment | Qt::AlignVCenter);
@@ -466,8 +472,8 @@ void TMainform::CalculateClick()
         round->isChecked() ? kelvane::Rounding::Nearest : kelvane::Rounding::Up, bands_.bandcount);
     const auto* encoding = std::get_if<kelvane::Encoding>(&result);
     if (!encoding) {
-        QMessageBox box(
-            QMessageBox::NoIcon, tr("Error converting componentvalue"), tr(wording::entryError), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, tr("Error converting componentvalue"),
+            valuesLeftToRight(tr(wording::entryError)), QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("EntryError"));
         box.exec();
         return;

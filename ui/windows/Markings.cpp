@@ -1,6 +1,7 @@
 #include "Markings.h"
 
 #include "platform/accessible.h"
+#include "shared/direction.h"
 #include "shared/look.h"
 #include "shared/markingtext.h"
 #include "wording.h"
@@ -148,7 +149,7 @@ void TMarkings::showBands(const kelvane::BandReading& bands)
         const kelvane::Milli value = *bands.value;
         QStringList codes;
         for (const std::string& code : kelvane::listedCodes(kelvane::markingsOf(value, bands.resistor)))
-            codes << QString::fromStdString(code);
+            codes << leftToRight(QString::fromStdString(code));
         showResult(BandValue, writtenValue(value, bands.resistor));
         showResult(BandSeries, seriesText(value, bands.resistor));
         showResult(BandCodes, codes.join(QStringLiteral(", ")));

@@ -31,12 +31,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 #include <QTextLayout>
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -64,25 +66,51 @@ class MainWindowTest : public WindowTest {
             QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(text));
     }
 
+    // Each value or code in a text, a number with its letters and unit,
+    // reads left to right whole in the widget's direction: every place in it
+    // right of the one before.
+    static void runsLeftToRight(const QString& text, const QWidget* widget)
+    {
+        static const QRegularExpression run(QStringLiteral("[\\x{B1}\\x{D7}]?[0-9][0-9A-Za-z]*(,[0-9]+)?"
+                                                           "( ?(%|(ohm|Kohm|Mohm|pF|nF|\\x{B5}F|V)\\b))?"));
+        QTextLayout layout(text, widget->font());
+        QTextOption option;
+        option.setTextDirection(widget->layoutDirection());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        for (auto runs = run.globalMatch(text); runs.hasNext();) {
+            const QRegularExpressionMatch m = runs.next();
+            for (int i = m.capturedStart() + 1; i + 1 < m.capturedEnd(); ++i)
+                QVERIFY2(
+                    line.cursorToX(i) < line.cursorToX(i + 1), qPrintable(m.captured() + QLatin1String(" in ") + text));
+        }
+    }
+
     // Every label, group box title and button caption (with its indicator)
-    // of a window within its box, and drawn whole; labels in the layout's face.
+    // of a window within its box, drawn whole and its values left to right;
+    // labels in the layout's face.
     static void allFit(const QWidget* window)
     {
         for (auto* label : window->findChildren<QLabel*>()) {
             QVERIFY2(fits(label), qPrintable(label->text()));
             drawnWhole(label->text(), label->font());
+            runsLeftToRight(label->text(), label);
             QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans Narrow"));
         }
         for (auto* box : window->findChildren<QGroupBox*>()) {
             QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 <= box->width(),
                 qPrintable(box->title()));
             drawnWhole(box->title(), box->font());
+            runsLeftToRight(box->title(), box);
         }
         for (auto* button : window->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty()) // a tab bar's hidden arrows
                 continue;
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
             drawnWhole(button->text(), button->font());
+            runsLeftToRight(button->text(), button);
         }
     }
 
@@ -144,15 +172,21 @@ private slots:
         QCOMPARE(m->height(), 245 + m->menuBar()->height());
     }
 
+    // Read from the right, a control stands at the mirrored place of its
+    // layout's in its parent, but for the drawn component's bands, which keep
+    // their places on the mirrored drawing, band 1 at its left, and the value's
+    // labels, which read as one value left to right where they stand.
     void geometry_data()
     {
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("rect");
-        const struct {
+        QTest::addColumn<int>("mirroredX");
+        struct Row {
             const char* name;
             const char* parent;
             int x, y, w, h; // -1: not fixed by the layout
-        } rows[] = {
+        };
+        const Row rows[] = {
             {"GroupBox1", "client", 5, 4, 281, 89},
             {"PB1", "GroupBox1", 91, 8, 173, 65},
             {"ring1", "GroupBox1", 136, 32, 8, 25},
@@ -180,13 +214,24 @@ private slots:
             {"Bevel1", "GroupBox3", 16, 54, 73, 17},
             {"actualvalue", "GroupBox3", 17, 57, 71, 13},
         };
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << QString::fromLatin1(r.parent) << QRect(r.x, r.y, r.w, r.h);
+        const std::map<std::string, int> widths{
+            {"client", 291}, {"GroupBox1", 281}, {"GroupBox2", 161}, {"Tol", 114}, {"GroupBox3", 281}};
+        const auto mirrored = [&widths](const Row& r) { return widths.at(r.parent) - r.x - r.w; };
+        const Row& drawing = rows[1];
+        for (const auto& r : rows) {
+            const std::string name = r.name;
+            const int x = name.rfind("ring", 0) == 0 ? mirrored(drawing) + r.x - drawing.x
+                : std::set<std::string>{"value", "dot", "dec", "enhet", "textfield"}.count(name) ? r.x
+                                                                                                 : mirrored(r);
+            QTest::newRow(r.name) << QString::fromLatin1(r.parent) << QRect(r.x, r.y, r.w, r.h)
+                                  << (QGuiApplication::isRightToLeft() ? x : r.x);
+        }
     }
     void geometry()
     {
         QFETCH(QString, parent);
         QFETCH(QRect, rect);
+        QFETCH(int, mirroredX);
         QWidget* w = h.child(QTest::currentDataTag());
         QVERIFY(w);
         // The value labels stand in the readout and the switches in their own
@@ -197,7 +242,7 @@ private slots:
             in = in->parentWidget();
         }
         QCOMPARE(in->objectName(), parent);
-        QCOMPARE(w->x(), rect.x());
+        QCOMPARE(w->x(), mirroredX);
         QCOMPARE(w->y(), rect.y());
         if (rect.width() >= 0)
             QCOMPARE(w->width(), rect.width());
