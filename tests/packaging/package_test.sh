@@ -23,13 +23,14 @@ fail() { echo "FAIL: $*"; exit 1; }
 (cd "$build" && cpack -B "$tmp/out" >/dev/null) || fail "cpack"
 deb=$(ls "$tmp"/out/kelvane_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-liberation fonts-dejavu-core \
+    qt6-translations-l10n; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "2.11" ] || fail "version"
 # The Wayland plugin, and the faces of the scripts the layout's face lacks.
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for want in qt6-wayland fonts-wqy-microhei fonts-vlgothic fonts-dejavu-core; do
+for want in qt6-wayland fonts-wqy-microhei fonts-vlgothic; do
     grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
 done
 

@@ -18,10 +18,15 @@ QString valuesLeftToRight(const QString& text)
         return text;
     // A number with its letters, decimals and unit: "990M", "4,7 Kohm", "±5 %".
     static const QRegularExpression value(
-        QStringLiteral("[\\x{B1}\\x{D7}]?[0-9][0-9A-Za-z]*(,[0-9]+)?( ?(%|(ohm|Kohm|Mohm|pF|nF|\\x{B5}F|V)\\b))?"));
+        QStringLiteral("([\\x{B1}\\x{D7}]?[0-9][0-9A-Za-z]*(,[0-9]+)?( ?(%|(ohm|Kohm|Mohm|pF|nF|\\x{B5}F|V)\\b))?)"));
     QString isolated = text;
-    isolated.replace(value, QStringLiteral("\u2066\\0\u2069"));
+    isolated.replace(value, QStringLiteral("\u2066\\1\u2069"));
     return isolated;
+}
+
+QString inWindowDirection(const QString& text)
+{
+    return QGuiApplication::isRightToLeft() && !text.isEmpty() ? QChar(0x200F) + text : text; // RLM
 }
 
 QString withoutDirectionMarks(QString text)

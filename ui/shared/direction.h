@@ -14,6 +14,11 @@ QString leftToRight(const QString& run);
 // A translated text with each value in it isolated: "1 %" in "EIA-96 code, 1 %".
 QString valuesLeftToRight(const QString& text);
 
+// The text as a paragraph read from the right where the program is so read:
+// a selectable label takes its direction from its first letter, which may
+// be a value's.
+QString inWindowDirection(const QString& text);
+
 // The text without isolates or direction marks.
 QString withoutDirectionMarks(QString text);
 

@@ -1,5 +1,6 @@
 #include "Labels.h"
 
+#include "shared/direction.h"
 #include "shared/look.h"
 #include "shared/markingtext.h"
 #include "shared/partsfile.h"
@@ -323,14 +324,14 @@ std::optional<LabelRun> TLabels::run()
                                   : partsfile::withLinesNotRead(text, bomNotRead, *Count);
     };
     if (!problem.isEmpty()) {
-        Count->setText(withLinesNotRead(problem));
+        Count->setText(inWindowDirection(withLinesNotRead(problem)));
         Count->setAccessibleName(Count->text());
         return std::nullopt;
     }
     const auto labels = static_cast<int>(r.parts.size());
     const auto pages
         = static_cast<int>(kelvane::placeOf(kelvane::sheets[r.sheet], r.parts.size() - 1, r.start).page + 1);
-    Count->setText(withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages)));
+    Count->setText(inWindowDirection(withLinesNotRead(tr("Labels: %1, sheets: %2").arg(labels).arg(pages))));
     Count->setAccessibleName(Count->text());
     return r;
 }
@@ -381,8 +382,8 @@ void TLabels::PrintClick()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && !printLabels(printer, *r, UsedLabels::Blank)) {
         const QString file = printer.outputFileName();
-        Count->setText(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten)
-                           .arg(file.isEmpty() ? printer.printerName() : file));
+        Count->setText(inWindowDirection(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten)
+                                             .arg(file.isEmpty() ? printer.printerName() : file)));
         Count->setAccessibleName(Count->text());
     }
 }
@@ -392,7 +393,8 @@ void TLabels::SavePdfClick()
     const QString file = QFileDialog::getSaveFileName(
         this, tr("Save labels as PDF"), QStringLiteral("labels.pdf"), tr("PDF files (*.pdf)"));
     if (!file.isEmpty() && !savePdf(file)) {
-        Count->setText(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten).arg(file));
+        Count->setText(
+            inWindowDirection(QCoreApplication::translate(wording::paperContext, wording::cannotBeWritten).arg(file)));
         Count->setAccessibleName(Count->text());
     }
 }

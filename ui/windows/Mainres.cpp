@@ -238,10 +238,6 @@ void TMainform::createControls()
 
     GroupBox2 = groupBox("GroupBox2", tr(quantities[1]), client);
     readout = named(new ValueReadout(GroupBox2), "readout");
-    // The value's four labels read as one value left to right, "4,7 Kohm",
-    // where they stand in every language: right of the box's middle, under
-    // its title, which a language written from the right puts at the right.
-    readout->setLayoutDirection(Qt::LeftToRight);
     auto label = [this](const char* name, Qt::Alignment alignment) {
         auto* l = named(new QLabel(readout), name);
         l->setAlignment(alignment | Qt::AlignVCenter);
@@ -255,6 +251,10 @@ void TMainform::createControls()
     enhet = label("enhet", Qt::AlignLeft);
     dot = label("dot", Qt::AlignLeft);
     dot->setText(QStringLiteral(","));
+    // The value's four labels read as one value left to right, "4,7 Kohm",
+    // where they stand in every language: right of the box's middle, under
+    // its title, which a language written from the right puts at the right.
+    readout->setLayoutDirection(Qt::LeftToRight);
 
     Tol = groupBox("Tol", tr("Tolerance"), client);
     Tolerance = named(new QComboBox(Tol), "Tolerance");

@@ -165,6 +165,6 @@ void TMarkings::showBands(const kelvane::BandReading& bands)
 void TMarkings::showResult(QLabel* label, const QString& text)
 {
     const auto* caption = label->parentWidget()->findChild<QLabel*>(label->objectName() + QLatin1String("Caption"));
-    label->setText(text);
+    label->setText(inWindowDirection(text));
     label->setAccessibleName(caption->text() + QLatin1Char(' ') + text);
 }

@@ -42,6 +42,35 @@ QImage rendered(const QString& pdf)
 
 QString textOf(const QString& pdf) { return outputOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}); }
 
+// Whether a phrase's words stand on the page from left to right, each right
+// of the one before on its line, wherever the first one is: poppler gives
+// every word its place, in the order of reading it makes of them.
+bool leftToRightOnPage(const QString& pdf, const QString& phrase)
+{
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+    std::multimap<QString, QRectF> places; // by word: its left, its top and its width
+    for (auto words
+         = word.globalMatch(outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+         words.hasNext();) {
+        const QRegularExpressionMatch m = words.next();
+        places.emplace(m.captured(4),
+            QRectF(m.captured(1).toDouble(), m.captured(2).toDouble(),
+                m.captured(3).toDouble() - m.captured(1).toDouble(), 1));
+    }
+    const QStringList wanted = phrase.split(u' ');
+    const auto [first, end] = places.equal_range(wanted.front());
+    return std::any_of(first, end, [&](const auto& start) {
+        QRectF at = start.second;
+        return std::all_of(wanted.begin() + 1, wanted.end(), [&](const QString& w) {
+            const auto [from, to] = places.equal_range(w);
+            const auto next = std::find_if(from, to,
+                [&at](const auto& p) { return std::abs(p.second.y() - at.y()) < 0.5 && p.second.x() > at.right(); });
+            return next != to && (at = next->second, true);
+        });
+    });
+}
+
 std::optional<kelvane::Hue> hueAt(const QImage& image, int x, int y)
 {
     const QColor c = image.pixelColor(x, y);
@@ -139,9 +168,12 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(sheet).arg(QTest::currentDataTag()));
         QVERIFY(writeLabels(r, pdf));
         const QString text = textOf(pdf);
-        for (const auto& v : values)
+        for (const auto& v : values) {
             QVERIFY2(text.contains(QLatin1String(v.text)), qPrintable(text));
+            QVERIFY2(leftToRightOnPage(pdf, QLatin1String(v.text)), v.text);
+        }
         QCOMPARE(text.contains(QLatin1String("472")), codes);
+        QVERIFY(!codes || leftToRightOnPage(pdf, QStringLiteral("472 4701 4K7")));
 
         const kelvane::Sheet& s = kelvane::sheets[r.sheet];
         const QImage page = rendered(pdf);

@@ -97,6 +97,9 @@ class MainWindowTest : public WindowTest {
             QVERIFY2(fits(label), qPrintable(label->text()));
             drawnWhole(label->text(), label->font());
             runsLeftToRight(label->text(), label);
+            // A selectable label's text takes its direction from its first letter.
+            if (label->textInteractionFlags() & Qt::TextSelectableByMouse && !label->text().isEmpty())
+                QCOMPARE(label->text().isRightToLeft(), label->isRightToLeft());
             QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans Narrow"));
         }
         for (auto* box : window->findChildren<QGroupBox*>()) {
