@@ -12,6 +12,7 @@
 namespace {
 
 QTranslator translator;
+bool rightToLeft = false;
 std::deque<QByteArray> kept; // every text handed out, alive as long as the module
 
 const char* keep(const QString& text)
@@ -25,8 +26,13 @@ const char* keep(const QString& text)
 // Loads the catalogue of the person's language from folder; false for English.
 extern "C" bool kelvane_load_language(const char* folder)
 {
-    return loadLanguage(QString::fromUtf8(folder), translator).has_value();
+    const auto language = loadLanguage(QString::fromUtf8(folder), translator);
+    rightToLeft = language && language->textDirection() == Qt::RightToLeft;
+    return language.has_value();
 }
+
+// Whether the loaded language is written from the right.
+extern "C" bool kelvane_right_to_left() { return rightToLeft; }
 
 // A text in the loaded language (UTF-8), or the English text where it has none.
 extern "C" const char* kelvane_translate(const char* context, const char* english)

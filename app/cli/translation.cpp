@@ -16,6 +16,7 @@ namespace {
 struct Texts {
     const char* (*translate)(const char*, const char*) = nullptr;
     const char* (*fold)(const char*) = nullptr;
+    bool rightToLeft = false;
 } texts;
 
 // The person's first language as the windows read it: LANGUAGE, else the
@@ -73,8 +74,11 @@ void loadTranslations()
     auto load = reinterpret_cast<bool (*)(const char*)>(dlsym(module, "kelvane_load_language"));
     texts.translate = reinterpret_cast<const char* (*)(const char*, const char*)>(dlsym(module, "kelvane_translate"));
     texts.fold = reinterpret_cast<const char* (*)(const char*)>(dlsym(module, "kelvane_fold"));
-    if (!load || !texts.translate || !texts.fold || !load((folder + KELVANE_QM_FROM_BIN).c_str()))
+    auto rightToLeft = reinterpret_cast<bool (*)()>(dlsym(module, "kelvane_right_to_left"));
+    if (!load || !texts.translate || !texts.fold || !rightToLeft || !load((folder + KELVANE_QM_FROM_BIN).c_str()))
         texts = {};
+    else
+        texts.rightToLeft = rightToLeft();
 }
 
 std::string tr(const char* context, const char* english)
@@ -82,14 +86,19 @@ std::string tr(const char* context, const char* english)
     return texts.translate ? texts.translate(context, english) : english;
 }
 
-// "%1" ... in a text replaced by the arguments.
+// "%1" ... in a text replaced by the arguments. In a language written from
+// the right each is isolated in its sentence (U+2068 ... U+2069), so that a
+// terminal that runs text both ways (VTE, Konsole) keeps a value whole and
+// left to right, a word or file name in its own direction; the others
+// show the isolates as nothing, of no width. A line that begins with a value,
+// the answer itself, begins left to right and is left as it is; JSON has none.
 std::string arg(std::string text, std::initializer_list<std::string> args)
 {
     int n = 1;
     for (const std::string& a : args) {
         const std::string mark = "%" + std::to_string(n++);
         if (const auto at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), a);
+            text.replace(at, mark.size(), texts.rightToLeft ? "\u2068" + a + "\u2069" : a);
     }
     return text;
 }
