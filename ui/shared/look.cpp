@@ -45,6 +45,8 @@ QFont layoutFont(bool bold)
     return f;
 }
 
+QLocale numberLocale() { return QLocale().zeroDigit() == QLatin1String("0") ? QLocale() : QLocale::c(); }
+
 QFont systemFont()
 {
     QFont f = layoutFont(true);

@@ -22,6 +22,11 @@ QFont layoutFont(bool bold);
 // carries them at the same size. Before any window is created.
 void chooseScriptFace(const QLocale& language);
 
+// The locale of a window's number fields: the person's, but where its
+// language writes other digits (Arabic, Persian) the C locale's, whose 0 to 9
+// the program writes its values in everywhere.
+QLocale numberLocale();
+
 // The About box's face: 13 pixels high, bold.
 QFont systemFont();
 

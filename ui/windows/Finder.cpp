@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
@@ -155,6 +156,7 @@ TFinder::TFinder(QWidget* parent)
     setObjectName(QStringLiteral("Finder"));
     setWindowTitle(tr("Find values"));
     setFont(layoutFont(false));
+    setLocale(numberLocale());
     setFixedSize(clientWidth, clientHeight);
     createControls();
     placeControls(this, places);

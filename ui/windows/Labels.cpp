@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -78,6 +79,7 @@ TLabels::TLabels(QWidget* parent)
     setObjectName(QStringLiteral("Labels"));
     setWindowTitle(tr("Labels"));
     setFont(layoutFont(false));
+    setLocale(numberLocale());
     setFixedSize(clientWidth, clientHeight);
     createControls();
     placeControls(this, places);

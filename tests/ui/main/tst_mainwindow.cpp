@@ -11,6 +11,7 @@
 #include <kelvane/decode.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QByteArrayList>
 #include <QCheckBox>
@@ -108,6 +109,11 @@ class MainWindowTest : public WindowTest {
             drawnWhole(box->title(), box->font());
             runsLeftToRight(box->title(), box);
         }
+        // Numbers in the digits 0 to 9, as the program writes its values.
+        for (auto* field : window->findChildren<QAbstractSpinBox*>())
+            QVERIFY2(
+                !field->text().contains(QRegularExpression(QStringLiteral("[\\x{660}-\\x{669}\\x{6F0}-\\x{6F9}]"))),
+                qPrintable(field->text()));
         for (auto* button : window->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty()) // a tab bar's hidden arrows
                 continue;
