@@ -160,6 +160,10 @@ private slots:
         const bool qtHasOne = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath)
             + QStringLiteral("/qtbase_%1.qm").arg(catalogueFor(QLocale(QLocale().uiLanguages().value(0)))));
         QCOMPARE(shownAs("QLineEdit", "&Copy") != QLatin1String("&Copy"), inTranslation() && qtHasOne);
+        // Qt's catalogue of a language written from the right turns the windows so.
+        QCOMPARE(QGuiApplication::isRightToLeft(),
+            QLocale(QLocale().uiLanguages().value(0)).textDirection() == Qt::RightToLeft);
+        QCOMPARE(m->isRightToLeft(), QGuiApplication::isRightToLeft());
         for (const char* name : {"value", "dot", "dec", "enhet"})
             QVERIFY2(h.child(name)->isHidden(), name);
         QCOMPARE(h.tolerance(), QStringLiteral("20%"));
