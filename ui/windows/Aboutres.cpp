@@ -1,5 +1,6 @@
 #include "Aboutres.h"
 
+#include "shared/direction.h"
 #include "shared/icon.h"
 #include "shared/look.h"
 
@@ -55,7 +56,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setPixmap(QPixmap::fromImage(programImage()));
 
-    auto* label1 = new QLabel(tr("Resistor and capacitor Kelvane v%1").arg(QStringLiteral(KELVANE_VERSION)), this);
+    auto* label1 = new QLabel(
+        inWindowDirection(tr("Resistor and capacitor Kelvane v%1").arg(QStringLiteral(KELVANE_VERSION))), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -180,7 +180,7 @@ TFinder::~TFinder() = default;
 void TFinder::createControls()
 {
     auto label = [](const char* name, const QString& text, QWidget* parent, QWidget* buddy = nullptr) {
-        auto* l = named(new QLabel(text, parent), name);
+        auto* l = named(new QLabel(inWindowDirection(text), parent), name);
         l->setFont(layoutFont(false));
         l->setBuddy(buddy);
         return l;
@@ -295,7 +295,8 @@ void TFinder::TargetChange()
         say(Results, TargetStatus);
         return;
     }
-    TargetStatus->setText(indexProblem_.isEmpty() ? QStringLiteral("= %1").arg(shown(*value)) : indexProblem_);
+    TargetStatus->setText(
+        inWindowDirection(indexProblem_.isEmpty() ? QStringLiteral("= %1").arg(shown(*value)) : indexProblem_));
     if (const auto all = kelvane::nearestValues(*value))
         for (const kelvane::Nearest& n : *all) {
             const QString name = QString::fromLatin1(kelvane::tableOf(n.series).name);
@@ -339,8 +340,8 @@ void TFinder::DividerChange()
         problem = tr("A voltage is a number above 0, as 3,3.");
     else if (!std::holds_alternative<kelvane::Milli>(least) || !std::holds_alternative<kelvane::Milli>(most))
         problem = tr("R1 + R2 is a range of values, as 1k to 1M.");
-    DividerStatus->setText(
-        problem.isEmpty() ? tr("R1 from the input to the output, R2 from the output to ground.") : problem);
+    DividerStatus->setText(inWindowDirection(
+        problem.isEmpty() ? tr("R1 from the input to the output, R2 from the output to ground.") : problem));
     if (!problem.isEmpty() || !index_) {
         say(DividerResults, DividerStatus);
         return;
@@ -348,9 +349,9 @@ void TFinder::DividerChange()
     const auto found = kelvane::findDividers(
         index_->parts(), {*vin, *vout, std::get<kelvane::Milli>(least), std::get<kelvane::Milli>(most), shownNetworks});
     if (const auto* error = std::get_if<kelvane::DividerError>(&found)) {
-        DividerStatus->setText(*error == kelvane::DividerError::OutOfReach
+        DividerStatus->setText(inWindowDirection(*error == kelvane::DividerError::OutOfReach
                 ? tr("The output must be above 0 and below the input.")
-                : tr("R1 + R2 is a range of values, as 1k to 1M."));
+                : tr("R1 + R2 is a range of values, as 1k to 1M.")));
         say(DividerResults, DividerStatus);
         return;
     }
