@@ -40,8 +40,13 @@ QString withoutDirectionMarks(QString text)
 void copyWithoutDirectionMarks()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    QObject::connect(clipboard, &QClipboard::changed, clipboard, [clipboard](QClipboard::Mode mode) {
-        if (!clipboard->ownsClipboard() && !(mode == QClipboard::Selection && clipboard->ownsSelection()))
+    // Another program's copy is left as it is. A platform with no other
+    // programs (offscreen) keeps the clipboard in the program and tells of no owner.
+    const bool alone = QGuiApplication::platformName() == QLatin1String("offscreen")
+        || QGuiApplication::platformName() == QLatin1String("minimal");
+    QObject::connect(clipboard, &QClipboard::changed, clipboard, [clipboard, alone](QClipboard::Mode mode) {
+        const bool ours = mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+        if (!ours && !alone)
             return;
         const QString text = clipboard->text(mode);
         const QString plain = withoutDirectionMarks(text);

@@ -563,6 +563,15 @@ private slots:
         for (const char* result : {"CodeKind", "BandRange", "BandReversed"})
             QVERIFY(!markings->findChild<QLabel*>(QString::fromLatin1(result))->text().isEmpty());
         allFit(markings);
+        // Selected and copied, as it reads: without the marks that keep its values in order.
+        auto* range = markings->findChild<QLabel*>(QStringLiteral("BandRange"));
+        WAIT_UNTIL(markings->isActiveWindow());
+        range->setFocus();
+        range->setSelection(0, static_cast<int>(range->text().size()));
+        QTest::keyClick(range, Qt::Key_C, Qt::ControlModifier);
+        if (!capacitor)
+            QCOMPARE(QGuiApplication::clipboard()->text(),
+                QCoreApplication::translate("Codes", "%1 to %2").arg("110,445 ohm", "111,555 ohm"));
     }
 
     // The finder's captions and states, each with its longest texts: a value
