@@ -125,6 +125,7 @@ inline constexpr const char* partsLineErrors[] = {
     notAValue,
     valueOutOfRange,
     QT_TRANSLATE_NOOP("Values", "tolerance out of range"),
+    QT_TRANSLATE_NOOP("Values", "temperature coefficient out of range"),
     notText,
 };
 static_assert(std::size(partsLineErrors) == kelvane::enumCount<kelvane::PartsLineError>);

@@ -17,7 +17,8 @@ bool ranksBefore(const Divider& x, const Divider& y)
     return x.r1 != y.r1 ? x.r1 < y.r1 : x.r2 < y.r2;
 }
 
-std::variant<std::vector<Divider>, DividerError> findDividers(const std::vector<Part>& parts, const DividerWanted& w)
+std::variant<std::vector<Divider>, DividerError> findDividers(
+    const std::vector<Part>& parts, const DividerWanted& w, const Conditions&)
 {
     if (!(w.vout > 0 && w.vout < w.vin && std::isfinite(w.vin)))
         return DividerError::OutOfReach;

@@ -400,7 +400,7 @@ std::vector<Network> finish(const PartIndex& index, std::vector<Network> found)
 } // namespace
 
 std::variant<std::vector<Network>, NetworkError> findNetworks(
-    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count)
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count, const Conditions&)
 {
     if (target <= 0)
         return NetworkError::BadTarget;

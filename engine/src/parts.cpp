@@ -144,7 +144,7 @@ std::variant<std::vector<Part>, PartsError> seriesParts(
             if (v >= lowest && v <= highest) {
                 if (parts.size() == mostParts)
                     return PartsError::TooMany;
-                parts.push_back({v, seriesTolerance(s)});
+                parts.push_back({v, seriesTolerance(s), seriesTempco(s)});
             }
         }
     return finish(std::move(parts), excluded);
