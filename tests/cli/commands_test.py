@@ -69,9 +69,9 @@ en | series 1e6 | 0 | E6
 en | series --json 4.7e3 ohm | 0 | {"value": 4700, "series": "E6", "below": null, "above": null}
 en | series 1e400 | 1 | kelvane: 1e400: out of range, from 0,001 ohm up to below 1000 Mohm
 en | find 4k85 --count 2 | 0 | 4,7 Kohm + 150 ohm\t4,85 Kohm\t0 %\t4,608 Kohm … 5,093 Kohm\n100 Kohm ∥ 5,1 Kohm\t4,853 Kohm\t+0,052 %\t4,61 Kohm … 5,095 Kohm
-en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278}]
-en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707}]
-en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
+en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278, "worst": {"min": 4590.481681, "max": 5073.690278}, "yield": null, "yield_error": null}]
+en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707, "worst": {"min": 2827.430761, "max": 3455.748707}, "yield": null, "yield_error": null}]
+en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747, "worst": {"min": 4653, "max": 4747}, "yield": null, "yield_error": null}]
 en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
 en | find abc | 1 | kelvane: abc: not a value
 en | find --count 1 --parts PARTS/list 4k7 | 0 | 4,7 Kohm\t4,7 Kohm\t0 %\t4,653 Kohm … 4,747 Kohm
@@ -125,7 +125,7 @@ en | find --max-parts 5 1k | 2 | kelvane: --max-parts takes a whole number from 
 en | find --parts /nonexistent/parts.txt 1k | 1 | kelvane: /nonexistent/parts.txt: no such file
 en | find --parts / 1k | 1 | kelvane: /: a folder, not a file
 en | divide --count 1 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
-en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914}]
+en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914, "worst": {"min": 1.226098551, "max": 1.270838914}, "yield": null, "yield_error": null}]
 en | divide 5 6 | 1 | kelvane: 5 6: the output must lie above 0 and below the input
 en | divide --count 1 5e0 3.3e0 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
 en | divide --min-total 1M --max-total 1k 5 3.3 | 1 | kelvane: --min-total 1M lies above --max-total 1k

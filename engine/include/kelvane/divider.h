@@ -49,9 +49,9 @@ double dividerOutput(double vin, Milli r1, Milli r2);
 // A total order: the smaller |deviation|, then the smaller R1, then R2.
 bool ranksBefore(const Divider& x, const Divider& y);
 
-// With a wanted tolerance: those whose worst case lies within it first, then
-// the higher yield, then as ranksBefore.
-bool ranksBeforeWithin(const Divider& x, const Divider& y);
+// With a wanted tolerance, wanted the outputs it takes: those whose worst
+// case lies within it first, then the higher yield, then as ranksBefore.
+bool ranksBeforeWithin(const Divider& x, const Divider& y, const Span& wanted);
 
 // Best first; parts as parts.h gives them.
 std::variant<std::vector<Divider>, DividerError> findDividers(

@@ -72,9 +72,9 @@ Network makeNetwork(Shape s, std::array<Milli, 4> parts, Milli target);
 // A total order: the smaller |deviation|, then fewer parts, then shape and parts.
 bool ranksBefore(const Network& x, const Network& y);
 
-// With a wanted tolerance: those whose worst case lies within it first, then
-// the higher yield, then as ranksBefore.
-bool ranksBeforeWithin(const Network& x, const Network& y);
+// With a wanted tolerance, wanted the values it takes: those whose worst
+// case lies within it first, then the higher yield, then as ranksBefore.
+bool ranksBeforeWithin(const Network& x, const Network& y, const Span& wanted);
 
 // How a shape is written, a to d standing for its parts: "a + (b ∥ c)" (UTF-8).
 const char* formOf(Shape s);
