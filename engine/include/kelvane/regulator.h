@@ -27,9 +27,9 @@ enum class RegulatorKind : std::uint8_t { Feedback, Adjust };
 template <> inline constexpr std::size_t enumCount<RegulatorKind> = static_cast<std::size_t>(RegulatorKind::Adjust) + 1;
 
 struct Reference {
-    double typical = 0;          // volts
-    double tolerance = 0;        // a fraction either way, drawn as a part's
-    std::optional<Span> between; // instead its minimum and maximum, drawn uniform between them
+    double typical = 0;            // volts
+    double tolerance = 0;          // a fraction either way, drawn as a part's
+    std::optional<Span> between{}; // instead its minimum and maximum, drawn uniform between them
 };
 
 struct RegulatorWanted {

@@ -37,9 +37,9 @@ inline constexpr double mostTempco = 1'000;
 inline constexpr double farthestTemperature = 500;
 
 struct Conditions {
-    TemperatureRange temperature;
-    std::optional<double> tempco; // ppm/K for every part, instead of each part's own
-    std::optional<double> within; // the wanted tolerance, a fraction: 0,02 for ±2 %; no yield without
+    TemperatureRange temperature{};
+    std::optional<double> tempco{}; // ppm/K for every part, instead of each part's own
+    std::optional<double> within{}; // the wanted tolerance, a fraction: 0,02 for ±2 %; no yield without
     Spread spread = Spread::Normal;
     std::size_t samples = defaultSamples;
     std::uint64_t seed = 1;
