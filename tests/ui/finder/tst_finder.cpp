@@ -24,8 +24,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <array>
-
 class FinderTest : public WindowTest {
     Q_OBJECT
 
@@ -50,10 +48,10 @@ class FinderTest : public WindowTest {
     // The command line's first answer to the same question, as a row shows it.
     static QString firstAnswer(const char* args)
     {
-        const QString line
+        QStringList columns
             = outputOf(QStringLiteral(KELVANE_COMMAND), QString::fromLatin1(args).split(QLatin1Char(' ')))
-                  .section(QLatin1Char('\n'), 0, 0);
-        QStringList columns = line.split(QLatin1Char('\t'));
+                  .section(QLatin1Char('\n'), 0, 0)
+                  .split(QLatin1Char('\t'));
         // Its columns name themselves: "R1 470 ohm", "worst case 3,2 V … 3,4 V".
         const QString worst = QString::fromUtf8(wording::worstCase), yield = QString::fromUtf8(wording::yieldOf);
         for (const QString& named : {QStringLiteral("R1 "), QStringLiteral("R2 "),
@@ -64,10 +62,10 @@ class FinderTest : public WindowTest {
         return columns.join(QStringLiteral(" | "));
     }
     // The conditions above the pages; null for blank.
-    static void setConditions(const TFinder* f, const std::array<const char*, 4>& typed)
+    static void setConditions(const TFinder* f, const char* const (&typed)[4])
     {
         const char* fields[] = {"LowestTemperature", "HighestTemperature", "Tempco", "Within"};
-        for (std::size_t i = 0; i < typed.size(); ++i)
+        for (std::size_t i = 0; i < std::size(typed); ++i)
             child<QLineEdit>(f, fields[i])->setText(QString::fromLatin1(typed[i]));
     }
 
@@ -93,8 +91,8 @@ private slots:
             const char* nearest; // the E24 row
             const char* best;
             const char* spoken;
-            std::array<const char*, 4> conditions{}; // temperatures, coefficient, within
-            const char* command = nullptr;           // the command line's for the same answers
+            const char* conditions[4]{};   // temperatures, coefficient, within
+            const char* command = nullptr; // the command line's for the same answers
         } rows[] = {
             {"4k7", 2, 1, "= 4,7 Kohm", "E24 | 4,7 Kohm (0 %) | 4,7 Kohm (0 %)",
                 "4,7 Kohm | 4,7 Kohm | 0 % | 4,465 Kohm \u2026 4,935 Kohm | 4,465 Kohm \u2026 4,935 Kohm | \u2014",
@@ -154,8 +152,8 @@ private slots:
             const char* best;
             const char* circuit = "PlainDivider";
             int source = 2;
-            std::array<const char*, 3> reference{"0,8", "1", "0"}; // Vref, its tolerance, the pin's current
-            std::array<const char*, 4> conditions{};
+            const char* reference[3]{"0,8", "1", "0"}; // Vref, its tolerance, the pin's current
+            const char* conditions[4]{};
             const char* command = nullptr;
             const char* spoken = nullptr;
         } rows[] = {
@@ -169,14 +167,12 @@ private slots:
                 "PlainDivider", 2, {}, {"-40", "85", nullptr, "1"},
                 "divide 5 3.3 --series E24 --temp -40..85 --within 1"},
             {"", "3,3", "R1 from the output to the pin, R2 from the pin to ground.",
-                "3,57 Kohm | 1,15 Kohm | 3,283 V | -0,501 % | 3,234 V \u2026 3,334 V | 3,186 V \u2026 3,384 V | 99,74 "
-                "% "
-                "\u00B1 0,016 %",
+                "3,57 Kohm | 1,15 Kohm | 3,283 V | -0,501 % | 3,234 V \u2026 3,334 V | 3,186 V \u2026 3,384 V"
+                " | 99,74 % \u00B1 0,016 %",
                 "FeedbackRegulator", 4, {"0,8", "1", ""}, {"-40", "85", "50", "2"},
                 "regulator 3.3 --vref 0.8 --vref-tolerance 1 --series E96 --within 2 --temp -40..85 --tempco 50",
-                "R1 3.57 kilohms, R2 1.15 kilohms: 3,283 volts, 0.501 percent below, from 3,234 to 3,334 volts, at "
-                "worst "
-                "from 3,186 to 3,384 volts, yield 99.74 percent, give or take 0.016"},
+                "R1 3.57 kilohms, R2 1.15 kilohms: 3,283 volts, 0.501 percent below, from 3,234 to 3,334 volts,"
+                " at worst from 3,186 to 3,384 volts, yield 99.74 percent, give or take 0.016"},
             {"", "5", "R1 from the output to the pin, R2 from the pin to ground.",
                 "240 Kohm | 68 Kohm | 5,004 V | +0,0833 % | 4,8 V \u2026 5,211 V | 4,738 V \u2026 5,277 V | 97,76 % "
                 "\u00B1 0,047 %",
@@ -191,7 +187,7 @@ private slots:
             child<QComboBox>(f, "Source")->setCurrentIndex(r.source);
             Harness::click(child(f, r.circuit));
             const char* reference[] = {"Vref", "VrefTolerance", "PinCurrent"};
-            for (std::size_t i = 0; i < r.reference.size(); ++i)
+            for (std::size_t i = 0; i < std::size(r.reference); ++i)
                 child<QLineEdit>(f, reference[i])->setText(QString::fromLatin1(r.reference[i]));
             child<QLineEdit>(f, "Vin")->setText(QString::fromLatin1(r.vin));
             child<QLineEdit>(f, "Vout")->setText(QString::fromLatin1(r.vout));

@@ -532,18 +532,11 @@ private slots:
                                         << QStringList();
         QTest::newRow("regulator") << 4 << "4k8321"
                                    << "5"
-                                   << "3,3" << QByteArray()
-                                   << QStringList{"FeedbackRegulator", "LowestTemperature=-40", "HighestTemperature=85",
-                                          "Tempco=50", "Within=2"};
-        QTest::newRow("not a reference") << 4 << "1k"
-                                         << "5"
-                                         << "3,3" << QByteArray() << QStringList{"AdjustRegulator", "PinCurrent=x"};
-        QTest::newRow("below the reference") << 4 << "1k"
-                                             << "5"
-                                             << "0,5" << QByteArray() << QStringList{"AdjustRegulator"};
-        QTest::newRow("not a temperature range") << 4 << "1k"
-                                                 << "5"
-                                                 << "3,3" << QByteArray() << QStringList{"LowestTemperature=x"};
+                                   << "3,3" << QByteArray() << QStringList{"FeedbackRegulator"};
+        QTest::newRow("not a reference nor temperatures")
+            << 4 << "1k"
+            << "5"
+            << "3,3" << QByteArray() << QStringList{"AdjustRegulator", "PinCurrent=x", "LowestTemperature=x"};
     }
     void finderFit()
     {
