@@ -88,9 +88,10 @@ inline double uniformOne(std::uint32_t bits) { return double(bits) * (2.0 / 4294
 
 // The share of c.samples builds whose value lies within ±within of wanted at
 // both ends of the temperature range: each input drawn apart, its tolerance
-// as c.spread says, its coefficient uniform within ±tempco.
-template <class Value>
-Estimate builds(const Input* in, std::size_t n, const Conditions& c, double wanted, double within, Value value)
+// as c.spread says, its coefficient uniform within ±tempco. For n inputs
+// known when compiled, their loops unrolled.
+template <std::size_t n, class Value>
+Estimate buildsOf(const Input* in, const Conditions& c, double wanted, double within, Value value)
 {
     const auto& table = cutNormalTable();
     const double least = wanted * (1 - within), most = wanted * (1 + within);
@@ -98,29 +99,44 @@ Estimate builds(const Input* in, std::size_t n, const Conditions& c, double want
                  above = (c.temperature.high - referenceTemperature) * 1e-6;
     const bool oneTemperature = below == above;
     Generator random(c.seed);
-    std::array<double, mostInputs> low{}, high{};
+    std::array<double, mostInputs> at25{}, drift{}, at{};
+    static_assert(n <= mostInputs);
     std::size_t good = 0;
     for (std::size_t b = 0; b < c.samples; ++b) {
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint64_t bits = random.next();
             const auto first = static_cast<std::uint32_t>(bits), second = static_cast<std::uint32_t>(bits >> 32);
             const double e = in[i].uniform || c.spread == Spread::Uniform ? uniformOne(first) : cutNormal(table, first);
-            const double at25 = in[i].centre * (1 + in[i].tolerance * e), drift = in[i].tempco * uniformOne(second);
-            low[i] = at25 * (1 + drift * below);
-            high[i] = at25 * (1 + drift * above);
+            at25[i] = in[i].centre * (1 + in[i].tolerance * e);
+            drift[i] = in[i].tempco * uniformOne(second);
+            at[i] = at25[i] * (1 + drift[i] * below);
         }
-        const double x = value(low.data());
+        const double x = value(at.data());
         if (!(x >= least && x <= most))
             continue;
         if (oneTemperature) {
             ++good;
             continue;
         }
-        const double y = value(high.data());
+        for (std::size_t i = 0; i < n; ++i)
+            at[i] = at25[i] * (1 + drift[i] * above);
+        const double y = value(at.data());
         good += y >= least && y <= most;
     }
     const double p = double(good) / double(c.samples);
     return {p, std::sqrt(p * (1 - p) / double(c.samples))};
+}
+
+template <class Value>
+Estimate builds(const Input* in, std::size_t n, const Conditions& c, double wanted, double within, Value value)
+{
+    switch (n) {
+    case 1: return buildsOf<1>(in, c, wanted, within, value);
+    case 2: return buildsOf<2>(in, c, wanted, within, value);
+    case 3: return buildsOf<3>(in, c, wanted, within, value);
+    case 4: return buildsOf<4>(in, c, wanted, within, value);
+    default: return buildsOf<mostInputs>(in, c, wanted, within, value);
+    }
 }
 
 } // namespace kelvane
