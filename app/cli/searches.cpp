@@ -299,14 +299,9 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(const Args& a, const char*
                 return fail(*why);
             excluded.push_back(std::get<Milli>(v));
         }
-    std::optional<double> tolerance;
-    if (const auto t = a.value("--tolerance")) {
-        const std::size_t sign = t->find('%');
-        tolerance = positive(t->substr(0, sign));
-        if (!tolerance || *tolerance >= 100 || (sign != std::string_view::npos && sign + 1 != t->size()))
-            return misused(said(wording::takesPercent, {"--tolerance"}));
-        *tolerance /= 100;
-    }
+    const std::optional<double> tolerance = percentOption(a, "--tolerance");
+    if (tolerance == 0.0)
+        return misused(said(wording::takesPercent, {"--tolerance"}));
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
     std::string source;
     if (const auto file = a.value("--parts")) {

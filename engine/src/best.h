@@ -51,8 +51,6 @@ public:
 
     std::vector<T> take() { return std::move(kept_); }
 
-    std::size_t size() const { return kept_.size(); }
-
 private:
     std::size_t count_;
     std::vector<T> kept_;
