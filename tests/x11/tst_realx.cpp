@@ -623,7 +623,9 @@ private slots:
     }
 
     // Component > Find values... by its shortcut with a value typed right after
-    // it, the best network found as it is typed, and Escape: one cycle.
+    // it, the best network found as it is typed; by the captions' letters, a
+    // regulator's best pair from E96 over -40 to 85 °C within 2 %; and Escape:
+    // one cycle.
     void finderByKeyboard()
     {
         WAIT_UNTIL(h.main()->isActiveWindow());
@@ -634,6 +636,13 @@ private slots:
         WAIT_UNTIL(results->topLevelItemCount() == 10);
         QCOMPARE(results->topLevelItem(0)->text(0), QStringLiteral("4,7 Kohm + 150 ohm"));
         QVERIFY(!shotOf(finder, origin(finder), QStringLiteral("_finder")).isNull());
+        xdotool(QStringLiteral("key --delay 1 alt+p End Up Up alt+a minus 4 0 Tab 8 5 Tab 5 0 Tab 2 alt+d alt+g"));
+        auto* pairs = finder->findChild<QTreeWidget*>(QStringLiteral("DividerResults"));
+        const auto best = [pairs] {
+            const QTreeWidgetItem* first = pairs->topLevelItem(0);
+            return first ? first->text(0) + QLatin1Char(' ') + first->text(1) : QString();
+        };
+        WAIT_COMPARE(best(), QStringLiteral("3,57 Kohm 1,15 Kohm"));
         const int before = h.activations->count();
         xdotool(QStringLiteral("key Escape"));
         backInMain(finder, before, 1);

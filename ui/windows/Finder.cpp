@@ -12,6 +12,8 @@
 #include <kelvane/marking.h>
 #include <kelvane/nearest.h>
 #include <kelvane/parts.h>
+#include <kelvane/regulator.h>
+#include <kelvane/spread.h>
 #include <kelvane/value.h>
 #include <kelvane/written.h>
 
@@ -26,6 +28,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -35,38 +38,59 @@
 
 namespace {
 
-constexpr int clientWidth = 480;
-constexpr int clientHeight = 420;
+constexpr int clientWidth = 600;
+constexpr int clientHeight = 448;
 
 // Positions relative to the parent page (or the window).
 constexpr Place places[] = {
     {"SourceCaption", 10, 10, 80, 21},
     {"Source", 94, 10, 90, 21},
     {"EditParts", 192, 9, 190, 23},
-    {"Pages", 5, 40, 470, 344},
+    {"TemperatureCaption", 10, 40, 80, 21},
+    {"LowestTemperature", 94, 40, 40, 21},
+    {"TemperatureTo", 138, 40, 20, 21},
+    {"HighestTemperature", 162, 40, 40, 21},
+    {"TemperatureUnit", 206, 40, 20, 21},
+    {"TempcoCaption", 236, 40, 80, 21},
+    {"Tempco", 320, 40, 40, 21},
+    {"TempcoUnit", 364, 40, 44, 21},
+    {"WithinCaption", 420, 40, 80, 21},
+    {"Within", 504, 40, 40, 21},
+    {"WithinUnit", 548, 40, 16, 21},
+    {"Pages", 5, 68, 590, 344},
     {"TargetCaption", 8, 10, 100, 21},
     {"Target", 112, 10, 96, 21},
     {"MaxPartsCaption", 216, 10, 146, 21},
     {"MaxParts", 366, 10, 44, 21},
-    {"TargetStatus", 112, 34, 340, 13},
-    {"NearestCaption", 8, 52, 440, 13},
-    {"Nearest", 8, 68, 450, 112},
-    {"ResultsCaption", 8, 188, 440, 13},
-    {"Results", 8, 204, 450, 110},
-    {"VinCaption", 8, 10, 130, 21},
-    {"Vin", 142, 10, 70, 21},
-    {"VoutCaption", 222, 10, 150, 21},
-    {"Vout", 376, 10, 70, 21},
-    {"LeastTotalCaption", 8, 38, 130, 21},
-    {"LeastTotal", 142, 38, 70, 21},
-    {"MostTotalCaption", 222, 38, 150, 21},
-    {"MostTotal", 376, 38, 70, 21},
-    {"DividerStatus", 8, 64, 450, 26},
-    {"DividerResultsCaption", 8, 94, 440, 13},
-    {"DividerResults", 8, 110, 450, 204},
-    {"PartsProblems", 8, 388, 186, 28},
-    {"Copy", 200, 390, 130, 23},
-    {"ShowBands", 335, 390, 140, 23},
+    {"TargetStatus", 112, 34, 460, 13},
+    {"NearestCaption", 8, 52, 560, 13},
+    {"Nearest", 8, 68, 570, 112},
+    {"ResultsCaption", 8, 188, 560, 13},
+    {"Results", 8, 204, 570, 110},
+    {"PlainDivider", 8, 8, 150, 21},
+    {"FeedbackRegulator", 162, 8, 200, 21},
+    {"AdjustRegulator", 366, 8, 204, 21},
+    {"VinCaption", 8, 34, 150, 21},
+    {"Vin", 162, 34, 70, 21},
+    {"VoutCaption", 296, 34, 200, 21},
+    {"Vout", 500, 34, 70, 21},
+    {"VrefCaption", 8, 60, 40, 21},
+    {"Vref", 52, 60, 60, 21},
+    {"VrefToleranceCaption", 118, 60, 14, 21},
+    {"VrefTolerance", 134, 60, 40, 21},
+    {"VrefToleranceUnit", 178, 60, 16, 21},
+    {"PinCurrentCaption", 296, 60, 200, 21},
+    {"PinCurrent", 500, 60, 70, 21},
+    {"LeastTotalCaption", 8, 86, 150, 21},
+    {"LeastTotal", 162, 86, 70, 21},
+    {"MostTotalCaption", 296, 86, 200, 21},
+    {"MostTotal", 500, 86, 70, 21},
+    {"DividerStatus", 8, 112, 570, 26},
+    {"DividerResultsCaption", 8, 142, 560, 13},
+    {"DividerResults", 8, 158, 570, 156},
+    {"PartsProblems", 8, 416, 186, 28},
+    {"Copy", 316, 418, 136, 23},
+    {"ShowBands", 456, 418, 140, 23},
 };
 
 // Source's items after the six series.
@@ -82,12 +106,17 @@ QString number(double x, int digits) { return QString::fromStdString(kelvane::wr
 
 QString percent(double fraction) { return leftToRight(QString::fromStdString(kelvane::writtenPercent(fraction))); }
 
+// A computed number for speech, with the decimal point of the language.
+QString spokenDecimal(double x, int digits)
+{
+    const QString size = number(x, digits);
+    const int comma = size.indexOf(QLatin1Char(','));
+    return comma < 0 || size.contains(QLatin1Char('e')) ? size : spokenNumber(size.left(comma), size.mid(comma + 1));
+}
+
 QString spokenPercent(double fraction)
 {
-    const QString size = number(std::abs(fraction) * 100, 3);
-    const int comma = size.indexOf(QLatin1Char(','));
-    const QString words
-        = comma < 0 || size.contains(QLatin1Char('e')) ? size : spokenNumber(size.left(comma), size.mid(comma + 1));
+    const QString words = spokenDecimal(std::abs(fraction) * 100, 3);
     if (fraction == 0)
         return TFinder::tr("exact");
     return fraction < 0 ? TFinder::tr("%1 percent below").arg(words) : TFinder::tr("%1 percent above").arg(words);
@@ -95,12 +124,73 @@ QString spokenPercent(double fraction)
 
 QString volts(double v) { return leftToRight(number(v, 4) + QStringLiteral(" V")); }
 
-// "3,3" or "3.3", from above 0.
-std::optional<double> voltage(QString text)
+// A number as typed, "-40", "3,3" or "3.3"; blank is none.
+std::optional<double> typedNumber(QString text)
 {
     bool ok = false;
     const double v = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok && v > 0 && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+// From above 0.
+std::optional<double> voltage(const QString& text)
+{
+    const auto v = typedNumber(text);
+    return v && *v > 0 ? v : std::nullopt;
+}
+
+// From 0, blank for 0.
+std::optional<double> fromZero(const QString& text)
+{
+    const auto v = text.trimmed().isEmpty() ? std::optional<double>(0) : typedNumber(text);
+    return v && *v >= 0 ? v : std::nullopt;
+}
+
+// The conditions as typed: blank temperatures are the reference one, a blank
+// coefficient each part's own, a blank tolerance no yield. Else why they are not.
+std::variant<kelvane::Conditions, QString> conditionsOf(
+    const QLineEdit* lowest, const QLineEdit* highest, const QLineEdit* tempco, const QLineEdit* within)
+{
+    const auto blank = [](const QLineEdit* e) { return e->text().trimmed().isEmpty(); };
+    const auto typed = [&blank](const QLineEdit* e, double otherwise) {
+        return blank(e) ? std::optional<double>(otherwise) : typedNumber(e->text());
+    };
+    kelvane::Conditions c;
+    const auto low = typed(lowest, kelvane::referenceTemperature), high = typed(highest, kelvane::referenceTemperature);
+    if (low && high)
+        c.temperature = {*low, *high};
+    if (!low || !high || !kelvane::usable(c))
+        return TFinder::tr("not a temperature range");
+    if (!blank(tempco)) {
+        c.tempco = typedNumber(tempco->text());
+        if (!c.tempco || !kelvane::usable(c))
+            return TFinder::tr("not a coefficient");
+    }
+    if (!blank(within)) {
+        const auto wanted = typedNumber(within->text());
+        if (wanted)
+            c.within = *wanted / 100;
+        if (!wanted || !kelvane::usable(c))
+            return TFinder::tr("not a tolerance");
+    }
+    return c;
+}
+
+// A yield with its standard error, as the command line writes it, or a dash
+// without a wanted tolerance.
+QString shownYield(const std::optional<kelvane::Estimate>& y)
+{
+    return y ? QStringLiteral("%1 \u00B1 %2")
+                   .arg(leftToRight(number(y->yield * 100, 4) + QStringLiteral(" %")),
+                       leftToRight(number(y->error * 100, 2) + QStringLiteral(" %")))
+             : QStringLiteral("\u2014");
+}
+
+QString spokenYield(const std::optional<kelvane::Estimate>& y)
+{
+    return y ? TFinder::tr(", yield %1 percent, give or take %2")
+                   .arg(spokenDecimal(y->yield * 100, 4), spokenDecimal(y->error * 100, 2))
+             : QString();
 }
 
 // A network in words: its parts' values, "plus" and "in parallel with".
@@ -164,14 +254,22 @@ TFinder::TFinder(QWidget* parent)
     connect(EditParts, &QPushButton::clicked, this, &TFinder::editPartsAsked);
     connect(Target, &QLineEdit::textChanged, this, &TFinder::TargetChange);
     connect(MaxParts, qOverload<int>(&QSpinBox::valueChanged), this, &TFinder::TargetChange);
-    for (QLineEdit* e : {Vin, Vout, LeastTotal, MostTotal})
+    for (QLineEdit* e : {Vin, Vout, LeastTotal, MostTotal, Vref, VrefTolerance, PinCurrent})
         connect(e, &QLineEdit::textChanged, this, &TFinder::DividerChange);
+    for (QLineEdit* e : {LowestTemperature, HighestTemperature, Tempco, Within})
+        connect(e, &QLineEdit::textChanged, this, &TFinder::ConditionsChange);
+    for (QRadioButton* b : {PlainDivider, FeedbackRegulator, AdjustRegulator})
+        connect(b, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                CircuitChange();
+        });
     for (QTreeWidget* l : {Nearest, Results})
         connect(l, &QTreeWidget::currentItemChanged, this, [this, l] { lastNetworkList_ = l; });
     connect(Pages, &QTabWidget::currentChanged, this,
         [this](int page) { page == 0 ? say(Results, TargetStatus) : say(DividerResults, DividerStatus); });
     connect(Copy, &QPushButton::clicked, this, &TFinder::CopyClick);
     connect(ShowBands, &QPushButton::clicked, this, &TFinder::ShowBandsClick);
+    CircuitChange();
     SourceChange();
 }
 
@@ -193,6 +291,19 @@ void TFinder::createControls()
     label("SourceCaption", tr("&Parts:"), this, Source);
     EditParts = named(new QPushButton(tr("&Edit my parts..."), this), "EditParts");
 
+    // The conditions both searches take; blank: 25 °C only, the parts' own coefficients, no yield.
+    LowestTemperature = named(new QLineEdit(QStringLiteral("25"), this), "LowestTemperature");
+    label("TemperatureCaption", tr("Temper&ature:"), this, LowestTemperature);
+    label("TemperatureTo", tr("to"), this);
+    HighestTemperature = named(new QLineEdit(QStringLiteral("25"), this), "HighestTemperature");
+    label("TemperatureUnit", QStringLiteral("\u00B0C"), this);
+    Tempco = named(new QLineEdit(this), "Tempco");
+    label("TempcoCaption", tr("Coefficient:"), this);
+    label("TempcoUnit", tr("ppm/&K"), this, Tempco);
+    Within = named(new QLineEdit(this), "Within");
+    label("WithinCaption", tr("&Within ±"), this, Within);
+    label("WithinUnit", QStringLiteral("%"), this);
+
     Pages = named(new QTabWidget(this), "Pages");
     auto* networks = named(new QWidget, "NetworkPage");
     auto* divider = named(new QWidget, "DividerPage");
@@ -208,9 +319,14 @@ void TFinder::createControls()
     TargetStatus = label("TargetStatus", {}, networks);
     Nearest = list("Nearest", {tr("Series"), tr("Below"), tr("Above")}, networks);
     label("NearestCaption", tr("Nea&rest standard values:"), networks, Nearest);
-    Results = list("Results", {tr("Network"), tr("Value"), tr("Deviation"), tr("Tolerance range")}, networks);
+    Results = list("Results",
+        {tr("Network"), tr("Value"), tr("Deviation"), tr("Tolerance range"), tr("Worst case"), tr("Yield")}, networks);
     label("ResultsCaption", tr("&Best networks:"), networks, Results);
 
+    PlainDivider = named(new QRadioButton(tr("P&lain divider"), divider), "PlainDivider");
+    PlainDivider->setChecked(true);
+    FeedbackRegulator = named(new QRadioButton(tr("Re&gulator, feedback pin"), divider), "FeedbackRegulator");
+    AdjustRegulator = named(new QRadioButton(tr("Regulator, ad&just pin"), divider), "AdjustRegulator");
     Vin = named(new QLineEdit(QStringLiteral("5"), divider), "Vin");
     label("VinCaption", tr("&Input voltage:"), divider, Vin);
     Vout = named(new QLineEdit(QStringLiteral("3,3"), divider), "Vout");
@@ -219,10 +335,19 @@ void TFinder::createControls()
     label("LeastTotalCaption", tr("R1 + R2 &from:"), divider, LeastTotal);
     MostTotal = named(new QLineEdit(QStringLiteral("1M"), divider), "MostTotal");
     label("MostTotalCaption", tr("&to:"), divider, MostTotal);
+    Vref = named(new QLineEdit(QStringLiteral("0,8"), divider), "Vref");
+    label("VrefCaption", tr("Vref:"), divider, Vref);
+    VrefTolerance = named(new QLineEdit(QStringLiteral("1"), divider), "VrefTolerance");
+    label("VrefToleranceCaption", QStringLiteral("\u00B1"), divider, VrefTolerance);
+    label("VrefToleranceUnit", QStringLiteral("%"), divider);
+    PinCurrent = named(new QLineEdit(QStringLiteral("0"), divider), "PinCurrent");
+    label("PinCurrentCaption", tr("Pin c&urrent, µA:"), divider, PinCurrent);
     DividerStatus = label("DividerStatus", {}, divider);
     DividerStatus->setWordWrap(true);
     DividerResults = list("DividerResults",
-        {QStringLiteral("R1"), QStringLiteral("R2"), tr("Output"), tr("Deviation"), tr("Output range")}, divider);
+        {QStringLiteral("R1"), QStringLiteral("R2"), tr("Output"), tr("Deviation"), tr("Output range"),
+            tr("Worst case"), tr("Yield")},
+        divider);
     label("DividerResultsCaption", tr("Resistor pair&s:"), divider, DividerResults);
     for (QLabel* l : findChildren<QLabel*>())
         if (l->buddy())
@@ -238,8 +363,9 @@ void TFinder::createControls()
     spoken_->setGeometry(0, 0, 0, 0);
     Copy = named(new QPushButton(tr("&Copy"), this), "Copy");
     ShowBands = named(new QPushButton(tr("S&how bands"), this), "ShowBands");
-    QWidget* chain[] = {Source, EditParts, Pages, Target, MaxParts, Nearest, Results, Vin, Vout, LeastTotal, MostTotal,
-        DividerResults, Copy, ShowBands};
+    QWidget* chain[] = {Source, EditParts, LowestTemperature, HighestTemperature, Tempco, Within, Pages, Target,
+        MaxParts, Nearest, Results, PlainDivider, FeedbackRegulator, AdjustRegulator, Vin, Vout, Vref, VrefTolerance,
+        PinCurrent, LeastTotal, MostTotal, DividerResults, Copy, ShowBands};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     // Ctrl+C in a list copies its row, as the button does.
@@ -295,8 +421,11 @@ void TFinder::TargetChange()
         say(Results, TargetStatus);
         return;
     }
-    TargetStatus->setText(
-        inWindowDirection(indexProblem_.isEmpty() ? QStringLiteral("= %1").arg(shown(*value)) : indexProblem_));
+    const auto conditions = conditionsOf(LowestTemperature, HighestTemperature, Tempco, Within);
+    const auto* usable = std::get_if<kelvane::Conditions>(&conditions);
+    TargetStatus->setText(inWindowDirection(!indexProblem_.isEmpty() ? indexProblem_
+            : usable                                                 ? QStringLiteral("= %1").arg(shown(*value))
+                                                                     : std::get<QString>(conditions)));
     if (const auto all = kelvane::nearestValues(*value))
         for (const kelvane::Nearest& n : *all) {
             const QString name = QString::fromLatin1(kelvane::tableOf(n.series).name);
@@ -308,22 +437,28 @@ void TFinder::TargetChange()
                         spokenPercent(n.aboveDeviation)),
                 {n.below, n.above});
         }
-    if (!index_) {
+    if (!index_ || !usable) {
         say(Results, TargetStatus);
         return;
     }
     // A target of 0 has no networks.
     const auto found
-        = kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks);
+        = kelvane::findNetworks(*index_, *value, static_cast<std::size_t>(MaxParts->value()), shownNetworks, *usable);
     if (const auto* networks = std::get_if<std::vector<kelvane::Network>>(&found))
         for (const kelvane::Network& n : *networks) {
             const kelvane::Milli v = kelvane::roundedValue(n.value), low = kelvane::roundedValue(n.low),
-                                 high = kelvane::roundedValue(n.high);
+                                 high = kelvane::roundedValue(n.high), least = kelvane::roundedValue(n.worst.min),
+                                 most = kelvane::roundedValue(n.worst.max);
+            // The worst case is said where the conditions make it wider than the tolerance range.
             addRow(Results,
                 {leftToRight(QString::fromStdString(kelvane::written(n))), shown(v), percent(n.deviation),
-                    QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high))},
+                    QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high)),
+                    QStringLiteral("%1 \u2026 %2").arg(shown(least), shown(most)), shownYield(n.yield)},
                 tr("%1: %2, %3, from %4 to %5")
-                    .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high)),
+                        .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high))
+                    + (least != low || most != high ? tr(", at worst from %1 to %2").arg(spoken(least), spoken(most))
+                                                    : QString())
+                    + spokenYield(n.yield),
                 {n.parts.begin(), n.parts.begin() + static_cast<std::ptrdiff_t>(kelvane::partCount(n.shape))});
         }
     say(Results, TargetStatus);
@@ -332,38 +467,77 @@ void TFinder::TargetChange()
 void TFinder::DividerChange()
 {
     DividerResults->clear();
-    const auto vin = voltage(Vin->text()), vout = voltage(Vout->text());
+    const bool regulator = !PlainDivider->isChecked();
+    const auto vin = voltage(Vin->text()), vout = voltage(Vout->text()), vref = voltage(Vref->text());
     const auto least = kelvane::parseValue(LeastTotal->text().toStdString(), true);
     const auto most = kelvane::parseValue(MostTotal->text().toStdString(), true);
+    const auto tolerance = fromZero(VrefTolerance->text()), current = fromZero(PinCurrent->text());
+    const auto conditions = conditionsOf(LowestTemperature, HighestTemperature, Tempco, Within);
+    const QString badReference = tr("The reference's tolerance and the pin's current are numbers from 0, as 1.");
     QString problem = indexProblem_;
-    if (!vin || !vout)
+    if (!vout || (regulator ? !vref : !vin))
         problem = tr("A voltage is a number above 0, as 3,3.");
+    else if (regulator && (!tolerance || !current))
+        problem = badReference;
     else if (!std::holds_alternative<kelvane::Milli>(least) || !std::holds_alternative<kelvane::Milli>(most))
         problem = tr("R1 + R2 is a range of values, as 1k to 1M.");
-    DividerStatus->setText(inWindowDirection(
-        problem.isEmpty() ? tr("R1 from the input to the output, R2 from the output to ground.") : problem));
+    else if (const auto* why = std::get_if<QString>(&conditions))
+        problem = *why;
+    DividerStatus->setText(inWindowDirection(!problem.isEmpty() ? problem
+            : regulator ? tr("R1 from the output to the pin, R2 from the pin to ground.")
+                        : tr("R1 from the input to the output, R2 from the output to ground.")));
     if (!problem.isEmpty() || !index_) {
         say(DividerResults, DividerStatus);
         return;
     }
-    const auto found = kelvane::findDividers(
-        index_->parts(), {*vin, *vout, std::get<kelvane::Milli>(least), std::get<kelvane::Milli>(most), shownNetworks});
+    const kelvane::Conditions& c = std::get<kelvane::Conditions>(conditions);
+    const kelvane::Milli leastTotal = std::get<kelvane::Milli>(least), mostTotal = std::get<kelvane::Milli>(most);
+    const auto found = regulator
+        ? kelvane::findRegulators(index_->parts(),
+            {FeedbackRegulator->isChecked() ? kelvane::RegulatorKind::Feedback : kelvane::RegulatorKind::Adjust,
+                {*vref, *tolerance / 100, std::nullopt}, *current / 1e6, *vout, leastTotal, mostTotal, shownNetworks},
+            c)
+        : kelvane::findDividers(index_->parts(), {*vin, *vout, leastTotal, mostTotal, shownNetworks}, c);
     if (const auto* error = std::get_if<kelvane::DividerError>(&found)) {
-        DividerStatus->setText(inWindowDirection(*error == kelvane::DividerError::OutOfReach
-                ? tr("The output must be above 0 and below the input.")
-                : tr("R1 + R2 is a range of values, as 1k to 1M.")));
+        // The conditions were found usable above.
+        DividerStatus->setText(inWindowDirection(*error == kelvane::DividerError::BadReference ? badReference
+                : *error != kelvane::DividerError::OutOfReach ? tr("R1 + R2 is a range of values, as 1k to 1M.")
+                : regulator                                   ? tr("The output must be above the reference.")
+                                                              : tr("The output must be above 0 and below the input.")));
         say(DividerResults, DividerStatus);
         return;
     }
-    for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found))
+    for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found)) {
+        const QString low = number(d.low, 4), high = number(d.high, 4), lowest = number(d.worst.min, 4),
+                      highest = number(d.worst.max, 4);
         addRow(DividerResults,
             {shown(d.r1), shown(d.r2), volts(d.vout), percent(d.deviation),
-                QStringLiteral("%1 \u2026 %2").arg(volts(d.low), volts(d.high))},
+                QStringLiteral("%1 \u2026 %2").arg(volts(d.low), volts(d.high)),
+                QStringLiteral("%1 \u2026 %2").arg(volts(d.worst.min), volts(d.worst.max)), shownYield(d.yield)},
             tr("R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts")
-                .arg(spoken(d.r1), spoken(d.r2), number(d.vout, 4), spokenPercent(d.deviation), number(d.low, 4),
-                    number(d.high, 4)),
+                    .arg(spoken(d.r1), spoken(d.r2), number(d.vout, 4), spokenPercent(d.deviation), low, high)
+                + (lowest != low || highest != high ? tr(", at worst from %1 to %2 volts").arg(lowest, highest)
+                                                    : QString())
+                + spokenYield(d.yield),
             {d.r1, d.r2});
+    }
     say(DividerResults, DividerStatus);
+}
+
+void TFinder::ConditionsChange()
+{
+    TargetChange();
+    DividerChange();
+}
+
+// The input voltage makes a plain divider's output; a regulator's comes from its reference.
+void TFinder::CircuitChange()
+{
+    const bool regulator = !PlainDivider->isChecked();
+    Vin->setEnabled(!regulator);
+    for (QLineEdit* e : {Vref, VrefTolerance, PinCurrent})
+        e->setEnabled(regulator);
+    DividerChange();
 }
 
 void TFinder::say(const QTreeWidget* list, const QLabel* status)

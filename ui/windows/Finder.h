@@ -1,8 +1,11 @@
 // The finder: which parts make a value. A typed target, read as it is typed,
 // goes with the chosen part set through the engine to the nearest value of
 // each series and the best networks; a wanted output voltage to the best
-// dividers. The part set's index is made once per set and kept until another
-// set is chosen or the person's parts change. A row's part goes to the main
+// dividers or a regulator's best feedback pairs. The conditions typed above
+// the pages (temperatures, coefficient, wanted tolerance) go with both
+// searches, which give each answer its worst case and yield. The part set's
+// index is made once per set and kept until another set is chosen or the
+// person's parts change. A row's part goes to the main
 // window by the showBands signal; My parts come from the parts file, edited
 // on the editPartsAsked signal. The window keeps nothing else of its own.
 #pragma once
@@ -19,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
@@ -45,6 +49,8 @@ private:
     void SourceChange();
     void TargetChange();
     void DividerChange();
+    void ConditionsChange();
+    void CircuitChange();
     void CopyClick();
     void ShowBandsClick();
     // The first row of a list, or else the status, said where the person is.
@@ -58,16 +64,26 @@ private:
     QComboBox* Source = nullptr;
     QPushButton* EditParts = nullptr;
     QLabel* PartsProblems = nullptr;
+    QLineEdit* LowestTemperature = nullptr;
+    QLineEdit* HighestTemperature = nullptr;
+    QLineEdit* Tempco = nullptr;
+    QLineEdit* Within = nullptr;
     QTabWidget* Pages = nullptr;
     QLineEdit* Target = nullptr;
     QSpinBox* MaxParts = nullptr;
     QLabel* TargetStatus = nullptr;
     QTreeWidget* Nearest = nullptr;
     QTreeWidget* Results = nullptr;
+    QRadioButton* PlainDivider = nullptr;
+    QRadioButton* FeedbackRegulator = nullptr;
+    QRadioButton* AdjustRegulator = nullptr;
     QLineEdit* Vin = nullptr;
     QLineEdit* Vout = nullptr;
     QLineEdit* LeastTotal = nullptr;
     QLineEdit* MostTotal = nullptr;
+    QLineEdit* Vref = nullptr;
+    QLineEdit* VrefTolerance = nullptr;
+    QLineEdit* PinCurrent = nullptr;
     QLabel* DividerStatus = nullptr;
     QTreeWidget* DividerResults = nullptr;
     QPushButton* Copy = nullptr;

@@ -575,7 +575,8 @@ private slots:
     }
 
     // The finder's captions and states, each with its longest texts: a value
-    // and none, a divider and each reason for none, no parts of one's own.
+    // and none, a divider and each reason for none, no parts of one's own, a
+    // regulator's answers and their conditions, and each reason for none.
     void finderFit_data()
     {
         QTest::addColumn<int>("source");
@@ -583,18 +584,27 @@ private slots:
         QTest::addColumn<QString>("vin");
         QTest::addColumn<QString>("vout");
         QTest::addColumn<QByteArray>("parts");
+        QTest::addColumn<QStringList>("more"); // a circuit clicked, then other fields as Name=text
         QTest::newRow("found") << 5 << "4k8321"
                                << "5"
-                               << "3,3" << QByteArray();
+                               << "3,3" << QByteArray() << QStringList();
         QTest::newRow("not a value") << 2 << "12x"
                                      << "5"
-                                     << "6" << QByteArray();
+                                     << "6" << QByteArray() << QStringList();
         QTest::newRow("no parts") << 6 << "1k"
                                   << ""
-                                  << "1" << QByteArray();
+                                  << "1" << QByteArray() << QStringList();
         QTest::newRow("lines not read") << 6 << "1k"
                                         << "5"
-                                        << "3,3" << QByteArray("4k7\n12x\n0\n1k 150%\n\xff\n10k 1%\n1e400\n");
+                                        << "3,3" << QByteArray("4k7\n12x\n0\n1k 150%\n\xff\n10k 1%\n1e400\n")
+                                        << QStringList();
+        QTest::newRow("regulator") << 4 << "4k8321"
+                                   << "5"
+                                   << "3,3" << QByteArray() << QStringList{"FeedbackRegulator"};
+        QTest::newRow("not a reference nor temperatures")
+            << 4 << "1k"
+            << "5"
+            << "3,3" << QByteArray() << QStringList{"AdjustRegulator", "PinCurrent=x", "LowestTemperature=x"};
     }
     void finderFit()
     {
@@ -603,6 +613,7 @@ private slots:
         QFETCH(QString, vin);
         QFETCH(QString, vout);
         QFETCH(QByteArray, parts);
+        QFETCH(QStringList, more);
         usePrivateFiles();
         QFile::remove(partsfile::path());
         if (!parts.isEmpty()) {
@@ -616,6 +627,13 @@ private slots:
         finder->findChild<QLineEdit*>(QStringLiteral("Target"))->setText(target);
         finder->findChild<QLineEdit*>(QStringLiteral("Vin"))->setText(vin);
         finder->findChild<QLineEdit*>(QStringLiteral("Vout"))->setText(vout);
+        for (const QString& field : more) {
+            const QString name = field.section(QLatin1Char('='), 0, 0);
+            if (auto* circuit = finder->findChild<QRadioButton*>(name))
+                circuit->click();
+            else
+                finder->findChild<QLineEdit*>(name)->setText(field.section(QLatin1Char('='), 1));
+        }
         QVERIFY(!finder->findChild<QLabel*>(QStringLiteral("TargetStatus"))->text().isEmpty());
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("PartsProblems"))->text().isEmpty(), parts.isEmpty());
         allFit(finder);
