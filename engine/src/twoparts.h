@@ -16,6 +16,9 @@
 
 namespace kelvane {
 
+// Far below any part's tolerance and above a double's rounding of a quotient of a few operations.
+inline constexpr double exactEnough = 1e-12;
+
 // R1 and R2 as the spread sees them, each found among the parts by its value.
 inline std::array<Input, 2> partInputs(const Divider& d, const std::vector<Part>& parts, const Conditions& c)
 {
@@ -42,7 +45,11 @@ std::vector<Divider> twoParts(const std::vector<Part>& parts, Milli leastTotal, 
         = [&](std::size_t i, Milli r2) { return std::abs(output(parts[i].value, r2) / wanted - 1) <= bound(); };
     const auto offer = [&](std::size_t i, Milli r2) {
         Divider d{parts[i].value, r2, output(parts[i].value, r2)};
+        // Volts are typed in decimals that doubles only approximate: an exact
+        // hit comes out some 1e-16 off, and is said to be one.
         d.deviation = d.vout / wanted - 1;
+        if (std::abs(d.deviation) < exactEnough)
+            d.deviation = 0;
         best.offer(d);
         inside.offer(d, within, [&] { return worst(d); });
     };
