@@ -43,10 +43,8 @@ std::variant<std::vector<Divider>, DividerError> findDividers(
 {
     if (!(w.vout > 0 && w.vout < w.vin && std::isfinite(w.vin)))
         return DividerError::OutOfReach;
-    if (w.leastTotal <= 0 || w.leastTotal > w.mostTotal)
-        return DividerError::BadTotal;
-    if (!usable(c))
-        return DividerError::BadConditions;
+    if (const auto refused = unsearchable(w.leastTotal, w.mostTotal, c))
+        return *refused;
     const Span wanted = wantedSpan(w.vout, c.within.value_or(0));
     return twoParts(
         parts, w.leastTotal, w.mostTotal, w.count, w.vout, c,

@@ -61,10 +61,8 @@ std::variant<std::vector<Divider>, DividerError> findRegulators(
         return DividerError::BadReference;
     if (!(w.vout > w.vref.typical && std::isfinite(w.vout)))
         return DividerError::OutOfReach;
-    if (w.leastTotal <= 0 || w.leastTotal > w.mostTotal)
-        return DividerError::BadTotal;
-    if (!usable(c))
-        return DividerError::BadConditions;
+    if (const auto refused = unsearchable(w.leastTotal, w.mostTotal, c))
+        return *refused;
     const Span wanted = wantedSpan(w.vout, c.within.value_or(0));
     const double vref = w.vref.typical, rise = w.vout - vref;
     // R1 for R2 from Vout = Vref (1 + R1/R2) + I R1, or Vout = Vref (1 + R2/R1) + I R2; in ohms.

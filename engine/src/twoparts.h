@@ -13,8 +13,19 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace kelvane {
+
+// What dividers and regulators refuse alike: an empty total's range, conditions out of bounds.
+inline std::optional<DividerError> unsearchable(Milli leastTotal, Milli mostTotal, const Conditions& c)
+{
+    if (leastTotal <= 0 || leastTotal > mostTotal)
+        return DividerError::BadTotal;
+    if (!usable(c))
+        return DividerError::BadConditions;
+    return std::nullopt;
+}
 
 // Far below any part's tolerance and above a double's rounding of a quotient of a few operations.
 inline constexpr double exactEnough = 1e-12;
