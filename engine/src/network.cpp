@@ -6,13 +6,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <new>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+
+#include <sys/mman.h>
 
 namespace kelvane {
 
@@ -132,12 +136,65 @@ std::string written(const Network& n)
 // Values sorted with what each stands for (a part's index, or a pair's two),
 // and a bucket table over the values' bit patterns, which order positive
 // doubles as the values do: a lookup jumps to its bucket and searches the
-// few values there.
+// few values there. Each run indexes again, so the build is what a command
+// waits for: two passes over the pairs (count, then place), each bucket's
+// few entries put in order, and memory touched once.
 struct PartIndex::Sorted {
-    std::vector<double> values;
-    std::vector<std::uint32_t> ids;
+    // Memory left as it comes, in huge pages where the system grants them: a
+    // fresh process pays the kernel for every page it touches first, and for
+    // some 20 MB of pairs that costs more, a page of 4 kB at a time, than
+    // the sorting does.
+    template <class T> class Block {
+    public:
+        Block() = default;
+        explicit Block(std::size_t size)
+            : size_(size)
+            , data_(allocate(size))
+        {
+        }
+        std::size_t size() const { return size_; }
+        T& operator[](std::size_t i) { return data_.get()[i]; }
+        const T& operator[](std::size_t i) const { return data_.get()[i]; }
+        const T& front() const { return data_.get()[0]; }
+        const T& back() const { return data_.get()[size_ - 1]; }
+
+    private:
+        struct Free {
+            void operator()(T* p) const { std::free(p); }
+        };
+        static T* allocate(std::size_t size)
+        {
+            constexpr std::size_t huge = std::size_t{2} << 20;
+            std::size_t bytes = std::max<std::size_t>(size * sizeof(T), 1);
+            void* p = nullptr;
+            if (bytes >= huge) {
+                bytes = (bytes + huge - 1) / huge * huge;
+                p = std::aligned_alloc(huge, bytes);
+#ifdef MADV_HUGEPAGE
+                if (p != nullptr)
+                    madvise(p, bytes, MADV_HUGEPAGE);
+#endif
+            } else
+                p = std::malloc(bytes);
+            if (p == nullptr)
+                throw std::bad_alloc();
+            return static_cast<T*>(p);
+        }
+        std::size_t size_ = 0;
+        std::unique_ptr<T, Free> data_;
+    };
+
+    // About this many entries a bucket of the lookup table: the walk within
+    // one stays short.
+    static constexpr std::size_t perBucket = 4;
+    // And of the first split: few enough buckets that placing the entries
+    // keeps a cache line of each at hand, and each bucket then ordered in cache.
+    static constexpr std::size_t perSplit = 1024;
+
+    Block<double> values;
+    Block<std::uint32_t> ids;
     std::vector<std::uint32_t> starts;
-    std::uint64_t firstKey = 0;
+    std::uint64_t firstKey = 0, lastKey = 0;
     unsigned shift = 0;
 
     static std::uint64_t bits(double v)
@@ -147,41 +204,126 @@ struct PartIndex::Sorted {
         return b;
     }
 
-    std::size_t key(double v) const { return static_cast<std::size_t>((bits(v) >> shift) - firstKey); }
+    // The fewest low bits to drop for at most buckets keys between least and most.
+    static unsigned shiftFor(double least, double most, std::size_t buckets)
+    {
+        const std::uint64_t span = bits(most) - bits(least);
+        unsigned s = 0;
+        while ((span >> s) > buckets)
+            ++s;
+        return s;
+    }
+
+    // Held within the table, so that a value rounded past least or most
+    // still lands in order.
+    std::size_t key(double v) const
+    {
+        return static_cast<std::size_t>(std::clamp(bits(v) >> shift, firstKey, lastKey) - firstKey);
+    }
+
+    void keyed(double least, double most, std::size_t buckets)
+    {
+        shift = shiftFor(least, most, buckets);
+        firstKey = bits(least) >> shift;
+        lastKey = bits(most) >> shift;
+    }
 
     // each(f) calls f(value, id) for every entry, the same each time: the
-    // entries are made as they are counted and placed, never held apart. A
-    // counting sort by bucket, then each bucket's few entries in order.
-    template <class Each> Sorted(std::size_t count, Each each)
+    // entries are made as they are counted and placed, never held apart.
+    // least and most bound the values. A counting sort into coarse buckets,
+    // each bucket then ordered, and the lookup table read off the result.
+    template <class Each>
+    Sorted(std::size_t count, double least, double most, Each each)
+        : values(count)
+        , ids(count)
     {
-        double least = infinity, most = 0;
-        each([&](double v, std::uint32_t) {
-            least = std::min(least, v);
-            most = std::max(most, v);
-        });
-        const std::uint64_t span = bits(most) - bits(least);
-        while ((span >> shift) > count)
-            ++shift;
-        firstKey = bits(least) >> shift;
-        starts.assign(key(most) + 2, 0);
+        keyed(least, most, count / perSplit);
+        starts.assign(lastKey - firstKey + 2, 0);
         each([&](double v, std::uint32_t) { ++starts[key(v) + 1]; });
         for (std::size_t b = 1; b < starts.size(); ++b)
             starts[b] += starts[b - 1];
-        values.resize(count);
-        ids.resize(count);
-        std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
+        // Each bucket's start moves on as it fills, to where the next one starts.
         each([&](double v, std::uint32_t id) {
-            const std::uint32_t at = next[key(v)]++;
+            const std::uint32_t at = starts[key(v)]++;
             values[at] = v;
             ids[at] = id;
         });
-        for (std::size_t b = 0; b + 1 < starts.size(); ++b)
-            for (std::size_t i = starts[b] + 1; i < starts[b + 1]; ++i)
-                for (std::size_t j = i;
-                     j > starts[b] && std::tie(values[j], ids[j]) < std::tie(values[j - 1], ids[j - 1]); --j) {
+        Scratch scratch;
+        for (std::size_t b = 0, from = 0; b + 1 < starts.size(); from = starts[b++])
+            order(from, starts[b], scratch);
+        keyed(least, most, count / perBucket);
+        starts.assign(lastKey - firstKey + 2, std::uint32_t(count));
+        for (std::size_t b = 0, i = 0; b + 1 < starts.size(); ++b) {
+            while (i < count && key(values[i]) < b)
+                ++i;
+            starts[b] = std::uint32_t(i);
+        }
+    }
+
+    // Where a bucket's entries are counted and placed when it is split again.
+    struct Scratch {
+        std::vector<double> values;
+        std::vector<std::uint32_t> ids, bounds;
+    };
+
+    // Puts the entries [from, to) in order. Most buckets hold a few; the ones
+    // just below each part (it in parallel with much larger ones) or above it
+    // (in series with much smaller ones) hold hundreds, which are split by
+    // the same counting sort over their own span, again where needed.
+    void order(std::size_t from, std::size_t to, Scratch& scratch)
+    {
+        const std::size_t size = to - from;
+        double least = values[from], most = least;
+        for (std::size_t i = from + 1; i < to; ++i) {
+            least = std::min(least, values[i]);
+            most = std::max(most, values[i]);
+        }
+        // Pairs of the same value (1 k + 2 k and 1,5 k twice) go by their parts.
+        if (least == most) {
+            std::sort(&ids[from], &ids[from] + size);
+            return;
+        }
+        if (size <= 16) {
+            for (std::size_t i = from + 1; i < to; ++i)
+                for (std::size_t j = i; j > from && std::tie(values[j], ids[j]) < std::tie(values[j - 1], ids[j - 1]);
+                     --j) {
                     std::swap(values[j], values[j - 1]);
                     std::swap(ids[j], ids[j - 1]);
                 }
+            return;
+        }
+        const std::uint64_t first = bits(least), span = bits(most) - first;
+        unsigned by = 0;
+        while ((span >> by) >= size / 2)
+            ++by;
+        const auto part = [&](std::size_t i) { return std::size_t((bits(values[i]) - first) >> by); };
+        // This split's bounds sit above those of the splits it is within.
+        const std::size_t base = scratch.bounds.size(), parts = (span >> by) + 1;
+        scratch.bounds.resize(base + parts + 1, 0);
+        const auto bound = [&](std::size_t k) -> std::uint32_t& { return scratch.bounds[base + k]; };
+        for (std::size_t i = from; i < to; ++i)
+            ++bound(part(i) + 1);
+        for (std::size_t k = 1; k <= parts; ++k)
+            bound(k) += bound(k - 1);
+        scratch.values.resize(size);
+        scratch.ids.resize(size);
+        for (std::size_t i = from; i < to; ++i) {
+            const std::uint32_t at = bound(part(i))++;
+            scratch.values[at] = values[i];
+            scratch.ids[at] = ids[i];
+        }
+        for (std::size_t i = 0; i < size; ++i) {
+            values[from + i] = scratch.values[i];
+            ids[from + i] = scratch.ids[i];
+        }
+        // Each bound moved on to the next one's start, as in the table's own build.
+        for (std::size_t k = parts; k > 0; --k)
+            bound(k) = bound(k - 1);
+        bound(0) = 0;
+        for (std::size_t k = 0; k < parts; ++k)
+            if (bound(k + 1) > bound(k) + 1)
+                order(from + bound(k), from + bound(k + 1), scratch);
+        scratch.bounds.resize(base);
     }
 
     // The same, for a query that moves a little from the last answer, near:
@@ -206,8 +348,7 @@ struct PartIndex::Sorted {
             return 0;
         if (v > values.back())
             return values.size();
-        const std::size_t b = (bits(v) >> shift) - firstKey;
-        std::size_t i = starts[b];
+        std::size_t i = starts[key(v)];
         while (values[i] < v)
             ++i;
         return i;
@@ -220,20 +361,27 @@ PartIndex::PartIndex(std::vector<Part> parts)
     if (parts_.empty())
         return;
     const auto n = static_cast<std::uint32_t>(parts_.size());
-    const auto pairs = [this, n](auto combine) {
-        return [this, n, combine](auto&& f) {
-            for (std::uint32_t i = 0; i < n; ++i)
-                for (std::uint32_t j = i; j < n; ++j)
-                    f(combine(double(parts_[i].value), double(parts_[j].value)), pairId(i, j));
-        };
+    std::vector<double> v(n);
+    for (std::uint32_t i = 0; i < n; ++i)
+        v[i] = double(parts_[i].value);
+    // Each value grows with each part, so the first part twice gives the
+    // least and the last twice the most.
+    const auto pairs = [&v, n](auto combine) {
+        return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
+            combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    const double a = v[i];
+                    for (std::uint32_t j = i; j < n; ++j)
+                        f(combine(a, v[j]), pairId(i, j));
+                }
+            });
     };
-    values_ = std::make_unique<Sorted>(n, [this, n](auto&& f) {
+    values_ = std::make_unique<Sorted>(n, v.front(), v.back(), [&v, n](auto&& f) {
         for (std::uint32_t i = 0; i < n; ++i)
-            f(double(parts_[i].value), i);
+            f(v[i], i);
     });
-    const std::size_t pairCount = std::size_t(n) * (n + 1) / 2;
-    series_ = std::make_unique<Sorted>(pairCount, pairs([](double a, double b) { return a + b; }));
-    parallel_ = std::make_unique<Sorted>(pairCount, pairs(par));
+    series_ = pairs([](double a, double b) { return a + b; });
+    parallel_ = pairs(par);
 }
 
 PartIndex::~PartIndex() = default;
