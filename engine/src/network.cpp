@@ -517,6 +517,16 @@ public:
             offer(s.ids[i]);
     }
 
+    // Whether no network of this many parts can enter: the count kept all
+    // meet the target exactly with fewer parts, and at equal deviation fewer
+    // parts rank first. Typed values often are met so, and then the largest
+    // walks are not needed at all.
+    bool settled(std::size_t parts) const
+    {
+        const Network* last = best_.last();
+        return last != nullptr && last->deviation == 0 && partCount(last->shape) < parts;
+    }
+
     void offer(Shape s, const std::array<Milli, 4>& parts) { best_.offer(makeNetwork(s, parts, target_)); }
     std::vector<Network> take() { return best_.take(); }
 
@@ -579,7 +589,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     });
 
     // A part beside a pair: in series below the target, in parallel above it.
-    if (maxParts >= 3)
+    if (maxParts >= 3 && !search.settled(3))
         for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
             const double a = ones.values[i];
             const Milli pa = search.part(ones.ids[i]);
@@ -602,7 +612,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             if (a >= t * (1 - search.bound()))
                 beside(std::integral_constant<Join, Join::Parallel>{});
         }
-    if (maxParts < 4)
+    if (maxParts < 4 || search.settled(4))
         return finish(index, search.take());
 
     // Pair and pair: x the larger of two in series, at least half the target;

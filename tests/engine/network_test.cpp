@@ -39,6 +39,7 @@ struct SearchCase {
     std::size_t maxParts;
     std::size_t count;
     int targets;
+    std::vector<Milli> typed = {}; // the targets, in place of drawn ones
 };
 
 } // namespace
@@ -58,11 +59,15 @@ TEST(Finder, SearchEqualsEnumeration)
             series(Series::E24, 10 * ohm, 1'000'000 * ohm, {4700 * ohm, 1000 * ohm, 22 * ohm}), 3, 1, 2},
         {"E24 two parts", series(Series::E24, ohm, 10'000'000 * ohm), 2, 10, 8},
         {"a drawer of parts, four", std::get<std::vector<Part>>(listParts(drawer, {})), 4, 40, 8},
+        {"E48 two parts, the widest range", series(Series::E48, ohm, 10'000'000 * ohm), 2, 10, 8},
+        {"E6 four parts, typed values met by fewer", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4, 1, 0,
+            {4700 * ohm, 3200 * ohm, 4770 * ohm, 1234 * ohm}},
     };
     std::uint32_t seed = 24;
     for (const SearchCase& c : cases) {
         const PartIndex index(c.parts);
-        const std::vector<Milli> each = targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2);
+        const std::vector<Milli> each
+            = c.typed.empty() ? targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2) : c.typed;
         const std::vector<std::vector<Network>> expected = enumerate::networks(c.parts, each, c.maxParts, c.count);
         for (std::size_t t = 0; t < each.size(); ++t) {
             SCOPED_TRACE(std::string(c.name) + ", target " + std::to_string(each[t]));
