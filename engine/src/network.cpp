@@ -11,6 +11,7 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <mutex>
 #include <new>
 #include <tuple>
 #include <type_traits>
@@ -355,33 +356,48 @@ struct PartIndex::Sorted {
     }
 };
 
+struct PartIndex::Pairs {
+    std::once_flag built;
+    std::unique_ptr<Sorted> series, parallel;
+};
+
 PartIndex::PartIndex(std::vector<Part> parts)
     : parts_(std::move(parts))
 {
     if (parts_.empty())
         return;
     const auto n = static_cast<std::uint32_t>(parts_.size());
-    std::vector<double> v(n);
-    for (std::uint32_t i = 0; i < n; ++i)
-        v[i] = double(parts_[i].value);
-    // Each value grows with each part, so the first part twice gives the
-    // least and the last twice the most.
-    const auto pairs = [&v, n](auto combine) {
-        return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
-            combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
-                for (std::uint32_t i = 0; i < n; ++i) {
-                    const double a = v[i];
-                    for (std::uint32_t j = i; j < n; ++j)
-                        f(combine(a, v[j]), pairId(i, j));
-                }
-            });
-    };
-    values_ = std::make_unique<Sorted>(n, v.front(), v.back(), [&v, n](auto&& f) {
+    values_
+        = std::make_unique<Sorted>(n, double(parts_.front().value), double(parts_.back().value), [this, n](auto&& f) {
+              for (std::uint32_t i = 0; i < n; ++i)
+                  f(double(parts_[i].value), i);
+          });
+    pairs_ = std::make_unique<Pairs>();
+}
+
+const PartIndex::Pairs& PartIndex::pairs() const
+{
+    std::call_once(pairs_->built, [this] {
+        const auto n = static_cast<std::uint32_t>(parts_.size());
+        std::vector<double> v(n);
         for (std::uint32_t i = 0; i < n; ++i)
-            f(v[i], i);
+            v[i] = double(parts_[i].value);
+        // Each value grows with each part, so the first part twice gives the
+        // least and the last twice the most.
+        const auto sorted = [&v, n](auto combine) {
+            return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
+                combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
+                    for (std::uint32_t i = 0; i < n; ++i) {
+                        const double a = v[i];
+                        for (std::uint32_t j = i; j < n; ++j)
+                            f(combine(a, v[j]), pairId(i, j));
+                    }
+                });
+        };
+        pairs_->series = sorted([](double a, double b) { return a + b; });
+        pairs_->parallel = sorted(par);
     });
-    series_ = pairs([](double a, double b) { return a + b; });
-    parallel_ = pairs(par);
+    return *pairs_;
 }
 
 PartIndex::~PartIndex() = default;
@@ -568,50 +584,77 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return std::vector<Network>{};
     Search search(index, target, count);
     const double t = double(target);
-    const PartIndex::Sorted &ones = *index.values_, &sums = *index.series_, &pars = *index.parallel_;
-    const auto list = [&](List l) -> const PartIndex::Sorted& {
-        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
-    };
+    const PartIndex::Sorted& ones = *index.values_;
 
     forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
         constexpr Row r = rows[at];
         if (entryOf(rules, r.shape).parts > maxParts)
             return;
-        const PartIndex::Sorted& s = list(r.inner);
-        search.around(
-            s, s.lowerBound(t), [](double y) { return y; },
-            [&](std::uint32_t id) {
-                if constexpr (r.inner == List::Parts)
-                    search.offer(r.shape, {search.part(id)});
-                else
-                    search.offer(r.shape, {search.first(id), search.second(id)});
-            });
+        if constexpr (r.inner == List::Parts)
+            search.around(
+                ones, ones.lowerBound(t), [](double y) { return y; },
+                [&](std::uint32_t id) { search.offer(r.shape, {search.part(id)}); });
+        else {
+            // For each first part, the second from it upward, the pair
+            // growing with it: from the nearest outward, as around() walks.
+            constexpr Join pair = r.inner == List::Sums ? Join::Series : Join::Parallel;
+            const std::size_t n = ones.values.size();
+            for (std::size_t i = 0; i < n; ++i) {
+                const double a = ones.values[i], bound = search.bound(), least = t * (1 - bound),
+                             most = t * (1 + bound);
+                const auto value = [&](std::size_t j) { return joined<pair>(a, ones.values[j]); };
+                std::size_t from = i, to = n;
+                while (from < to) {
+                    const std::size_t mid = from + (to - from) / 2;
+                    if (value(mid) < t)
+                        from = mid + 1;
+                    else
+                        to = mid;
+                }
+                const auto offer = [&](std::size_t j) {
+                    const double v = value(j);
+                    if (!(v >= least && v <= most))
+                        return false;
+                    search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
+                    return true;
+                };
+                for (std::size_t j = from; j < n && offer(j); ++j) { }
+                for (std::size_t j = from; j-- > i && offer(j);) { }
+            }
+        }
     });
+    if (maxParts < 3 || search.settled(3))
+        return finish(index, search.take());
+
+    const PartIndex::Pairs& built = index.pairs();
+    const PartIndex::Sorted &sums = *built.series, &pars = *built.parallel;
+    const auto list = [&](List l) -> const PartIndex::Sorted& {
+        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
+    };
 
     // A part beside a pair: in series below the target, in parallel above it.
-    if (maxParts >= 3 && !search.settled(3))
-        for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
-            const double a = ones.values[i];
-            const Milli pa = search.part(ones.ids[i]);
-            const auto beside = [&](auto join) __attribute__((always_inline))
-            {
-                constexpr Join outer = decltype(join)::value;
-                const double y = complement<outer>(t, a);
-                forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
-                    constexpr Row r = rows[at];
-                    const PartIndex::Sorted& s = list(r.inner);
-                    search.around(
-                        s, s.lowerBound(y), [a](double v) { return joined<outer>(a, v); },
-                        [&](std::uint32_t p) {
-                            search.offer(r.shape, {pa, search.first(p), search.second(p)});
-                        });
-                });
-            };
-            if (a <= t * (1 + search.bound()))
-                beside(std::integral_constant<Join, Join::Series>{});
-            if (a >= t * (1 - search.bound()))
-                beside(std::integral_constant<Join, Join::Parallel>{});
-        }
+    for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
+        const double a = ones.values[i];
+        const Milli pa = search.part(ones.ids[i]);
+        const auto beside = [&](auto join) __attribute__((always_inline))
+        {
+            constexpr Join outer = decltype(join)::value;
+            const double y = complement<outer>(t, a);
+            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                const PartIndex::Sorted& s = list(r.inner);
+                search.around(
+                    s, s.lowerBound(y), [a](double v) { return joined<outer>(a, v); },
+                    [&](std::uint32_t p) {
+                        search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                    });
+            });
+        };
+        if (a <= t * (1 + search.bound()))
+            beside(std::integral_constant<Join, Join::Series>{});
+        if (a >= t * (1 - search.bound()))
+            beside(std::integral_constant<Join, Join::Parallel>{});
+    }
     if (maxParts < 4 || search.settled(4))
         return finish(index, search.take());
 

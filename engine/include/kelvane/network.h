@@ -1,6 +1,9 @@
 // Networks of one to four resistors that come nearest a value. A part set is
-// indexed once (its values, and every pair of them in series and in parallel,
-// sorted); a search then meets the target from both sides, walking a table
+// indexed once (its values sorted, and every pair of them in series and in
+// parallel, sorted the first time a search of three parts or more needs them:
+// two parts are met along the sorted values alone, and a typed value met
+// exactly by ten of them needs no more); a search then meets the target from
+// both sides, walking a table
 // with a row for each shape: one part against the sorted pairs for three
 // parts, pair against pair, and part and part against the pairs for four,
 // each lookup a bucket jump and a short walk outward that stops where the
@@ -88,12 +91,16 @@ public:
     const std::vector<Part>& parts() const { return parts_; }
 
     struct Sorted;
+    struct Pairs;
 
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex&, Milli, std::size_t, std::size_t);
+    // Built on the first call, once whichever threads search.
+    const Pairs& pairs() const;
     std::vector<Part> parts_;
-    std::unique_ptr<Sorted> values_, series_, parallel_;
+    std::unique_ptr<Sorted> values_;
+    std::unique_ptr<Pairs> pairs_;
 };
 
 // The count best networks of 1 to maxParts (up to 4) parts for a target > 0,
