@@ -5,9 +5,10 @@
 # Start-up times come in a fast and a slow cluster some 10 ms apart, in both
 # programs alike, so beside the median the fastest quarter's bound is shown:
 # it measures the program rather than how the runs fell.
-# Then the command line's decoding beside a C++ program that prints one line,
-# the interaction times and the engine's per-call times, and the network
-# search's speed-up over enumerating every choice of parts.
+# Then the command line's decoding and network search beside a C++ program
+# that prints one line, the interaction times and the engine's per-call
+# times, and the network search's speed-up over enumerating every choice of
+# parts.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,6 +40,15 @@ read -r c r ratio < <("$build/bench/bench_runtimes" "${CLI_RUNS:-400}" "$build/a
     -- "$build/bench/bench_oneline")
 printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
     "kelvane decode yellow violet red gold:" "$c" "$r" "$ratio" "${CLI_RUNS:-400}"
+# The network search as a whole process, its index built anew each run: a
+# typed value that ten networks of one or two parts meet exactly, and one
+# that takes the pairs' index and four parts.
+for value in 4k7 4321; do
+    read -r c r ratio < <("$build/bench/bench_runtimes" "${FIND_RUNS:-40}" "$build/app/kelvane" find "$value" \
+        --series E192 --max-parts 4 -- "$build/bench/bench_oneline")
+    printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
+        "kelvane find $value --series E192 --max-parts 4:" "$c" "$r" "$ratio" "${FIND_RUNS:-40}"
+done
 "$build/bench/bench_interactions" 2>/dev/null
 "$build/bench/bench_engine" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(BM_|Benchmark)' | tee "$out/engine"
 # CPU times, one core's: the search beside the enumeration of the same parts.
