@@ -137,9 +137,10 @@ std::string written(const Network& n)
 // Values sorted with what each stands for (a part's index, or a pair's two),
 // and a bucket table over the values' bit patterns, which order positive
 // doubles as the values do: a lookup jumps to its bucket and searches the
-// few values there. Each run indexes again, so the build is what a command
-// waits for: two passes over the pairs (count, then place), each bucket's
-// few entries put in order, and memory touched once.
+// few values there. Each run of the command line indexes again, so the build
+// is what it waits for: two passes over the pairs (count, then place) into
+// coarse buckets, each bucket then split again in cache, and memory touched
+// once.
 struct PartIndex::Sorted {
     // Memory left as it comes, in huge pages where the system grants them: a
     // fresh process pays the kernel for every page it touches first, and for
@@ -147,7 +148,6 @@ struct PartIndex::Sorted {
     // the sorting does.
     template <class T> class Block {
     public:
-        Block() = default;
         explicit Block(std::size_t size)
             : size_(size)
             , data_(allocate(size))

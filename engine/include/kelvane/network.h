@@ -1,13 +1,13 @@
 // Networks of one to four resistors that come nearest a value. A part set is
-// indexed once (its values sorted, and every pair of them in series and in
-// parallel, sorted the first time a search of three parts or more needs them:
-// two parts are met along the sorted values alone, and a typed value met
-// exactly by ten of them needs no more); a search then meets the target from
-// both sides, walking a table
-// with a row for each shape: one part against the sorted pairs for three
-// parts, pair against pair, and part and part against the pairs for four,
-// each lookup a bucket jump and a short walk outward that stops where the
-// deviation passes the K-th best found so far.
+// indexed once: its values sorted, and every pair of them in series and in
+// parallel sorted the first time a search of three parts or more needs them
+// (two parts are met along the values alone, and a value that as many
+// networks of one or two parts meet exactly as are asked for needs no more).
+// A search then meets the target from both sides, walking a table with a row
+// for each shape: one part against the sorted pairs for three parts, pair
+// against pair, and part and part against the pairs for four, each lookup a
+// bucket jump and a short walk outward that stops where the deviation passes
+// the K-th best found so far.
 #pragma once
 
 #include "kelvane/indexed.h"
