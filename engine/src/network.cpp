@@ -533,6 +533,46 @@ public:
             offer(s.ids[i]);
     }
 
+    // The same for the pairs of two parts, met along the parts alone:
+    // inverse(least, most) gives the pair values whose networks lie within
+    // the bound. The larger of two in series lies between half such a value
+    // and all of it, the smaller of two in parallel between all of it and
+    // twice it; for each such part, the other is found by halving and walked
+    // outward. offer(i, j) takes the two parts' positions in s.
+    template <Join pair, class Inverse, class Value, class Offer>
+    [[gnu::always_inline]] inline void aroundPairs(
+        const PartIndex::Sorted& s, Inverse inverse, Value value, Offer offer)
+    {
+        const double t = double(target_), bound = best_.bound(), least = t * (1 - bound), most = t * (1 + bound);
+        const auto [low, high] = inverse(least, most);
+        // Room for the rounding of a part with itself.
+        const double slack = 1e-12, from = (pair == Join::Series ? low / 2 : low) * (1 - slack),
+                     to = (pair == Join::Series ? high : 2 * high) * (1 + slack);
+        const std::size_t n = s.values.size();
+        for (std::size_t k = s.lowerBound(from); k < n && s.values[k] <= to; ++k) {
+            const double x = s.values[k];
+            const auto network = [&](std::size_t i) { return value(joined<pair>(x, s.values[i])); };
+            const auto within = [&](std::size_t i) {
+                const double v = network(i);
+                return v >= least && v <= most;
+            };
+            // The other part: not larger in series, not smaller in parallel.
+            const std::size_t first = pair == Join::Series ? 0 : k, last = pair == Join::Series ? k + 1 : n;
+            std::size_t lo = first, hi = last;
+            while (lo < hi) {
+                const std::size_t mid = lo + (hi - lo) / 2;
+                if (network(mid) < t)
+                    lo = mid + 1;
+                else
+                    hi = mid;
+            }
+            for (std::size_t i = lo; i < last && within(i); ++i)
+                offer(k, i);
+            for (std::size_t i = lo; i-- > first && within(i);)
+                offer(k, i);
+        }
+    }
+
     // Whether no network of this many parts can enter: the count kept all
     // meet the target exactly with fewer parts, and at equal deviation fewer
     // parts rank first. Typed values often are met so, and then the largest
@@ -594,43 +634,15 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             search.around(
                 ones, ones.lowerBound(t), [](double y) { return y; },
                 [&](std::uint32_t id) { search.offer(r.shape, {search.part(id)}); });
-        else {
-            // For each first part, the second from it upward, the pair
-            // growing with it: from the nearest outward, as around() walks.
-            constexpr Join pair = r.inner == List::Sums ? Join::Series : Join::Parallel;
-            const std::size_t n = ones.values.size();
-            for (std::size_t i = 0; i < n; ++i) {
-                const double a = ones.values[i], bound = search.bound(), least = t * (1 - bound),
-                             most = t * (1 + bound);
-                const auto value = [&](std::size_t j) { return joined<pair>(a, ones.values[j]); };
-                std::size_t from = i, to = n;
-                while (from < to) {
-                    const std::size_t mid = from + (to - from) / 2;
-                    if (value(mid) < t)
-                        from = mid + 1;
-                    else
-                        to = mid;
-                }
-                const auto offer = [&](std::size_t j) {
-                    const double v = value(j);
-                    if (!(v >= least && v <= most))
-                        return false;
+        else
+            search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                ones, [](double least, double most) { return std::make_pair(least, most); }, [](double y) { return y; },
+                [&](std::size_t i, std::size_t j) {
                     search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
-                    return true;
-                };
-                for (std::size_t j = from; j < n && offer(j); ++j) { }
-                for (std::size_t j = from; j-- > i && offer(j);) { }
-            }
-        }
+                });
     });
     if (maxParts < 3 || search.settled(3))
         return finish(index, search.take());
-
-    const PartIndex::Pairs& built = index.pairs();
-    const PartIndex::Sorted &sums = *built.series, &pars = *built.parallel;
-    const auto list = [&](List l) -> const PartIndex::Sorted& {
-        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
-    };
 
     // A part beside a pair: in series below the target, in parallel above it.
     for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
@@ -639,14 +651,16 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         const auto beside = [&](auto join) __attribute__((always_inline))
         {
             constexpr Join outer = decltype(join)::value;
-            const double y = complement<outer>(t, a);
             forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
-                const PartIndex::Sorted& s = list(r.inner);
-                search.around(
-                    s, s.lowerBound(y), [a](double v) { return joined<outer>(a, v); },
-                    [&](std::uint32_t p) {
-                        search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                    ones,
+                    [a](double least, double most) {
+                        return std::make_pair(complement<outer>(least, a), complement<outer>(most, a));
+                    },
+                    [a](double v) { return joined<outer>(a, v); },
+                    [&](std::size_t j, std::size_t k) {
+                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
                     });
             });
         };
@@ -657,6 +671,12 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     }
     if (maxParts < 4 || search.settled(4))
         return finish(index, search.take());
+
+    const PartIndex::Pairs& built = index.pairs();
+    const PartIndex::Sorted &sums = *built.series, &pars = *built.parallel;
+    const auto list = [&](List l) -> const PartIndex::Sorted& {
+        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
+    };
 
     // Pair and pair: x the larger of two in series, at least half the target;
     // the smaller of two in parallel, at most twice it.
