@@ -413,7 +413,8 @@ enum class Walk : std::uint8_t { Alone, PartPair, PairPair, PartPartPair };
 // How the outer loop's value joins what is looked up for it.
 enum class Join : std::uint8_t { Series, Parallel };
 
-// The sorted lists: none (alone), the parts, the pairs in series, the pairs in parallel.
+// The lists: none (alone), the parts, the pairs in series, the pairs in
+// parallel; the pairs beside no more than a part are met along the parts.
 enum class List : std::uint8_t { None, Parts, Sums, Parallels };
 
 // The three-part groups' extra bound: in a + (b ∥ c ∥ d) b is the smallest

@@ -1,13 +1,13 @@
 // Networks of one to four resistors that come nearest a value. A part set is
 // indexed once: its values sorted, and every pair of them in series and in
-// parallel sorted the first time a search of three parts or more needs them
-// (two parts are met along the values alone, and a value that as many
-// networks of one or two parts meet exactly as are asked for needs no more).
+// parallel sorted the first time a search of four parts needs them (up to
+// three parts are met along the values alone, and a value that as many
+// networks of up to three parts meet exactly as are asked for needs no more).
 // A search then meets the target from both sides, walking a table with a row
-// for each shape: one part against the sorted pairs for three parts, pair
-// against pair, and part and part against the pairs for four, each lookup a
-// bucket jump and a short walk outward that stops where the deviation passes
-// the K-th best found so far.
+// for each shape: a part, or a part beside a pair of parts, met along the
+// values for up to three, pair against sorted pair, and part and part against
+// the sorted pairs for four, each lookup a jump and a short walk outward that
+// stops where the deviation passes the K-th best found so far.
 #pragma once
 
 #include "kelvane/indexed.h"
@@ -96,7 +96,7 @@ public:
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex&, Milli, std::size_t, std::size_t);
-    // Built on the first call, once whichever threads search.
+    // Sorted on the first call, once whichever threads search.
     const Pairs& pairs() const;
     std::vector<Part> parts_;
     std::unique_ptr<Sorted> values_;
