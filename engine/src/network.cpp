@@ -550,6 +550,7 @@ public:
         const double slack = 1e-12, from = (pair == Join::Series ? low / 2 : low) * (1 - slack),
                      to = (pair == Join::Series ? high : 2 * high) * (1 + slack);
         const std::size_t n = s.values.size();
+        std::size_t near = n;
         for (std::size_t k = s.lowerBound(from); k < n && s.values[k] <= to; ++k) {
             const double x = s.values[k];
             const auto network = [&](std::size_t i) { return value(joined<pair>(x, s.values[i])); };
@@ -558,15 +559,24 @@ public:
                 return v >= least && v <= most;
             };
             // The other part: not larger in series, not smaller in parallel.
+            // Its place moves a little from one x to the next, halving only for the first.
             const std::size_t first = pair == Join::Series ? 0 : k, last = pair == Join::Series ? k + 1 : n;
-            std::size_t lo = first, hi = last;
-            while (lo < hi) {
-                const std::size_t mid = lo + (hi - lo) / 2;
-                if (network(mid) < t)
-                    lo = mid + 1;
-                else
-                    hi = mid;
+            std::size_t lo = std::clamp(near, first, last);
+            if (near == n) {
+                std::size_t hi = last;
+                while (lo < hi) {
+                    const std::size_t mid = lo + (hi - lo) / 2;
+                    if (network(mid) < t)
+                        lo = mid + 1;
+                    else
+                        hi = mid;
+                }
             }
+            while (lo > first && network(lo - 1) >= t)
+                --lo;
+            while (lo < last && network(lo) < t)
+                ++lo;
+            near = lo;
             for (std::size_t i = lo; i < last && within(i); ++i)
                 offer(k, i);
             for (std::size_t i = lo; i-- > first && within(i);)
