@@ -5,6 +5,7 @@
 #include "best.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -358,6 +359,7 @@ struct PartIndex::Sorted {
 
 struct PartIndex::Pairs {
     std::once_flag built;
+    std::atomic<bool> sorted{false};
     std::unique_ptr<Sorted> series, parallel;
 };
 
@@ -396,6 +398,7 @@ const PartIndex::Pairs& PartIndex::pairs() const
         };
         pairs_->series = sorted([](double a, double b) { return a + b; });
         pairs_->parallel = sorted(par);
+        pairs_->sorted.store(true, std::memory_order_release);
     });
     return *pairs_;
 }
@@ -656,6 +659,11 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return finish(index, search.take());
 
     // A part beside a pair: in series below the target, in parallel above it.
+    // Once a search of four parts has sorted the pairs (an index that lives
+    // on, as a window's does), each part looks them up; a fresh one meets
+    // them along the parts rather than sort some 900 000 pairs for a search.
+    const PartIndex::Pairs& kept = *index.pairs_;
+    const bool sorted = kept.sorted.load(std::memory_order_acquire);
     for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
         const double a = ones.values[i];
         const Milli pa = search.part(ones.ids[i]);
@@ -664,12 +672,21 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             constexpr Join outer = decltype(join)::value;
             forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
+                if (sorted) {
+                    const PartIndex::Sorted& s = r.inner == List::Sums ? *kept.series : *kept.parallel;
+                    search.around(
+                        s, s.lowerBound(complement<outer>(t, a)), [=](double v) { return joined<outer>(a, v); },
+                        [&](std::uint32_t p) {
+                            search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                        });
+                    return;
+                }
                 search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
                     ones,
-                    [a](double least, double most) {
+                    [=](double least, double most) {
                         return std::make_pair(complement<outer>(least, a), complement<outer>(most, a));
                     },
-                    [a](double v) { return joined<outer>(a, v); },
+                    [=](double v) { return joined<outer>(a, v); },
                     [&](std::size_t j, std::size_t k) {
                         search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
                     });
