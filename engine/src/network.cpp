@@ -357,10 +357,15 @@ struct PartIndex::Sorted {
     }
 };
 
+// Each list of pairs sorted on its first use, once whichever threads search:
+// a search that needs only one of them never waits for the other.
 struct PartIndex::Pairs {
-    std::once_flag built;
-    std::atomic<bool> sorted{false};
-    std::unique_ptr<Sorted> series, parallel;
+    struct Lazy {
+        std::once_flag built;
+        std::atomic<const Sorted*> ready{nullptr};
+        std::unique_ptr<Sorted> sorted;
+    };
+    Lazy series, parallel;
 };
 
 PartIndex::PartIndex(std::vector<Part> parts)
@@ -377,9 +382,10 @@ PartIndex::PartIndex(std::vector<Part> parts)
     pairs_ = std::make_unique<Pairs>();
 }
 
-const PartIndex::Pairs& PartIndex::pairs() const
+const PartIndex::Sorted& PartIndex::pairs(bool parallel) const
 {
-    std::call_once(pairs_->built, [this] {
+    Pairs::Lazy& lazy = parallel ? pairs_->parallel : pairs_->series;
+    std::call_once(lazy.built, [this, parallel, &lazy] {
         const auto n = static_cast<std::uint32_t>(parts_.size());
         std::vector<double> v(n);
         for (std::uint32_t i = 0; i < n; ++i)
@@ -396,11 +402,10 @@ const PartIndex::Pairs& PartIndex::pairs() const
                     }
                 });
         };
-        pairs_->series = sorted([](double a, double b) { return a + b; });
-        pairs_->parallel = sorted(par);
-        pairs_->sorted.store(true, std::memory_order_release);
+        lazy.sorted = parallel ? sorted(par) : sorted([](double a, double b) { return a + b; });
+        lazy.ready.store(lazy.sorted.get(), std::memory_order_release);
     });
-    return *pairs_;
+    return *lazy.sorted;
 }
 
 PartIndex::~PartIndex() = default;
@@ -472,6 +477,16 @@ constexpr bool eachShapeOnce()
     return std::size(rows) == shapeCount;
 }
 static_assert(eachShapeOnce(), "the search meets every shape, each once");
+
+// The earliest shape a walk meets: once that one is settled, so are the rest.
+constexpr Shape firstOf(Walk walk)
+{
+    Shape first = Shape::ParallelNested4;
+    for (const Row& r : rows)
+        if (r.walk == walk && r.shape < first)
+            first = r.shape;
+    return first;
+}
 
 // Whether the outer loop of this walk and join over list `over` looks up for row r.
 constexpr bool walkedBy(const Row& r, Walk walk, Join join, List over)
@@ -587,14 +602,15 @@ public:
         }
     }
 
-    // Whether no network of this many parts can enter: the count kept all
-    // meet the target exactly with fewer parts, and at equal deviation fewer
-    // parts rank first. Typed values often are met so, and then the largest
-    // walks are not needed at all.
-    bool settled(std::size_t parts) const
+    // Whether no network of shape s or a later one can enter: the count kept
+    // all meet the target exactly, the last of them in an earlier shape, and
+    // at equal deviation the earlier shape ranks first (fewer parts first).
+    // Typed values often are met so, and then the largest walks, or all but
+    // the first of four parts, are not needed at all.
+    bool settled(Shape s) const
     {
         const Network* last = best_.last();
-        return last != nullptr && last->deviation == 0 && partCount(last->shape) < parts;
+        return last != nullptr && last->deviation == 0 && last->shape < s;
     }
 
     void offer(Shape s, const std::array<Milli, 4>& parts) { best_.offer(makeNetwork(s, parts, target_)); }
@@ -655,15 +671,15 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
                     search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
                 });
     });
-    if (maxParts < 3 || search.settled(3))
+    if (maxParts < 3 || search.settled(Shape::Series3))
         return finish(index, search.take());
 
     // A part beside a pair: in series below the target, in parallel above it.
     // Once a search of four parts has sorted the pairs (an index that lives
     // on, as a window's does), each part looks them up; a fresh one meets
     // them along the parts rather than sort some 900 000 pairs for a search.
-    const PartIndex::Pairs& kept = *index.pairs_;
-    const bool sorted = kept.sorted.load(std::memory_order_acquire);
+    const PartIndex::Sorted *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
+                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
     for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
         const double a = ones.values[i];
         const Milli pa = search.part(ones.ids[i]);
@@ -672,8 +688,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             constexpr Join outer = decltype(join)::value;
             forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
-                if (sorted) {
-                    const PartIndex::Sorted& s = r.inner == List::Sums ? *kept.series : *kept.parallel;
+                if (const PartIndex::Sorted* kept = r.inner == List::Sums ? keptSums : keptPars) {
+                    const PartIndex::Sorted& s = *kept;
                     search.around(
                         s, s.lowerBound(complement<outer>(t, a)), [=](double v) { return joined<outer>(a, v); },
                         [&](std::uint32_t p) {
@@ -697,34 +713,38 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         if (a >= t * (1 - search.bound()))
             beside(std::integral_constant<Join, Join::Parallel>{});
     }
-    if (maxParts < 4 || search.settled(4))
+    if (maxParts < 4 || search.settled(Shape::Series4))
         return finish(index, search.take());
 
-    const PartIndex::Pairs& built = index.pairs();
-    const PartIndex::Sorted &sums = *built.series, &pars = *built.parallel;
+    // The pairs' lists sorted only once a row that may still enter walks them.
     const auto list = [&](List l) -> const PartIndex::Sorted& {
-        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
+        return l == List::Parts ? ones : index.pairs(l == List::Parallels);
     };
 
-    // Pair and pair: x the larger of two in series, at least half the target;
-    // the smaller of two in parallel, at most twice it.
+    // Pair and pair, a row at a time, so that the rows after the first can
+    // be settled before they start: x the larger of two in series, at least
+    // half the target; the smaller of two in parallel, at most twice it.
     const auto pairs = [&](auto join, auto over) __attribute__((always_inline))
     {
         constexpr Join outer = decltype(join)::value;
         constexpr List walked = decltype(over)::value;
-        const PartIndex::Sorted& xs = list(walked);
         constexpr double below = outer == Join::Series ? 0.5 : 1, above = outer == Join::Series ? 1 : 2;
-        for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
-             k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()); ++k) {
-            const double x = xs.values[k];
-            const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
-            const double y = complement<outer>(t, x);
-            forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
-                constexpr Row r = rows[at];
-                constexpr List looked = r.outer == walked ? r.inner : r.outer;
-                const PartIndex::Sorted& s = list(looked);
+        forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
+            constexpr Row r = rows[at];
+            constexpr List looked = r.outer == walked ? r.inner : r.outer;
+            if (search.settled(r.shape))
+                return;
+            const PartIndex::Sorted &xs = list(walked), &s = list(looked);
+            std::size_t near = 0;
+            for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
+                 k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()) && !search.settled(r.shape);
+                 ++k) {
+                const double x = xs.values[k];
+                const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
+                // y moves a little from one x to the next.
                 search.around(
-                    s, s.lowerBound(y), [x](double v) { return joined<outer>(x, v); },
+                    s, near = s.lowerBound(complement<outer>(t, x), near),
+                    [x](double v) { return joined<decltype(join)::value>(x, v); },
                     [&](std::uint32_t p) {
                         const Milli c = search.first(p), d = search.second(p);
                         if constexpr (r.outer == walked)
@@ -732,8 +752,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
                         else
                             search.offer(r.shape, {c, d, a, b});
                     });
-            });
-        }
+            }
+        });
     };
     pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
     pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Sums>{});
@@ -743,7 +763,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     // A part beside a part and a pair: a + (b ∥ y), b beyond what b ∥ y must
     // come to, or a ∥ (b + y), b below what b + y must come to. Each lookup
     // starts where the last one in its list ended.
-    for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
+    for (std::uint32_t i = 0; i < ones.values.size() && !search.settled(firstOf(Walk::PartPartPair)); ++i) {
         const double a = ones.values[i];
         const Milli pa = search.part(ones.ids[i]);
         const auto beside = [&](auto join, double rest, std::uint32_t j, std::size_t& nearSum, std::size_t& nearPar)
@@ -756,6 +776,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             const double y = complement<inner>(rest, b);
             forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
+                if (search.settled(r.shape))
+                    return;
                 if constexpr (r.prune == Prune::Triple) {
                     const bool fits = outer == Join::Series ? b <= 3 * (rest + t * search.bound())
                                                             : 3 * b >= parallelComplement(t * (1 - search.bound()), a);

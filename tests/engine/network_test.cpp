@@ -62,6 +62,8 @@ TEST(Finder, SearchEqualsEnumeration)
         {"E48 two parts, the widest range", series(Series::E48, ohm, 10'000'000 * ohm), 2, 10, 8},
         {"E6 four parts, typed values met by fewer", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4, 1, 0,
             {4700 * ohm, 3200 * ohm, 4770 * ohm, 1234 * ohm}},
+        {"E6 four parts, ten met exactly, the later shapes settled", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4,
+            10, 0, {1000 * ohm, 3200 * ohm, 2000 * ohm, 5000 * ohm, 1500 * ohm, 6800 * ohm}},
     };
     std::uint32_t seed = 24;
     for (const SearchCase& c : cases) {

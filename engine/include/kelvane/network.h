@@ -96,8 +96,8 @@ public:
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex&, Milli, std::size_t, std::size_t);
-    // Sorted on the first call, once whichever threads search.
-    const Pairs& pairs() const;
+    // The pairs in series, or in parallel, sorted on the first call.
+    const Sorted& pairs(bool parallel) const;
     std::vector<Part> parts_;
     std::unique_ptr<Sorted> values_;
     std::unique_ptr<Pairs> pairs_;
