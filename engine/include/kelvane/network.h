@@ -1,8 +1,9 @@
 // Networks of one to four resistors that come nearest a value. A part set is
-// indexed once: its values sorted, and every pair of them in series and in
-// parallel sorted the first time a search of four parts needs them (up to
-// three parts are met along the values alone, and a value that as many
-// networks of up to three parts meet exactly as are asked for needs no more).
+// indexed once: its values sorted, and every pair of them in series, and
+// in parallel, each list sorted the first time a search of four parts walks
+// a shape that needs it (up to three parts are met along the values alone;
+// once as many networks as are asked for meet the value exactly, the shapes
+// after the last of them are not walked at all).
 // A search then meets the target from both sides, walking a table with a row
 // for each shape: a part, or a part beside a pair of parts, met along the
 // values for up to three, pair against sorted pair, and part and part against
