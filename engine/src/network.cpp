@@ -285,13 +285,20 @@ struct PartIndex::Sorted {
             std::sort(&ids[from], &ids[from] + size);
             return;
         }
+        // Each entry held aside while the larger ones before it move up: swapping
+        // neighbours would read back what was just stored, and wait for it.
         if (size <= 16) {
-            for (std::size_t i = from + 1; i < to; ++i)
-                for (std::size_t j = i; j > from && std::tie(values[j], ids[j]) < std::tie(values[j - 1], ids[j - 1]);
-                     --j) {
-                    std::swap(values[j], values[j - 1]);
-                    std::swap(ids[j], ids[j - 1]);
+            for (std::size_t i = from + 1; i < to; ++i) {
+                const double v = values[i];
+                const std::uint32_t id = ids[i];
+                std::size_t j = i;
+                for (; j > from && std::tie(v, id) < std::tie(values[j - 1], ids[j - 1]); --j) {
+                    values[j] = values[j - 1];
+                    ids[j] = ids[j - 1];
                 }
+                values[j] = v;
+                ids[j] = id;
+            }
             return;
         }
         const std::uint64_t first = bits(least), span = bits(most) - first;
