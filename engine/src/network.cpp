@@ -196,8 +196,6 @@ struct PartIndex::Sorted {
     Block<double> values;
     Block<std::uint32_t> ids;
     std::vector<std::uint32_t> starts;
-    std::uint64_t firstKey = 0, lastKey = 0;
-    unsigned shift = 0;
 
     static std::uint64_t bits(double v)
     {
@@ -206,29 +204,29 @@ struct PartIndex::Sorted {
         return b;
     }
 
-    // The fewest low bits to drop for at most buckets keys between least and most.
-    static unsigned shiftFor(double least, double most, std::size_t buckets)
-    {
-        const std::uint64_t span = bits(most) - bits(least);
-        unsigned s = 0;
-        while ((span >> s) > buckets)
-            ++s;
-        return s;
-    }
-
-    // Held within the table, so that a value rounded past least or most
-    // still lands in order.
-    std::size_t key(double v) const
-    {
-        return static_cast<std::size_t>(std::clamp(bits(v) >> shift, firstKey, lastKey) - firstKey);
-    }
-
-    void keyed(double least, double most, std::size_t buckets)
-    {
-        shift = shiftFor(least, most, buckets);
-        firstKey = bits(least) >> shift;
-        lastKey = bits(most) >> shift;
-    }
+    // Buckets over the values' bit patterns, at most about buckets of them
+    // between least and most: the fewest low bits dropped that give so few.
+    struct Keys {
+        Keys() = default;
+        Keys(double least, double most, std::size_t buckets)
+        {
+            const std::uint64_t span = bits(most) - bits(least);
+            while ((span >> shift) > buckets)
+                ++shift;
+            first = bits(least) >> shift;
+            last = bits(most) >> shift;
+        }
+        std::size_t count() const { return static_cast<std::size_t>(last - first + 1); }
+        // Held within the table, so that a value rounded past least or most
+        // still lands in order.
+        std::size_t operator()(double v) const
+        {
+            return static_cast<std::size_t>(std::clamp(bits(v) >> shift, first, last) - first);
+        }
+        unsigned shift = 0;
+        std::uint64_t first = 0, last = 0;
+    };
+    Keys key;
 
     // each(f) calls f(value, id) for every entry, the same each time: the
     // entries are made as they are counted and placed, never held apart.
@@ -239,26 +237,28 @@ struct PartIndex::Sorted {
         : values(count)
         , ids(count)
     {
-        keyed(least, most, count / perSplit);
-        starts.assign(lastKey - firstKey + 2, 0);
-        each([&](double v, std::uint32_t) { ++starts[key(v) + 1]; });
-        for (std::size_t b = 1; b < starts.size(); ++b)
-            starts[b] += starts[b - 1];
+        const Keys coarse(least, most, count / perSplit);
+        std::vector<std::uint32_t> split(coarse.count() + 1, 0);
+        each([&](double v, std::uint32_t) { ++split[coarse(v) + 1]; });
+        for (std::size_t b = 1; b < split.size(); ++b)
+            split[b] += split[b - 1];
         // Each bucket's start moves on as it fills, to where the next one starts.
         each([&](double v, std::uint32_t id) {
-            const std::uint32_t at = starts[key(v)]++;
+            const std::uint32_t at = split[coarse(v)]++;
             values[at] = v;
             ids[at] = id;
         });
+        // Each bucket ordered, and the lookup table's starts within it read
+        // off while it is still in cache.
+        key = Keys(least, most, count / perBucket);
+        starts.assign(key.count() + 1, std::uint32_t(count));
         Scratch scratch;
-        for (std::size_t b = 0, from = 0; b + 1 < starts.size(); from = starts[b++])
-            order(from, starts[b], scratch);
-        keyed(least, most, count / perBucket);
-        starts.assign(lastKey - firstKey + 2, std::uint32_t(count));
-        for (std::size_t b = 0, i = 0; b + 1 < starts.size(); ++b) {
-            while (i < count && key(values[i]) < b)
-                ++i;
-            starts[b] = std::uint32_t(i);
+        std::size_t next = 0;
+        for (std::size_t b = 0, from = 0; b + 1 < split.size(); from = split[b++]) {
+            order(from, split[b], scratch);
+            for (std::size_t i = from; i < split[b]; ++i)
+                for (const std::size_t k = key(values[i]); next <= k;)
+                    starts[next++] = std::uint32_t(i);
         }
     }
 
