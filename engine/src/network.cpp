@@ -398,14 +398,16 @@ const PartIndex::Sorted& PartIndex::pairs(bool parallel) const
         for (std::uint32_t i = 0; i < n; ++i)
             v[i] = double(parts_[i].value);
         // Each value grows with each part, so the first part twice gives the
-        // least and the last twice the most.
+        // least and the last twice the most. Made a larger part at a time,
+        // each with every smaller one: most of them lie close above it (or
+        // below, in parallel), so they fill few buckets, one after another.
         const auto sorted = [&v, n](auto combine) {
             return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
                 combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
-                    for (std::uint32_t i = 0; i < n; ++i) {
-                        const double a = v[i];
-                        for (std::uint32_t j = i; j < n; ++j)
-                            f(combine(a, v[j]), pairId(i, j));
+                    for (std::uint32_t j = 0; j < n; ++j) {
+                        const double b = v[j];
+                        for (std::uint32_t i = 0; i <= j; ++i)
+                            f(combine(v[i], b), pairId(i, j));
                     }
                 });
         };
