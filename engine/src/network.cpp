@@ -684,9 +684,9 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return finish(index, search.take());
 
     // A part beside a pair: in series below the target, in parallel above it.
-    // Once a search of four parts has sorted the pairs (an index that lives
-    // on, as a window's does), each part looks them up; a fresh one meets
-    // them along the parts rather than sort some 900 000 pairs for a search.
+    // Once a search of four parts has sorted a list of pairs (an index that
+    // lives on, as a window's does), each part looks them up in it; a fresh
+    // one meets them along the parts rather than sort some 900 000 pairs.
     const PartIndex::Sorted *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
                             *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
     for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
