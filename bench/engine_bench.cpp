@@ -1,12 +1,14 @@
 // Engine per call: decode and encode; the searches for networks and dividers
 // over E192 from 1 ohm to 10 Mohm, and three parts of E24 searched beside
-// their exhaustive enumeration.
+// their exhaustive enumeration; the yields of the ten best answers beside the
+// same builds drawn by the standard library.
 #include "enumerate.h"
 
 #include <kelvane/decode.h>
 #include <kelvane/divider.h>
 #include <kelvane/encode.h>
 #include <kelvane/network.h>
+#include <kelvane/regulator.h>
 
 #include <benchmark/benchmark.h>
 
@@ -99,5 +101,62 @@ static void BM_Enumerate_E24_three(benchmark::State& state)
         benchmark::DoNotOptimize(enumerate::networks(all, {nextTarget()}, 3, 10));
 }
 BENCHMARK(BM_Enumerate_E24_three)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The ten best answers of a regulator (0: E96, the reference and the output
+// ±1 %, 50 ppm/K) or of four-part networks (1: E24, 200 ppm/K), over -40..85 °C
+// within ±2 %; each answer's yield as engine or standard library gives it.
+template <class Yield> void tenYields(benchmark::State& state, Yield yield)
+{
+    const kelvane::Conditions c{{-40, 85}, state.range(0) == 0 ? std::optional(50.0) : std::nullopt, 0.02};
+    if (state.range(0) == 0) {
+        const std::vector<kelvane::Part> all = parts(kelvane::Series::E96);
+        const kelvane::RegulatorWanted w{
+            kelvane::RegulatorKind::Feedback, {0.8, 0.01}, 0, 3.3, 1'000'000, 1'000'000'000, 10};
+        const auto found = std::get<std::vector<kelvane::Divider>>(kelvane::findRegulators(all, w, c));
+        for (auto _ : state)
+            for (const kelvane::Divider& d : found)
+                yield(
+                    state, [&] { return kelvane::yieldOf(d, all, w, c, 0.02).yield; },
+                    std::vector<enumerate::Varying>{{double(d.r1), 0.01, 50}, {double(d.r2), 0.01, 50}, {0.8, 0.01, 0}},
+                    c, w.vout,
+                    [](const std::vector<double>& v) {
+                        return kelvane::regulatorOutput(kelvane::RegulatorKind::Feedback, v[2], 0, v[0], v[1]);
+                    });
+        return;
+    }
+    const std::vector<kelvane::Part> all = parts(kelvane::Series::E24);
+    const kelvane::PartIndex index(all);
+    const auto found = std::get<std::vector<kelvane::Network>>(kelvane::findNetworks(index, 4'848'518, 4, 10, c));
+    for (auto _ : state)
+        for (const kelvane::Network& n : found) {
+            std::vector<enumerate::Varying> in;
+            for (std::size_t i = 0; i < kelvane::partCount(n.shape); ++i)
+                in.push_back({double(n.parts[i]), 0.05, 200});
+            yield(
+                state, [&] { return kelvane::yieldOf(n, all, 4'848'518, c, 0.02).yield; }, in, c, 4'848'518.0,
+                [&n](std::vector<double> v) {
+                    v.resize(4);
+                    return kelvane::networkValue(n.shape, {v[0], v[1], v[2], v[3]});
+                });
+        }
+}
+
+} // namespace
+
+static void BM_Yield_ten(benchmark::State& state)
+{
+    tenYields(state, [](benchmark::State&, auto engine, auto&&...) { benchmark::DoNotOptimize(engine()); });
+}
+BENCHMARK(BM_Yield_ten)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+static void BM_PlainYield_ten(benchmark::State& state)
+{
+    tenYields(state, [](benchmark::State&, auto, const auto& in, const auto& c, double wanted, auto value) {
+        benchmark::DoNotOptimize(enumerate::plainYield(in, c, wanted, 0.02, value));
+    });
+}
+BENCHMARK(BM_PlainYield_ten)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

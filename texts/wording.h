@@ -86,6 +86,10 @@ inline constexpr const char* takesPair
     = QT_TRANSLATE_NOOP("CommandLine", "%1 takes two numbers X,Y, each from %2 to %3");
 inline constexpr const char* takesPercent
     = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a percentage above 0 and below 100");
+inline constexpr const char* takesNumber = QT_TRANSLATE_NOOP("CommandLine", "%1 takes a number from %2 to %3");
+inline constexpr const char* takesTemperatures
+    = QT_TRANSLATE_NOOP("CommandLine", "%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH");
+inline constexpr const char* notBoth = QT_TRANSLATE_NOOP("CommandLine", "%1 or %2, not both");
 inline constexpr const char* missing = QT_TRANSLATE_NOOP("CommandLine", "missing %1");
 inline constexpr const char* unexpected = QT_TRANSLATE_NOOP("CommandLine", "%1: unexpected argument");
 inline constexpr const char* valuesOrList
@@ -97,6 +101,11 @@ inline constexpr const char* outsideBelow
 inline constexpr const char* above = QT_TRANSLATE_NOOP("CommandLine", "%1 lies above %2");
 inline constexpr const char* outputAboveInput
     = QT_TRANSLATE_NOOP("CommandLine", "%1: the output must lie above 0 and below the input");
+inline constexpr const char* outputAboveReference
+    = QT_TRANSLATE_NOOP("CommandLine", "%1: the output must lie above the reference %2");
+// An answer's worst case and its yield within the wanted tolerance, after its range at 25 °C.
+inline constexpr const char* worstCase = QT_TRANSLATE_NOOP("CommandLine", "worst case %1 … %2");
+inline constexpr const char* yieldOf = QT_TRANSLATE_NOOP("CommandLine", "yield %1 ± %2");
 inline constexpr const char* noPart = QT_TRANSLATE_NOOP("CommandLine", "%1: no part to use");
 inline constexpr const char* tooManyParts = QT_TRANSLATE_NOOP("CommandLine", "%1: more than %2 different values");
 // What kelvane bom says of a value, after its first line, and before the parts listed apart and the lines not read.
@@ -125,6 +134,7 @@ inline constexpr const char* partsLineErrors[] = {
     notAValue,
     valueOutOfRange,
     QT_TRANSLATE_NOOP("Values", "tolerance out of range"),
+    QT_TRANSLATE_NOOP("Values", "temperature coefficient out of range"),
     notText,
 };
 static_assert(std::size(partsLineErrors) == kelvane::enumCount<kelvane::PartsLineError>);

@@ -47,6 +47,11 @@ int handOver(std::vector<std::string> args)
 
 namespace {
 
+// What find, divide and regulator are asked under.
+#define SPREAD_OPTIONS "--tempco= --temp= --within= --distribution= --samples= --seed="
+#define SPREAD_USAGE                                                                                                   \
+    "[--tempco PPM] [--temp LOW..HIGH] [--within PERCENT] [--distribution normal|uniform] [--samples N] [--seed N]"
+
 struct Command {
     const char* name;
     const char* options; // each "--name", with "=" when it takes a value
@@ -60,14 +65,21 @@ constexpr Command commands[] = {
         encode},
     {"read", "--capacitor --json", "read [--capacitor] [--json] CODE", read},
     {"series", "--capacitor --json", "series [--capacitor] [--json] VALUE", series},
-    {"find", "--series= --parts= --max-parts= --min= --max= --exclude= --tolerance= --count= --json",
+    {"find", "--series= --parts= --max-parts= --min= --max= --exclude= --tolerance= --count= " SPREAD_OPTIONS " --json",
         "find [--series E6|E12|E24|E48|E96|E192] [--parts FILE] [--max-parts 1-4] [--min VALUE] [--max VALUE] "
-        "[--exclude VALUE]... [--tolerance PERCENT] [--count K] [--json] VALUE",
+        "[--exclude VALUE]... [--tolerance PERCENT] [--count K] " SPREAD_USAGE " [--json] VALUE",
         find},
-    {"divide", "--series= --parts= --tolerance= --min-total= --max-total= --count= --json",
-        "divide [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] [--count K] [--json] "
-        "VIN VOUT",
+    {"divide", "--series= --parts= --tolerance= --min-total= --max-total= --count= " SPREAD_OPTIONS " --json",
+        "divide [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] [--count K] " SPREAD_USAGE
+        " [--json] VIN VOUT",
         divide},
+    {"regulator",
+        "--vref= --vref-tolerance= --vref-min= --vref-max= --iadj= --kind= --series= --parts= --tolerance= "
+        "--min-total= --max-total= --count= " SPREAD_OPTIONS " --json",
+        "regulator --vref V [--vref-tolerance PERCENT | --vref-min V --vref-max V] [--iadj AMPERES] "
+        "[--kind feedback|adjust] [--series E6|...|E192] [--parts FILE] [--min-total VALUE] [--max-total VALUE] "
+        "[--count K] " SPREAD_USAGE " [--json] VOUT",
+        regulator},
     {"labels",
         "--sheet= --bands= --series= --from= --to= --parts= --bom= --start= --offset= --scale= --calibration --output=",
         "labels [--sheet A4-21|A4-24|A4-65|Letter-30|Letter-80|A4-grid|Letter-grid] [--bands 4|5|both] "

@@ -31,6 +31,7 @@ int read(const Args& a);
 int series(const Args& a);
 int find(const Args& a);
 int divide(const Args& a);
+int regulator(const Args& a);
 int labels(const Args& a);
 int chart(const Args& a);
 int bom(const Args& a);

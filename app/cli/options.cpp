@@ -59,8 +59,8 @@ std::variant<Milli, std::string> resistance(std::string_view typed)
         {echo(typed), kelvane::written(kelvane::smallestPart, true), kelvane::written(kelvane::largestPart, true)});
 }
 
-// "12", "0,5", "3.3", "3.3e0" from above 0.
-std::optional<double> positive(std::string_view text)
+// "12", "-0,5", "3.3", "3.3e0": a finite decimal number.
+std::optional<double> decimal(std::string_view text)
 {
     std::string t(text);
     for (char& c : t)
@@ -70,7 +70,13 @@ std::optional<double> positive(std::string_view text)
         return std::nullopt;
     char* end = nullptr;
     const double v = std::strtod(t.c_str(), &end);
-    return !t.empty() && end == t.c_str() + t.size() && v > 0 && std::isfinite(v) ? std::optional(v) : std::nullopt;
+    return !t.empty() && end == t.c_str() + t.size() && std::isfinite(v) ? std::optional(v) : std::nullopt;
+}
+
+std::optional<double> positive(std::string_view text)
+{
+    const auto v = decimal(text);
+    return v && *v > 0 ? v : std::nullopt;
 }
 
 // A whole-number option from 1 to most, or the default when not given; nullopt for any other.

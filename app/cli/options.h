@@ -70,6 +70,8 @@ template <typename Table> std::string choices(const Table& table)
 
 std::string joined(const std::vector<std::string_view>& words);
 std::variant<kelvane::Milli, std::string> resistance(std::string_view typed);
+std::optional<double> decimal(std::string_view text);
+// A decimal number above 0.
 std::optional<double> positive(std::string_view text);
 std::optional<std::size_t> wholeOption(const Args& a, const char* name, std::size_t byDefault, std::size_t most);
 

@@ -1,7 +1,8 @@
-// find and divide: networks of one to four parts for a resistance, and
-// dividers for a ratio, drawn from a series or a parts file (partsOf, which
-// labels takes too); the answers as lines with computed numbers rounded for
-// the terminal, or as JSON.
+// find, divide and regulator: networks of one to four parts for a
+// resistance, dividers for a ratio and a regulator's feedback divider for an
+// output, drawn from a series or a parts file (partsOf, which labels takes
+// too), under the conditions the spread options give; the answers as lines
+// with computed numbers rounded for the terminal, or as JSON.
 #include "commands.h"
 #include "json.h"
 #include "options.h"
@@ -11,13 +12,17 @@
 #include <kelvane/divider.h>
 #include <kelvane/network.h>
 #include <kelvane/parts.h>
+#include <kelvane/regulator.h>
 #include <kelvane/series.h>
+#include <kelvane/spread.h>
 #include <kelvane/tolerance.h>
 #include <kelvane/value.h>
 #include <kelvane/written.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -50,6 +55,156 @@ std::variant<std::vector<kelvane::Part>, std::string> partsFile(std::string_view
 }
 
 constexpr std::size_t mostShown = 1000;
+
+struct Named {
+    const char* name;
+};
+constexpr auto spreadNames = kelvane::indexedBy<kelvane::Spread, Named>({{"normal"}, {"uniform"}});
+constexpr auto kindNames = kelvane::indexedBy<kelvane::RegulatorKind, Named>({{"feedback"}, {"adjust"}});
+
+// The entry of a table that --name names, the first when not given; nullopt for a name of none.
+template <typename Enum, typename Table>
+std::optional<Enum> namedOption(const Args& a, const char* name, const Table& table)
+{
+    const std::string_view typed = a.value(name).value_or(table.front().name);
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (fold(typed) == fold(table[i].name))
+            return static_cast<Enum>(i);
+    return std::nullopt;
+}
+
+// A percentage option above 0 and below 100 as a fraction: nullopt when not
+// given, 0 for one that is none.
+std::optional<double> percentOption(const Args& a, const char* name)
+{
+    const auto t = a.value(name);
+    if (!t)
+        return std::nullopt;
+    const std::size_t sign = t->find('%');
+    const auto p = positive(t->substr(0, sign));
+    return p && *p < 100 && (sign == std::string_view::npos || sign + 1 == t->size()) ? *p / 100 : 0;
+}
+
+// The conditions the spread options give, or the status to end with, its reason printed.
+std::variant<kelvane::Conditions, int> conditionsOf(const Args& a)
+{
+    kelvane::Conditions c;
+    if (const auto t = a.value("--tempco")) {
+        const auto v = decimal(*t);
+        if (!v || *v < 0 || *v > kelvane::mostTempco)
+            return misused(
+                said(wording::takesNumber, {"--tempco", "0", kelvane::writtenNumber(kelvane::mostTempco, 6)}));
+        c.tempco = v;
+    }
+    if (const auto t = a.value("--temp")) {
+        const std::size_t dots = t->find("..", 1);
+        const auto low = decimal(t->substr(0, dots)),
+                   high = dots == std::string_view::npos ? std::nullopt : decimal(t->substr(dots + 2));
+        c.temperature = {low.value_or(NAN), high.value_or(NAN)};
+        if (!low || !high || !kelvane::usable(c))
+            return misused(said(wording::takesTemperatures,
+                {"--temp", kelvane::writtenNumber(kelvane::referenceTemperature - kelvane::farthestTemperature, 6),
+                    kelvane::writtenNumber(kelvane::referenceTemperature + kelvane::farthestTemperature, 6)}));
+    }
+    c.within = percentOption(a, "--within");
+    if (c.within == 0.0)
+        return misused(said(wording::takesPercent, {"--within"}));
+    const auto spread = namedOption<kelvane::Spread>(a, "--distribution", spreadNames);
+    if (!spread)
+        return misused(said(wording::takesOneOf, {"--distribution", choices(spreadNames)}));
+    c.spread = *spread;
+    const auto samples = wholeOption(a, "--samples", kelvane::defaultSamples, kelvane::mostSamples);
+    if (!samples)
+        return badWhole("--samples", kelvane::mostSamples);
+    c.samples = *samples;
+    constexpr std::size_t mostSeed = 4'294'967'295;
+    const auto seed = wholeOption(a, "--seed", 1, mostSeed);
+    if (!seed)
+        return badWhole("--seed", mostSeed);
+    c.seed = *seed;
+    return c;
+}
+
+// An answer's worst case and yield after its fields; in ohms or volts by scale.
+void writeSpread(
+    json::Writer& document, const kelvane::Span& worst, const std::optional<kelvane::Estimate>& yield, double scale)
+{
+    document.key("worst").object().key("min").real(worst.min / scale).key("max").real(worst.max / scale).end();
+    document.key("yield");
+    yield ? document.real(yield->yield) : document.null();
+    document.key("yield_error");
+    yield ? document.real(yield->error) : document.null();
+}
+
+// The same for the terminal, each after a tab: the worst case when asked
+// over a temperature range (or a regulator's, always), the yield when asked.
+std::string spreadText(const kelvane::Span& worst, const std::optional<kelvane::Estimate>& yield, bool showWorst,
+    std::string (*shown)(double))
+{
+    std::string text;
+    if (showWorst)
+        text += "\t" + said(wording::worstCase, {shown(worst.min), shown(worst.max)});
+    if (yield)
+        text += "\t"
+            + said(wording::yieldOf,
+                {kelvane::writtenNumber(yield->yield * 100, 4) + " %",
+                    kelvane::writtenNumber(yield->error * 100, 2) + " %"});
+    return text;
+}
+
+std::string volts(double v) { return kelvane::writtenNumber(v, 4) + " V"; }
+
+// The total's range --min-total and --max-total give, 1k to 1M by default;
+// or the status to end with, its reason printed.
+std::variant<std::array<Milli, 2>, int> totalOf(const Args& a)
+{
+    std::array<Milli, 2> total = {1'000'000, 1'000'000'000};
+    const char* names[2] = {"--min-total", "--max-total"};
+    for (std::size_t i = 0; i < 2; ++i)
+        if (const auto typed = a.value(names[i])) {
+            const auto v = resistance(*typed);
+            if (const auto* why = std::get_if<std::string>(&v))
+                return fail(*why);
+            total[i] = std::get<Milli>(v);
+        }
+    if (total[0] > total[1])
+        return fail(said(wording::above,
+            {std::string(names[0]) + " " + echo(a.value(names[0]).value_or("1k")),
+                std::string(names[1]) + " " + echo(a.value(names[1]).value_or("1M"))}));
+    return total;
+}
+
+// Dividers and regulators alike: R1, R2, the output, its deviation and ranges.
+void writeDividers(const Args& a, const std::vector<kelvane::Divider>& found, bool showWorst)
+{
+    json::Writer document;
+    document.array();
+    for (const kelvane::Divider& d : found) {
+        if (a.json()) {
+            document.object()
+                .key("r1")
+                .exact(d.r1)
+                .key("r2")
+                .exact(d.r2)
+                .key("vout")
+                .real(d.vout)
+                .key("error")
+                .real(d.deviation)
+                .key("min")
+                .real(d.low)
+                .key("max")
+                .real(d.high);
+            writeSpread(document, d.worst, d.yield, 1);
+            document.end();
+            continue;
+        }
+        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t" + volts(d.vout)
+            + "\t" + kelvane::writtenPercent(d.deviation) + "\t" + volts(d.low) + " \u2026 " + volts(d.high)
+            + spreadText(d.worst, d.yield, showWorst, volts));
+    }
+    if (a.json())
+        print(document.end());
+}
 
 // The arrangement at a written form's level from position i: the first byte
 // of its operator ('+' for series), or 0 where the level holds one term.
@@ -144,14 +299,9 @@ std::variant<std::vector<kelvane::Part>, int> partsOf(const Args& a, const char*
                 return fail(*why);
             excluded.push_back(std::get<Milli>(v));
         }
-    std::optional<double> tolerance;
-    if (const auto t = a.value("--tolerance")) {
-        const std::size_t sign = t->find('%');
-        tolerance = positive(t->substr(0, sign));
-        if (!tolerance || *tolerance >= 100 || (sign != std::string_view::npos && sign + 1 != t->size()))
-            return misused(said(wording::takesPercent, {"--tolerance"}));
-        *tolerance /= 100;
-    }
+    const std::optional<double> tolerance = percentOption(a, "--tolerance");
+    if (tolerance == 0.0)
+        return misused(said(wording::takesPercent, {"--tolerance"}));
     std::variant<std::vector<kelvane::Part>, kelvane::PartsError> parts;
     std::string source;
     if (const auto file = a.value("--parts")) {
@@ -204,24 +354,31 @@ int find(const Args& a)
     const auto target = resistance(typed);
     if (const auto* why = std::get_if<std::string>(&target))
         return fail(*why);
+    const auto conditions = conditionsOf(a);
+    if (const auto* status = std::get_if<int>(&conditions))
+        return *status;
     const auto parts = partsOf(a);
     if (const auto* status = std::get_if<int>(&parts))
         return *status;
     const kelvane::PartIndex index(std::get<std::vector<kelvane::Part>>(parts));
     json::Writer document;
     document.array();
-    // The target, the part count and the count are checked above.
-    const auto found = kelvane::findNetworks(index, std::get<Milli>(target), *most, *count);
+    // The target, the part count, the count and the conditions are checked above.
+    const auto found = kelvane::findNetworks(
+        index, std::get<Milli>(target), *most, *count, std::get<kelvane::Conditions>(conditions));
     for (const kelvane::Network& n : std::get<std::vector<kelvane::Network>>(found)) {
         if (a.json()) {
             std::size_t at = 0;
             document.object().key("value").real(n.value / 1000).key("error").real(n.deviation).key("network");
             writeNetwork(document, n, kelvane::formOf(n.shape), at);
-            document.key("min").real(n.low / 1000).key("max").real(n.high / 1000).end();
+            document.key("min").real(n.low / 1000).key("max").real(n.high / 1000);
+            writeSpread(document, n.worst, n.yield, 1000);
+            document.end();
             continue;
         }
         print(kelvane::written(n) + "\t" + shownValue(n.value) + "\t" + kelvane::writtenPercent(n.deviation) + "\t"
-            + shownValue(n.low) + " \u2026 " + shownValue(n.high));
+            + shownValue(n.low) + " \u2026 " + shownValue(n.high)
+            + spreadText(n.worst, n.yield, a.has("--temp"), shownValue));
     }
     if (a.json())
         print(document.end());
@@ -240,52 +397,97 @@ int divide(const Args& a)
     const auto vin = positive(a.words[0]), vout = positive(a.words[1]);
     if (!vin || !vout)
         return fail(echo(!vin ? a.words[0] : a.words[1]) + ": " + tr(wording::valuesContext, wording::notAValue));
-    Milli total[2] = {1'000'000, 1'000'000'000};
-    const char* names[2] = {"--min-total", "--max-total"};
-    for (int i = 0; i < 2; ++i)
-        if (const auto typed = a.value(names[i])) {
-            const auto v = resistance(*typed);
-            if (const auto* why = std::get_if<std::string>(&v))
-                return fail(*why);
-            total[i] = std::get<Milli>(v);
-        }
-    if (total[0] > total[1])
-        return fail(said(wording::above,
-            {std::string(names[0]) + " " + echo(a.value(names[0]).value_or("1k")),
-                std::string(names[1]) + " " + echo(a.value(names[1]).value_or("1M"))}));
+    const auto total = totalOf(a);
+    if (const auto* status = std::get_if<int>(&total))
+        return *status;
+    const auto conditions = conditionsOf(a);
+    if (const auto* status = std::get_if<int>(&conditions))
+        return *status;
     const auto parts = partsOf(a);
     if (const auto* status = std::get_if<int>(&parts))
         return *status;
-    const auto found
-        = kelvane::findDividers(std::get<std::vector<kelvane::Part>>(parts), {*vin, *vout, total[0], total[1], *count});
+    const auto [least, most] = std::get<std::array<Milli, 2>>(total);
+    const auto found = kelvane::findDividers(std::get<std::vector<kelvane::Part>>(parts),
+        {*vin, *vout, least, most, *count}, std::get<kelvane::Conditions>(conditions));
     if (std::holds_alternative<kelvane::DividerError>(found))
         return fail(said(wording::outputAboveInput, {echo(a.words[0]) + " " + echo(a.words[1])}));
-    json::Writer document;
-    document.array();
-    for (const kelvane::Divider& d : std::get<std::vector<kelvane::Divider>>(found)) {
-        if (a.json()) {
-            document.object()
-                .key("r1")
-                .exact(d.r1)
-                .key("r2")
-                .exact(d.r2)
-                .key("vout")
-                .real(d.vout)
-                .key("error")
-                .real(d.deviation)
-                .key("min")
-                .real(d.low)
-                .key("max")
-                .real(d.high)
-                .end();
-            continue;
-        }
-        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t"
-            + kelvane::writtenNumber(d.vout, 4) + " V\t" + kelvane::writtenPercent(d.deviation) + "\t"
-            + kelvane::writtenNumber(d.low, 4) + " V \u2026 " + kelvane::writtenNumber(d.high, 4) + " V");
+    writeDividers(a, std::get<std::vector<kelvane::Divider>>(found), a.has("--temp"));
+    return 0;
+}
+
+int regulator(const Args& a)
+{
+    if (a.words.empty())
+        return misused(said(wording::missing, {"VOUT"}));
+    if (a.words.size() > 1)
+        return misused(said(wording::unexpected, {echo(a.words[1])}));
+    const auto count = wholeOption(a, "--count", 10, mostShown);
+    if (!count)
+        return badWhole("--count", mostShown);
+    kelvane::RegulatorWanted w;
+    const auto kind = namedOption<kelvane::RegulatorKind>(a, "--kind", kindNames);
+    if (!kind)
+        return misused(said(wording::takesOneOf, {"--kind", choices(kindNames)}));
+    w.kind = *kind;
+    const auto typed = a.value("--vref");
+    if (!typed)
+        return misused(said(wording::missing, {"--vref V"}));
+    // Volts and amperes as decimal numbers, each checked where it is read.
+    const auto number = [](std::string_view text, bool zero) -> std::optional<double> {
+        const auto v = decimal(text);
+        return v && (*v > 0 || (zero && *v == 0)) ? v : std::nullopt;
+    };
+    const auto vref = number(*typed, false);
+    if (!vref)
+        return fail(echo(*typed) + ": " + tr(wording::valuesContext, wording::notAValue));
+    w.vref.typical = *vref;
+    const auto tolerance = percentOption(a, "--vref-tolerance");
+    if (tolerance == 0.0)
+        return misused(said(wording::takesPercent, {"--vref-tolerance"}));
+    w.vref.tolerance = tolerance.value_or(0);
+    const auto low = a.value("--vref-min"), high = a.value("--vref-max");
+    if (tolerance && (low || high))
+        return misused(said(wording::notBoth, {"--vref-tolerance", low ? "--vref-min" : "--vref-max"}));
+    if (low || high) {
+        if (!low || !high)
+            return misused(said(wording::missing, {low ? "--vref-max V" : "--vref-min V"}));
+        const auto least = number(*low, false), most = number(*high, false);
+        if (!least || !most)
+            return fail(echo(!least ? *low : *high) + ": " + tr(wording::valuesContext, wording::notAValue));
+        if (*least > *vref)
+            return fail(said(wording::above, {"--vref-min " + echo(*low), "--vref " + echo(*typed)}));
+        if (*vref > *most)
+            return fail(said(wording::above, {"--vref " + echo(*typed), "--vref-max " + echo(*high)}));
+        w.vref.between = kelvane::Span{*least, *most};
     }
-    if (a.json())
-        print(document.end());
+    if (const auto current = a.value("--iadj")) {
+        const auto v = number(*current, true);
+        if (!v)
+            return fail(echo(*current) + ": " + tr(wording::valuesContext, wording::notAValue));
+        w.current = *v;
+    }
+    const auto vout = positive(a.words[0]);
+    if (!vout)
+        return fail(echo(a.words[0]) + ": " + tr(wording::valuesContext, wording::notAValue));
+    w.vout = *vout;
+    w.count = *count;
+    const auto total = totalOf(a);
+    if (const auto* status = std::get_if<int>(&total))
+        return *status;
+    w.leastTotal = std::get<std::array<Milli, 2>>(total)[0];
+    w.mostTotal = std::get<std::array<Milli, 2>>(total)[1];
+    const auto conditions = conditionsOf(a);
+    if (const auto* status = std::get_if<int>(&conditions))
+        return *status;
+    const auto parts = partsOf(a);
+    if (const auto* status = std::get_if<int>(&parts))
+        return *status;
+    const auto found = kelvane::findRegulators(
+        std::get<std::vector<kelvane::Part>>(parts), w, std::get<kelvane::Conditions>(conditions));
+    // The reference, the total and the conditions are checked above.
+    if (std::holds_alternative<kelvane::DividerError>(found))
+        return fail(said(wording::outputAboveReference, {echo(a.words[0]), echo(*typed)}));
+    writeDividers(a, std::get<std::vector<kelvane::Divider>>(found), true);
     return 0;
 }
 

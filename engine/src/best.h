@@ -1,13 +1,18 @@
 // The count best of what a search offers, best first, none twice. T has a
 // deviation from what is wanted and a total order ranksBefore(x, y) that
 // puts the smaller |deviation| first; the K-th best's deviation bounds the
-// search's walks.
+// search's walks. Asked for a wanted tolerance, a search keeps beside them
+// the count best of those whose worst case lies within it (Inside), and
+// ranks both together at its end (ranked).
 #pragma once
+
+#include "kelvane/spread.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace kelvane {
@@ -30,9 +35,12 @@ public:
     // The count-th best once there are count, which a newcomer must beat; none before.
     const T* last() const { return count_ > 0 && kept_.size() == count_ ? &kept_.back() : nullptr; }
 
+    // Whether x would be kept, were it offered now.
+    bool enters(const T& x) const { return kept_.size() < count_ || (count_ > 0 && ranksBefore(x, kept_.back())); }
+
     void offer(const T& x)
     {
-        if (kept_.size() == count_ && (count_ == 0 || !ranksBefore(x, kept_.back())))
+        if (!enters(x))
             return;
         const auto at
             = std::lower_bound(kept_.begin(), kept_.end(), x, [](const T& a, const T& b) { return ranksBefore(a, b); });
@@ -50,5 +58,70 @@ private:
     std::size_t count_;
     std::vector<T> kept_;
 };
+
+// What lies within ±within of wanted.
+inline Span wantedSpan(double wanted, double within) { return {wanted * (1 - within), wanted * (1 + within)}; }
+inline bool inside(const Span& s, const Span& wanted) { return s.min >= wanted.min && s.max <= wanted.max; }
+
+// The count best whose worst case lies within the wanted tolerance. None of
+// them deviates further than the tolerance, nor further than reach, a bound
+// the caller may know to be closer: until count are found, that bounds the
+// walks, and none are looked for where nothing can be within (reach < 0).
+template <class T> class Inside {
+public:
+    Inside(std::size_t count, std::optional<double> within, double reach)
+        : best_(within ? count : 0)
+        , reach_(within ? std::min(reach, *within) : -1)
+    {
+    }
+
+    double bound() const { return reach_ < 0 ? 0 : std::min(reach_, best_.bound()); }
+
+    // worst() the worst case of x, asked only for one that may enter.
+    template <class Worst> void offer(const T& x, const Span& wanted, Worst worst)
+    {
+        if (reach_ >= 0 && std::abs(x.deviation) <= bound() && best_.enters(x) && inside(worst(), wanted))
+            best_.offer(x);
+    }
+
+    std::vector<T> take() { return best_.take(); }
+
+private:
+    Best<T> best_;
+    double reach_;
+};
+
+// Those whose worst case lies within wanted first, then the higher yield, then as ranksBefore.
+template <class T> bool withinFirst(const T& x, const T& y, const Span& wanted)
+{
+    const bool ix = inside(x.worst, wanted), iy = inside(y.worst, wanted);
+    if (ix != iy)
+        return ix;
+    const double yx = x.yield ? x.yield->yield : 0, yy = y.yield ? y.yield->yield : 0;
+    if (yx != yy)
+        return yx > yy;
+    return ranksBefore(x, y);
+}
+
+// The answers with a wanted tolerance: those within it and the nearest,
+// each once, assessed (its worst case and yield filled) and ranked by
+// ranksBeforeWithin, the count best. The nearest are needed only while
+// fewer than count lie within.
+template <class T, class Assess>
+std::vector<T> ranked(
+    std::vector<T> within, std::vector<T> nearest, std::size_t count, const Span& wanted, Assess assess)
+{
+    if (within.size() < count)
+        for (const T& x : nearest)
+            if (std::none_of(
+                    within.begin(), within.end(), [&](const T& y) { return !ranksBefore(x, y) && !ranksBefore(y, x); }))
+                within.push_back(x);
+    for (T& x : within)
+        assess(x);
+    std::sort(within.begin(), within.end(), [&](const T& x, const T& y) { return ranksBeforeWithin(x, y, wanted); });
+    if (within.size() > count)
+        within.resize(count);
+    return within;
+}
 
 } // namespace kelvane

@@ -3,6 +3,7 @@
 #include "kelvane/written.h"
 
 #include "best.h"
+#include "builds.h"
 
 #include <algorithm>
 #include <atomic>
@@ -74,7 +75,10 @@ std::size_t partCount(Shape s) { return ruleOf(s).parts; }
 
 const char* formOf(Shape s) { return ruleOf(s).form; }
 
-double networkValue(Shape s, const std::array<double, 4>& p)
+namespace {
+
+// Inlined where the shape is known when compiled, as in the yields' builds.
+[[gnu::always_inline]] inline double valueIn(Shape s, const double* p)
 {
     const double a = p[0], b = p[1], c = p[2], d = p[3];
     switch (s) {
@@ -99,6 +103,10 @@ double networkValue(Shape s, const std::array<double, 4>& p)
     return 0;
 }
 
+} // namespace
+
+double networkValue(Shape s, const std::array<double, 4>& p) { return valueIn(s, p.data()); }
+
 Network makeNetwork(Shape s, std::array<Milli, 4> p, Milli target)
 {
     const ShapeRule& r = ruleOf(s);
@@ -114,6 +122,55 @@ Network makeNetwork(Shape s, std::array<Milli, 4> p, Milli target)
     n.value = networkValue(s, {double(p[0]), double(p[1]), double(p[2]), double(p[3])});
     n.deviation = n.value / double(target) - 1;
     return n;
+}
+
+bool ranksBeforeWithin(const Network& x, const Network& y, const Span& wanted) { return withinFirst(x, y, wanted); }
+
+namespace {
+
+// A network's parts as the spread sees them, each found among the parts by its value.
+std::array<Input, 4> inputsOf(const Network& n, const std::vector<Part>& parts, const Conditions& c)
+{
+    std::array<Input, 4> in{};
+    for (std::size_t i = 0; i < partCount(n.shape); ++i) {
+        const auto p = std::lower_bound(
+            parts.begin(), parts.end(), n.parts[i], [](const Part& x, Milli v) { return x.value < v; });
+        in[i] = {double(p->value), p->tolerance, c.tempco.value_or(p->tempco)};
+    }
+    return in;
+}
+
+auto valueOf(Shape s)
+{
+    return [s](const double* v) { return networkValue(s, {v[0], v[1], v[2], v[3]}); };
+}
+
+// The builds for the shape i among is, its value and its part count known when compiled.
+template <std::size_t... is>
+Estimate shapeBuilds(
+    const Network& n, const Input* in, const Conditions& c, double target, double within, std::index_sequence<is...>)
+{
+    Estimate e;
+    const auto one = [&](auto i) {
+        constexpr auto s = static_cast<Shape>(decltype(i)::value);
+        if (n.shape == s)
+            e = buildsOf<entryOf(rules, s).parts>(in, c, target, within, [](const double* v) { return valueIn(s, v); });
+    };
+    (one(std::integral_constant<std::size_t, is>{}), ...);
+    return e;
+}
+
+} // namespace
+
+Span worstOf(const Network& n, const std::vector<Part>& parts, const Conditions& c)
+{
+    return corners(inputsOf(n, parts, c).data(), partCount(n.shape), farthestDrift(c.temperature), valueOf(n.shape));
+}
+
+Estimate yieldOf(const Network& n, const std::vector<Part>& parts, Milli target, const Conditions& c, double within)
+{
+    return shapeBuilds(
+        n, inputsOf(n, parts, c).data(), c, double(target), within, std::make_index_sequence<shapeCount>{});
 }
 
 bool ranksBefore(const Network& x, const Network& y)
@@ -529,19 +586,42 @@ template <Join join> double complement(double v, double x)
     return join == Join::Series ? v - x : parallelComplement(v, x);
 }
 
+// A network's value moves with its parts at most as far as its least and
+// most spread part's: it grows with each, and all of them k times as large
+// make it k times as large. So one within a tolerance deviates no further
+// than the finest part leaves room for; below 0 where none can be within.
+double reach(const std::vector<Part>& parts, const Conditions& c)
+{
+    if (!c.within)
+        return -1;
+    const double drift = farthestDrift(c.temperature);
+    double low = 0, high = std::numeric_limits<double>::infinity();
+    for (const Part& p : parts) {
+        const double t = c.tempco.value_or(p.tempco) * drift;
+        low = std::max(low, (1 - p.tolerance) * (1 - t));
+        high = std::min(high, (1 + p.tolerance) * (1 + t));
+    }
+    const double least = (1 - *c.within) / low - 1, most = (1 + *c.within) / high - 1;
+    return least > most ? -1 : std::max(-least, most);
+}
+
 class Search {
 public:
-    Search(const PartIndex& index, Milli target, std::size_t count)
+    Search(const PartIndex& index, Milli target, std::size_t count, const Conditions& c)
         : parts_(index.parts())
         , target_(target)
+        , conditions_(c)
+        , wanted_(wantedSpan(double(target), c.within.value_or(0)))
+        , count_(count)
         , best_(count)
+        , inside_(count, c.within, reach(index.parts(), c))
     {
     }
 
     Milli part(std::uint32_t i) const { return parts_[i].value; }
     Milli first(std::uint32_t id) const { return part(firstOfPair(id)); }
     Milli second(std::uint32_t id) const { return part(secondOfPair(id)); }
-    double bound() const { return best_.bound(); }
+    double bound() const { return std::max(best_.bound(), inside_.bound()); }
 
     // Offers the networks value(y) for the values y of s from position p
     // outward, while their deviation stays within the bound: value is
@@ -550,7 +630,7 @@ public:
     [[gnu::always_inline]] inline void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
     {
         // The bound only narrows as networks enter, so the one taken here lets through a few more at most.
-        const double t = double(target_), bound = best_.bound(), least = t * (1 - bound), most = t * (1 + bound);
+        const double t = double(target_), bound = this->bound(), least = t * (1 - bound), most = t * (1 + bound);
         const auto within = [&](double y) {
             const double v = value(y);
             return v >= least && v <= most;
@@ -571,7 +651,7 @@ public:
     [[gnu::always_inline]] inline void aroundPairs(
         const PartIndex::Sorted& s, Inverse inverse, Value value, Offer offer)
     {
-        const double t = double(target_), bound = best_.bound(), least = t * (1 - bound), most = t * (1 + bound);
+        const double t = double(target_), bound = this->bound(), least = t * (1 - bound), most = t * (1 + bound);
         const auto [low, high] = inverse(least, most);
         // Room for the rounding of a part with itself.
         const double slack = 1e-12, from = (pair == Join::Series ? low / 2 : low) * (1 - slack),
@@ -615,28 +695,46 @@ public:
     // all meet the target exactly, the last of them in an earlier shape, and
     // at equal deviation the earlier shape ranks first (fewer parts first).
     // Typed values often are met so, and then the largest walks, or all but
-    // the first of four parts, are not needed at all.
+    // the first of four parts, are not needed at all. Only when ranking by
+    // deviation: with a wanted tolerance, one that deviates more may rank first.
     bool settled(Shape s) const
     {
         const Network* last = best_.last();
-        return last != nullptr && last->deviation == 0 && last->shape < s;
+        return !conditions_.within && last != nullptr && last->deviation == 0 && last->shape < s;
     }
 
-    void offer(Shape s, const std::array<Milli, 4>& parts) { best_.offer(makeNetwork(s, parts, target_)); }
-    std::vector<Network> take() { return best_.take(); }
+    void offer(Shape s, const std::array<Milli, 4>& parts)
+    {
+        const Network n = makeNetwork(s, parts, target_);
+        best_.offer(n);
+        inside_.offer(n, wanted_, [&] { return worstOf(n, parts_, conditions_); });
+    }
+
+    // Each network's range with every part at the one edge of its tolerance
+    // and then the other: its value grows with each part's. Its worst case,
+    // and with a wanted tolerance its yield: one whose worst case lies within
+    // has every build within.
+    std::vector<Network> take()
+    {
+        const auto assess = [this](Network& n) {
+            tolerances(n);
+            n.worst = worstOf(n, parts_, conditions_);
+            if (conditions_.within)
+                n.yield = inside(n.worst, wanted_) ? Estimate{1, 0}
+                                                   : yieldOf(n, parts_, target_, conditions_, *conditions_.within);
+        };
+        if (conditions_.within)
+            return ranked(inside_.take(), best_.take(), count_, wanted_, assess);
+        std::vector<Network> found = best_.take();
+        for (Network& n : found)
+            assess(n);
+        return found;
+    }
 
 private:
-    const std::vector<Part>& parts_;
-    Milli target_;
-    Best<Network> best_;
-};
-
-// Each network's range with every part at the one edge of its tolerance and
-// then the other: its value grows with each part's.
-std::vector<Network> finish(const PartIndex& index, std::vector<Network> found)
-{
-    const std::vector<Part>& parts = index.parts();
-    for (Network& n : found) {
+    void tolerances(Network& n) const
+    {
+        const std::vector<Part>& parts = parts_;
         std::array<double, 4> low{}, high{};
         for (std::size_t i = 0; i < partCount(n.shape); ++i) {
             const auto p = std::lower_bound(
@@ -647,21 +745,30 @@ std::vector<Network> finish(const PartIndex& index, std::vector<Network> found)
         n.low = networkValue(n.shape, low);
         n.high = networkValue(n.shape, high);
     }
-    return found;
-}
+
+    const std::vector<Part>& parts_;
+    Milli target_;
+    const Conditions& conditions_;
+    Span wanted_;
+    std::size_t count_;
+    Best<Network> best_;
+    Inside<Network> inside_;
+};
 
 } // namespace
 
 std::variant<std::vector<Network>, NetworkError> findNetworks(
-    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count)
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count, const Conditions& conditions)
 {
     if (target <= 0)
         return NetworkError::BadTarget;
     if (count == 0 || maxParts < 1 || maxParts > 4)
         return NetworkError::BadSize;
+    if (!usable(conditions))
+        return NetworkError::BadConditions;
     if (index.parts_.empty())
         return std::vector<Network>{};
-    Search search(index, target, count);
+    Search search(index, target, count, conditions);
     const double t = double(target);
     const PartIndex::Sorted& ones = *index.values_;
 
@@ -681,7 +788,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
                 });
     });
     if (maxParts < 3 || search.settled(Shape::Series3))
-        return finish(index, search.take());
+        return search.take();
 
     // A part beside a pair: in series below the target, in parallel above it.
     // Once a search of four parts has sorted a list of pairs (an index that
@@ -723,7 +830,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             beside(std::integral_constant<Join, Join::Parallel>{});
     }
     if (maxParts < 4 || search.settled(Shape::Series4))
-        return finish(index, search.take());
+        return search.take();
 
     // The pairs' lists sorted only once a row that may still enter walks them.
     const auto list = [&](List l) -> const PartIndex::Sorted& {
@@ -817,7 +924,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
                 beside(std::integral_constant<Join, Join::Parallel>{}, rest, j, nearSum, nearPar);
         }
     }
-    return finish(index, search.take());
+    return search.take();
 }
 
 } // namespace kelvane

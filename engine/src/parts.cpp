@@ -1,5 +1,6 @@
 #include "kelvane/parts.h"
 
+#include "ascii.h"
 #include "lines.h"
 #include "words.h"
 
@@ -72,25 +73,36 @@ std::optional<PartsLineError> readLine(std::string_view line, double tolerance, 
     std::optional<PartsLineError> fault;
     auto note = [&fault](PartsLineError e) { fault = fault.value_or(e); };
     enum class Before { Nothing, Value, Refused } before = Before::Nothing;
+    // What a value was given after it: each of its tolerance and its coefficient once.
+    bool toleranceGiven = false, tempcoGiven = false;
     for (std::size_t i = 0; i < words.size();) {
-        // "1%", "0,5%": the tolerance of the value before it (none for one refused).
+        // "1%", "0,5%", "25ppm": the tolerance or coefficient of the value before it (none for one refused).
         const std::string_view word = words[i];
-        if (before != Before::Nothing && word.size() >= 2 && word.back() == '%') {
-            const auto p
-                = bounded(word.substr(0, word.size() - 1), parseNumber, 0, 99'999, PartsLineError::ToleranceOutOfRange);
+        const bool percent = !toleranceGiven && word.size() >= 2 && word.back() == '%';
+        const bool ppm = !tempcoGiven && word.size() >= 4 && lowered(word.substr(word.size() - 3)) == "ppm";
+        if (before != Before::Nothing && (percent || ppm)) {
+            const auto p = percent
+                ? bounded(word.substr(0, word.size() - 1), parseNumber, 0, 99'999, PartsLineError::ToleranceOutOfRange)
+                : bounded(word.substr(0, word.size() - 3), parseNumber, 0, Milli(mostTempco * 1000),
+                    PartsLineError::TempcoOutOfRange);
             const auto* thousandths = std::get_if<Milli>(&p);
             if (thousandths || std::get<PartsLineError>(p) != PartsLineError::NotAValue) {
                 if (before == Before::Value && thousandths) {
-                    parts.back().tolerance = static_cast<double>(*thousandths) / 100'000;
+                    if (percent)
+                        parts.back().tolerance = static_cast<double>(*thousandths) / 100'000;
+                    else
+                        parts.back().tempco = static_cast<double>(*thousandths) / 1000;
                 } else if (before == Before::Value) {
                     parts.pop_back();
-                    note(PartsLineError::ToleranceOutOfRange);
+                    note(std::get<PartsLineError>(p));
+                    before = Before::Refused;
                 }
-                before = Before::Nothing;
+                (percent ? toleranceGiven : tempcoGiven) = true;
                 ++i;
                 continue;
             }
         }
+        toleranceGiven = tempcoGiven = false;
         const auto v = longestValue(
             words, i, joined,
             [](std::string_view t) {
@@ -144,7 +156,7 @@ std::variant<std::vector<Part>, PartsError> seriesParts(
             if (v >= lowest && v <= highest) {
                 if (parts.size() == mostParts)
                     return PartsError::TooMany;
-                parts.push_back({v, seriesTolerance(s)});
+                parts.push_back({v, seriesTolerance(s), seriesTempco(s)});
             }
         }
     return finish(std::move(parts), excluded);

@@ -69,9 +69,9 @@ en | series 1e6 | 0 | E6
 en | series --json 4.7e3 ohm | 0 | {"value": 4700, "series": "E6", "below": null, "above": null}
 en | series 1e400 | 1 | kelvane: 1e400: out of range, from 0,001 ohm up to below 1000 Mohm
 en | find 4k85 --count 2 | 0 | 4,7 Kohm + 150 ohm\t4,85 Kohm\t0 %\t4,608 Kohm … 5,093 Kohm\n100 Kohm ∥ 5,1 Kohm\t4,853 Kohm\t+0,052 %\t4,61 Kohm … 5,095 Kohm
-en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278}]
-en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707}]
-en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747}]
+en | find --json --max-parts 3 --count 1 4k8321 | 0 | [{"value": 4832.085979, "error": -2.901537185e-06, "network": {"series": [240, {"parallel": [200000, 4700]}]}, "min": 4590.481681, "max": 5073.690278, "worst": {"min": 4590.481681, "max": 5073.690278}, "yield": null, "yield_error": null}]
+en | find --json --series e12 --max-parts=4 --count 1 3k14159 | 0 | [{"value": 3141.589734, "error": -8.467426971e-08, "network": {"parallel": [3300, {"series": [10000, {"parallel": [5600000, 56000]}]}]}, "min": 2827.430761, "max": 3455.748707, "worst": {"min": 2827.430761, "max": 3455.748707}, "yield": null, "yield_error": null}]
+en | find --json --exclude 4k7 --exclude 2k7 --tolerance 1 --count 1 4,7 k | 0 | [{"value": 4700, "error": 0, "network": {"series": [3600, 1100]}, "min": 4653, "max": 4747, "worst": {"min": 4653, "max": 4747}, "yield": null, "yield_error": null}]
 en | find --series E6 --min 1k --max 1k --max-parts 1 --count 1 1k5 | 0 | 1 Kohm\t1 Kohm\t-33,3 %\t800 ohm … 1,2 Kohm
 en | find abc | 1 | kelvane: abc: not a value
 en | find --count 1 --parts PARTS/list 4k7 | 0 | 4,7 Kohm\t4,7 Kohm\t0 %\t4,653 Kohm … 4,747 Kohm
@@ -125,12 +125,34 @@ en | find --max-parts 5 1k | 2 | kelvane: --max-parts takes a whole number from 
 en | find --parts /nonexistent/parts.txt 1k | 1 | kelvane: /nonexistent/parts.txt: no such file
 en | find --parts / 1k | 1 | kelvane: /: a folder, not a file
 en | divide --count 1 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
-en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914}]
+en | divide --json --series E96 --min-total 10k --max-total 100k --count 1 12 1,25 | 0 | [{"r1": 11800, "r2": 1370, "vout": 1.248291572, "error": -0.001366742597, "min": 1.226098551, "max": 1.270838914, "worst": {"min": 1.226098551, "max": 1.270838914}, "yield": null, "yield_error": null}]
 en | divide 5 6 | 1 | kelvane: 5 6: the output must lie above 0 and below the input
 en | divide --count 1 5e0 3.3e0 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V
 en | divide --min-total 1M --max-total 1k 5 3.3 | 1 | kelvane: --min-total 1M lies above --max-total 1k
 en | divide 5 | 2 | kelvane: missing VOUT
 en | divide 5 3 --count | 2 | kelvane: --count takes a value
+en | find --json --count 1 --temp -40..85 --within 2 4k85 | 0 | [{"value": 4850, "error": 0, "network": {"series": [4700, 150]}, "min": 4607.5, "max": 5092.5, "worst": {"min": 4547.6025, "max": 5158.7025}, "yield": 0.59872, "yield_error": 0.00155001407}]
+en | find --count 2 --series E192 --within 1 --temp -40..85 --tempco 25 4k85 | 0 | 2,64 Kohm + 2,21 Kohm\t4,85 Kohm\t0 %\t4,826 Kohm … 4,874 Kohm\tworst case 4,818 Kohm … 4,882 Kohm\tyield 100 % ± 0 %\n2,67 Kohm + 2,18 Kohm\t4,85 Kohm\t0 %\t4,826 Kohm … 4,874 Kohm\tworst case 4,818 Kohm … 4,882 Kohm\tyield 100 % ± 0 %
+en | divide --count 1 --within 5 --distribution uniform --samples 1000 --seed 7 5 3.3 | 0 | R1 470 ohm\tR2 910 ohm\t3,297 V\t-0,0878 %\t3,183 V … 3,408 V\tyield 100 % ± 0 %
+en | divide --json --count 1 --temp 0..70 --within 3 12 5 | 0 | [{"r1": 1800, "r2": 1300, "vout": 5.032258065, "error": 0.006451612903, "min": 4.7424, "max": 5.326829268, "worst": {"min": 4.690869544, "max": 5.380203425}, "yield": 0.92788, "yield_error": 0.0008180385419}]
+en | regulator 3.3 --vref 0.8 --vref-tolerance 1 --series E96 --within 2 --temp -40..85 --tempco 50 --json | 0 | [{"r1": 3570, "r2": 1150, "vout": 3.283478261, "error": -0.005006587615, "min": 3.234300474, "max": 3.333649539, "worst": {"min": 3.186343491, "max": 3.383673678}, "yield": 0.99744, "yield_error": 0.0001597950688}, {"r1": 35700, "r2": 11500, "vout": 3.283478261, "error": -0.005006587615, "min": 3.234300474, "max": 3.333649539, "worst": {"min": 3.186343491, "max": 3.383673678}, "yield": 0.99744, "yield_error": 0.0001597950688}, {"r1": 357000, "r2": 115000, "vout": 3.283478261, "error": -0.005006587615, "min": 3.234300474, "max": 3.333649539, "worst": {"min": 3.186343491, "max": 3.383673678}, "yield": 0.99744, "yield_error": 0.0001597950688}, {"r1": 3320, "r2": 1070, "vout": 3.282242991, "error": -0.005380911923, "min": 3.233089664, "max": 3.332389314, "worst": {"min": 3.185152556, "max": 3.382392551}, "yield": 0.99659, "yield_error": 0.0001843467358}, {"r1": 33200, "r2": 10700, "vout": 3.282242991, "error": -0.005380911923, "min": 3.233089664, "max": 3.332389314, "worst": {"min": 3.185152556, "max": 3.382392551}, "yield": 0.99659, "yield_error": 0.0001843467358}, {"r1": 332000, "r2": 107000, "vout": 3.282242991, "error": -0.005380911923, "min": 3.233089664, "max": 3.332389314, "worst": {"min": 3.185152556, "max": 3.382392551}, "yield": 0.99659, "yield_error": 0.0001843467358}, {"r1": 1070, "r2": 340, "vout": 3.317647059, "error": 0.005347593583, "min": 3.267792662, "max": 3.368508616, "worst": {"min": 3.219285933, "max": 3.419110942}, "yield": 0.99576, "yield_error": 0.0002054756044}, {"r1": 10700, "r2": 3400, "vout": 3.317647059, "error": 0.005347593583, "min": 3.267792662, "max": 3.368508616, "worst": {"min": 3.219285933, "max": 3.419110942}, "yield": 0.99576, "yield_error": 0.0002054756044}, {"r1": 107000, "r2": 34000, "vout": 3.317647059, "error": 0.005347593583, "min": 3.267792662, "max": 3.368508616, "worst": {"min": 3.219285933, "max": 3.419110942}, "yield": 0.99576, "yield_error": 0.0002054756044}, {"r1": 1020, "r2": 324, "vout": 3.318518519, "error": 0.005611672278, "min": 3.268646865, "max": 3.369397681, "worst": {"min": 3.220126115, "max": 3.420014753}, "yield": 0.9948, "yield_error": 0.000227441421}]
+en | regulator --kind adjust --vref 1.25 --iadj 50e-6 --series E12 --count 2 5 | 0 | R1 27 Kohm\tR2 39 Kohm\t5,006 V\t+0,111 %\t4,482 V … 5,602 V\tworst case 4,482 V … 5,602 V\nR1 270 Kohm\tR2 68 Kohm\t4,965 V\t-0,704 %\t4,568 V … 5,375 V\tworst case 4,568 V … 5,375 V
+en | regulator --json --vref 0.8 --vref-min 0.79 --vref-max 0.81 --count 1 1.8 | 0 | [{"r1": 1500, "r2": 1200, "vout": 1.8, "error": 0, "min": 1.704761905, "max": 1.905263158, "worst": {"min": 1.683452381, "max": 1.929078947}, "yield": null, "yield_error": null}]
+en | find --tempco 2000 1k | 2 | kelvane: --tempco takes a number from 0 to 1000
+en | find --temp 85..-40 1k | 2 | kelvane: --temp takes LOW..HIGH in °C, each from -475 to 525, LOW not above HIGH
+en | find --temp 20 1k | 2 | kelvane: --temp takes LOW..HIGH in °C, each from -475 to 525, LOW not above HIGH
+en | find --within 0 1k | 2 | kelvane: --within takes a percentage above 0 and below 100
+en | divide --distribution gauss 5 3.3 | 2 | kelvane: --distribution takes one of normal, uniform
+en | divide --samples 0 5 3.3 | 2 | kelvane: --samples takes a whole number from 1 to 100000000
+en | find --seed x 1k | 2 | kelvane: --seed takes a whole number from 1 to 4294967295
+en | regulator 3.3 | 2 | kelvane: missing --vref V
+en | regulator --vref 0.8 --vref-tolerance 1 --vref-min 0.7 3.3 | 2 | kelvane: --vref-tolerance or --vref-min, not both
+en | regulator --vref 0.8 --vref-min 0.7 3.3 | 2 | kelvane: missing --vref-max V
+en | regulator --vref 0.8 --vref-min 0.81 --vref-max 0.9 3.3 | 1 | kelvane: --vref-min 0.81 lies above --vref 0.8
+en | regulator --vref 0.8 0.5 | 1 | kelvane: 0.5: the output must lie above the reference 0.8
+en | regulator --kind buck --vref 0.8 3.3 | 2 | kelvane: --kind takes one of feedback, adjust
+en | regulator --vref x 3.3 | 1 | kelvane: x: not a value
+en | regulator --vref 0.8 --iadj -1 3.3 | 1 | kelvane: -1: not a value
 de | find abc | 1 | kelvane: abc: kein Wert
 en | --version | 0 | kelvane 2.11
 en | --help | 0 | Usage:

@@ -24,6 +24,7 @@ TEST(Finder, PartsText)
         std::string text;
         Parts parts;
         Wrong wrong;
+        std::vector<double> tempcos = {}; // listTempco for each part when empty
     } rows[] = {
         {"a drawer", "# my drawer\n4k7 1%  10k, 2,2 k ohm\n\n100 ohm; 0,5%\n4k7 x7 47\n1M 2%",
             {{4'700'000, 0.01}, {10'000'000, 0.05}, {2'200'000, 0.05}, {100'000, 0.005}, {4'700'000, 0.05},
@@ -52,6 +53,12 @@ TEST(Finder, PartsText)
                 {8, E::NotAValue}, {9, E::NotAValue}}},
         {"a megabyte of one word", garbage + "\n1k", {{k, 0.05}}, {{1, E::NotAValue}}},
         {"a megabyte of words", words, Parts(words.size() / 6, {4'700'000, 0.05}), {{1, E::NotAValue}}},
+        {"coefficients",
+            "4k7 1% 25ppm\n1k 50PPM 2%\n2k2 1001ppm 1%\n3k3 0ppm 5ppm\n10k -5ppm\n47k x 1ppm\n4k7 2ppm 3ppm",
+            {{4'700'000, 0.01}, {k, 0.02}, {3'300'000, 0.05}, {47 * k, 0.05}, {4'700'000, 0.05}},
+            {{3, E::TempcoOutOfRange}, {4, E::NotAValue}, {5, E::TempcoOutOfRange}, {6, E::NotAValue},
+                {7, E::NotAValue}},
+            {25, 50, 0, listTempco, 2}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -60,6 +67,10 @@ TEST(Finder, PartsText)
         for (const Part& p : read.parts)
             parts.emplace_back(p.value, p.tolerance);
         EXPECT_EQ(parts, row.parts);
+        std::vector<double> tempcos;
+        for (const Part& p : read.parts)
+            tempcos.push_back(p.tempco);
+        EXPECT_EQ(tempcos, row.tempcos.empty() ? std::vector<double>(parts.size(), listTempco) : row.tempcos);
         Wrong wrong;
         for (const PartsLineProblem& p : read.wrong)
             wrong.emplace_back(p.line, p.error);

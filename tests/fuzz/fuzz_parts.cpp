@@ -1,7 +1,7 @@
 // Any text as a parts list: the reader never crashes, hangs or overflows;
-// every part it reads is one a list takes, each fault is on a line the text
-// has, one a line and in order; CRLF and CR read as LF does, and a byte-order mark
-// before the text changes nothing.
+// every part it reads is one a list takes, its coefficient within bounds,
+// each fault is on a line the text has, one a line and in order; CRLF and CR
+// read as LF does, and a byte-order mark before the text changes nothing.
 #include <kelvane/parts.h>
 
 #include <cstdint>
@@ -16,7 +16,8 @@ bool same(const kelvane::PartsText& a, const kelvane::PartsText& b)
     if (a.parts.size() != b.parts.size() || a.wrong.size() != b.wrong.size())
         return false;
     for (std::size_t i = 0; i < a.parts.size(); ++i)
-        if (a.parts[i].value != b.parts[i].value || a.parts[i].tolerance != b.parts[i].tolerance)
+        if (a.parts[i].value != b.parts[i].value || a.parts[i].tolerance != b.parts[i].tolerance
+            || a.parts[i].tempco != b.parts[i].tempco)
             return false;
     for (std::size_t i = 0; i < a.wrong.size(); ++i)
         if (a.wrong[i].line != b.wrong[i].line || a.wrong[i].error != b.wrong[i].error)
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         last = p.line;
     }
     for (const kelvane::Part& p : read.parts)
-        if (p.value < 1 || p.value > kelvane::largestPart || !(p.tolerance >= 0 && p.tolerance < 1))
+        if (p.value < 1 || p.value > kelvane::largestPart || !(p.tolerance >= 0 && p.tolerance < 1)
+            || !(p.tempco >= 0 && p.tempco <= kelvane::mostTempco))
             std::abort();
     const auto listed = kelvane::listParts(read.parts, {});
     if (const auto* e = std::get_if<kelvane::PartsError>(&listed); e && *e == kelvane::PartsError::OutOfRange)

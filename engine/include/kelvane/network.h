@@ -8,17 +8,22 @@
 // for each shape: a part, or a part beside a pair of parts, met along the
 // values for up to three, pair against sorted pair, and part and part against
 // the sorted pairs for four, each lookup a jump and a short walk outward that
-// stops where the deviation passes the K-th best found so far.
+// stops where the deviation passes the K-th best found so far. Asked for a
+// wanted tolerance, it keeps beside them the K nearest whose worst case lies
+// within it, whose deviation that tolerance bounds, and ranks those first
+// (spread.h).
 #pragma once
 
 #include "kelvane/indexed.h"
 #include "kelvane/parts.h"
+#include "kelvane/spread.h"
 #include "kelvane/units.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -56,11 +61,13 @@ double networkValue(Shape s, const std::array<double, 4>& parts);
 
 struct Network {
     Shape shape = Shape::One;
-    std::array<Milli, 4> parts{}; // in the canonical order; zero past partCount
-    double value = 0;             // thousandths of an ohm
-    double deviation = 0;         // value / target - 1
-    double low = 0;               // every part at the low edge of its tolerance
-    double high = 0;              // and at the high edge
+    std::array<Milli, 4> parts{};    // in the canonical order; zero past partCount
+    double value = 0;                // thousandths of an ohm
+    double deviation = 0;            // value / target - 1
+    double low = 0;                  // every part at the low edge of its tolerance
+    double high = 0;                 // and at the high edge
+    Span worst{};                    // every part anywhere within its tolerance and coefficient over the range
+    std::optional<Estimate> yield{}; // with a wanted tolerance only
 };
 
 // The network of these parts in canonical order (parts that may change places
@@ -70,6 +77,10 @@ Network makeNetwork(Shape s, std::array<Milli, 4> parts, Milli target);
 // A total order: the smaller |deviation|, then fewer parts, then shape and parts.
 bool ranksBefore(const Network& x, const Network& y);
 
+// With a wanted tolerance, wanted the values it takes: those whose worst
+// case lies within it first, then the higher yield, then as ranksBefore.
+bool ranksBeforeWithin(const Network& x, const Network& y, const Span& wanted);
+
 // How a shape is written, a to d standing for its parts: "a + (b ∥ c)" (UTF-8).
 const char* formOf(Shape s);
 
@@ -77,8 +88,9 @@ const char* formOf(Shape s);
 std::string written(const Network& n);
 
 enum class NetworkError : std::uint8_t {
-    BadTarget, // the target not above 0
-    BadSize,   // at most 0 or more than 4 parts, or a count of 0
+    BadTarget,     // the target not above 0
+    BadSize,       // at most 0 or more than 4 parts, or a count of 0
+    BadConditions, // conditions not usable (spread.h)
 };
 
 class PartIndex {
@@ -96,7 +108,7 @@ public:
 
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
-        const PartIndex&, Milli, std::size_t, std::size_t);
+        const PartIndex&, Milli, std::size_t, std::size_t, const Conditions&);
     // The pairs in series, or in parallel, sorted on the first call.
     const Sorted& pairs(bool parallel) const;
     std::vector<Part> parts_;
@@ -105,8 +117,15 @@ private:
 };
 
 // The count best networks of 1 to maxParts (up to 4) parts for a target > 0,
-// best first, each with its tolerance range; none from an empty index.
+// best first, each with its tolerance range, its worst case under the
+// conditions and, with c.within, its yield, ranked by ranksBeforeWithin;
+// none from an empty index.
 std::variant<std::vector<Network>, NetworkError> findNetworks(
-    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count);
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count, const Conditions& c = {});
+
+// A network's worst case and its yield within ±within of the target, for its
+// parts as they are among parts (looked up by value), as findNetworks gives them.
+Span worstOf(const Network& n, const std::vector<Part>& parts, const Conditions& c);
+Estimate yieldOf(const Network& n, const std::vector<Part>& parts, Milli target, const Conditions& c, double within);
 
 } // namespace kelvane
