@@ -5,10 +5,11 @@
 # Start-up times come in a fast and a slow cluster some 10 ms apart, in both
 # programs alike, so beside the median the fastest quarter's bound is shown:
 # it measures the program rather than how the runs fell.
-# Then the command line's decoding beside a C++ program that prints one line,
-# the interaction times and the engine's per-call times, the network
-# search's speed-up over enumerating every choice of parts, and the yields of
-# ten answers beside the same builds drawn by the standard library.
+# Then the command line's decoding and network search beside a C++ program
+# that prints one line, the interaction times and the engine's per-call
+# times, the network search's speed-up over enumerating every choice of
+# parts, and the yields of ten answers beside the same builds drawn by the
+# standard library.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -40,6 +41,17 @@ read -r c r ratio < <("$build/bench/bench_runtimes" "${CLI_RUNS:-400}" "$build/a
     -- "$build/bench/bench_oneline")
 printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
     "kelvane decode yellow violet red gold:" "$c" "$r" "$ratio" "${CLI_RUNS:-400}"
+# The network search as a whole process, its index built anew each run:
+# values that ten networks of two parts, or of three, meet exactly, one that
+# ten of four parts meet exactly (the pairs in series sorted, the shapes after
+# the first of four settled), and one that none meets exactly (both lists of
+# pairs sorted, every shape walked).
+for value in 4k7 4321 3809137 876.543; do
+    read -r c r ratio < <("$build/bench/bench_runtimes" "${FIND_RUNS:-40}" "$build/app/kelvane" find "$value" \
+        --series E192 --max-parts 4 -- "$build/bench/bench_oneline")
+    printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
+        "kelvane find $value --series E192 --max-parts 4:" "$c" "$r" "$ratio" "${FIND_RUNS:-40}"
+done
 "$build/bench/bench_interactions" 2>/dev/null
 "$build/bench/bench_engine" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(BM_|Benchmark)' | tee "$out/engine"
 # CPU times, one core's: the search beside the enumeration of the same parts.

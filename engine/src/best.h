@@ -32,6 +32,9 @@ public:
                                                       : std::abs(kept_.back().deviation) * (1 + 1e-12) + 1e-12;
     }
 
+    // The count-th best once there are count, which a newcomer must beat; none before.
+    const T* last() const { return count_ > 0 && kept_.size() == count_ ? &kept_.back() : nullptr; }
+
     // Whether x would be kept, were it offered now.
     bool enters(const T& x) const { return kept_.size() < count_ || (count_ > 0 && ranksBefore(x, kept_.back())); }
 

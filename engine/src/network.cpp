@@ -6,14 +6,20 @@
 #include "builds.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <mutex>
+#include <new>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+
+#include <sys/mman.h>
 
 namespace kelvane {
 
@@ -189,13 +195,64 @@ std::string written(const Network& n)
 // Values sorted with what each stands for (a part's index, or a pair's two),
 // and a bucket table over the values' bit patterns, which order positive
 // doubles as the values do: a lookup jumps to its bucket and searches the
-// few values there.
+// few values there. Each run of the command line indexes again, so the build
+// is what it waits for: two passes over the pairs (count, then place) into
+// coarse buckets, each bucket then split again in cache, and memory touched
+// once.
 struct PartIndex::Sorted {
-    std::vector<double> values;
-    std::vector<std::uint32_t> ids;
+    // Memory left as it comes, in huge pages where the system grants them: a
+    // fresh process pays the kernel for every page it touches first, and for
+    // some 20 MB of pairs that costs more, a page of 4 kB at a time, than
+    // the sorting does.
+    template <class T> class Block {
+    public:
+        explicit Block(std::size_t size)
+            : size_(size)
+            , data_(allocate(size))
+        {
+        }
+        std::size_t size() const { return size_; }
+        T& operator[](std::size_t i) { return data_.get()[i]; }
+        const T& operator[](std::size_t i) const { return data_.get()[i]; }
+        const T& front() const { return data_.get()[0]; }
+        const T& back() const { return data_.get()[size_ - 1]; }
+
+    private:
+        struct Free {
+            void operator()(T* p) const { std::free(p); }
+        };
+        static T* allocate(std::size_t size)
+        {
+            constexpr std::size_t huge = std::size_t{2} << 20;
+            std::size_t bytes = std::max<std::size_t>(size * sizeof(T), 1);
+            void* p = nullptr;
+            if (bytes >= huge) {
+                bytes = (bytes + huge - 1) / huge * huge;
+                p = std::aligned_alloc(huge, bytes);
+#ifdef MADV_HUGEPAGE
+                if (p != nullptr)
+                    madvise(p, bytes, MADV_HUGEPAGE);
+#endif
+            } else
+                p = std::malloc(bytes);
+            if (p == nullptr)
+                throw std::bad_alloc();
+            return static_cast<T*>(p);
+        }
+        std::size_t size_ = 0;
+        std::unique_ptr<T, Free> data_;
+    };
+
+    // About this many entries a bucket of the lookup table: the walk within
+    // one stays short.
+    static constexpr std::size_t perBucket = 4;
+    // And of the first split: few enough buckets that placing the entries
+    // keeps a cache line of each at hand, and each bucket then ordered in cache.
+    static constexpr std::size_t perSplit = 1024;
+
+    Block<double> values;
+    Block<std::uint32_t> ids;
     std::vector<std::uint32_t> starts;
-    std::uint64_t firstKey = 0;
-    unsigned shift = 0;
 
     static std::uint64_t bits(double v)
     {
@@ -204,41 +261,135 @@ struct PartIndex::Sorted {
         return b;
     }
 
-    std::size_t key(double v) const { return static_cast<std::size_t>((bits(v) >> shift) - firstKey); }
+    // Buckets over the values' bit patterns, at most about buckets of them
+    // between least and most: the fewest low bits dropped that give so few.
+    struct Keys {
+        Keys() = default;
+        Keys(double least, double most, std::size_t buckets)
+        {
+            const std::uint64_t span = bits(most) - bits(least);
+            while ((span >> shift) > buckets)
+                ++shift;
+            first = bits(least) >> shift;
+            last = bits(most) >> shift;
+        }
+        std::size_t count() const { return static_cast<std::size_t>(last - first + 1); }
+        // Held within the table, so that a value rounded past least or most
+        // still lands in order.
+        std::size_t operator()(double v) const
+        {
+            return static_cast<std::size_t>(std::clamp(bits(v) >> shift, first, last) - first);
+        }
+        unsigned shift = 0;
+        std::uint64_t first = 0, last = 0;
+    };
+    Keys key;
 
     // each(f) calls f(value, id) for every entry, the same each time: the
-    // entries are made as they are counted and placed, never held apart. A
-    // counting sort by bucket, then each bucket's few entries in order.
-    template <class Each> Sorted(std::size_t count, Each each)
+    // entries are made as they are counted and placed, never held apart.
+    // least and most bound the values. A counting sort into coarse buckets,
+    // each bucket then ordered, and the lookup table read off the result.
+    template <class Each>
+    Sorted(std::size_t count, double least, double most, Each each)
+        : values(count)
+        , ids(count)
     {
-        double least = infinity, most = 0;
-        each([&](double v, std::uint32_t) {
-            least = std::min(least, v);
-            most = std::max(most, v);
-        });
-        const std::uint64_t span = bits(most) - bits(least);
-        while ((span >> shift) > count)
-            ++shift;
-        firstKey = bits(least) >> shift;
-        starts.assign(key(most) + 2, 0);
-        each([&](double v, std::uint32_t) { ++starts[key(v) + 1]; });
-        for (std::size_t b = 1; b < starts.size(); ++b)
-            starts[b] += starts[b - 1];
-        values.resize(count);
-        ids.resize(count);
-        std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
+        const Keys coarse(least, most, count / perSplit);
+        std::vector<std::uint32_t> split(coarse.count() + 1, 0);
+        each([&](double v, std::uint32_t) { ++split[coarse(v) + 1]; });
+        for (std::size_t b = 1; b < split.size(); ++b)
+            split[b] += split[b - 1];
+        // Each bucket's start moves on as it fills, to where the next one starts.
         each([&](double v, std::uint32_t id) {
-            const std::uint32_t at = next[key(v)]++;
+            const std::uint32_t at = split[coarse(v)]++;
             values[at] = v;
             ids[at] = id;
         });
-        for (std::size_t b = 0; b + 1 < starts.size(); ++b)
-            for (std::size_t i = starts[b] + 1; i < starts[b + 1]; ++i)
-                for (std::size_t j = i;
-                     j > starts[b] && std::tie(values[j], ids[j]) < std::tie(values[j - 1], ids[j - 1]); --j) {
-                    std::swap(values[j], values[j - 1]);
-                    std::swap(ids[j], ids[j - 1]);
+        // Each bucket ordered, and the lookup table's starts within it read
+        // off while it is still in cache.
+        key = Keys(least, most, count / perBucket);
+        starts.assign(key.count() + 1, std::uint32_t(count));
+        Scratch scratch;
+        std::size_t next = 0;
+        for (std::size_t b = 0, from = 0; b + 1 < split.size(); from = split[b++]) {
+            order(from, split[b], scratch);
+            for (std::size_t i = from; i < split[b]; ++i)
+                for (const std::size_t k = key(values[i]); next <= k;)
+                    starts[next++] = std::uint32_t(i);
+        }
+    }
+
+    // Where a bucket's entries are counted and placed when it is split again.
+    struct Scratch {
+        std::vector<double> values;
+        std::vector<std::uint32_t> ids, bounds;
+    };
+
+    // Puts the entries [from, to) in order. Most buckets hold a few; the ones
+    // just below each part (it in parallel with much larger ones) or above it
+    // (in series with much smaller ones) hold hundreds, which are split by
+    // the same counting sort over their own span, again where needed.
+    void order(std::size_t from, std::size_t to, Scratch& scratch)
+    {
+        const std::size_t size = to - from;
+        double least = values[from], most = least;
+        for (std::size_t i = from + 1; i < to; ++i) {
+            least = std::min(least, values[i]);
+            most = std::max(most, values[i]);
+        }
+        // Pairs of the same value (1 k + 2 k and 1,5 k twice) go by their parts.
+        if (least == most) {
+            std::sort(&ids[from], &ids[from] + size);
+            return;
+        }
+        // Each entry held aside while the larger ones before it move up: swapping
+        // neighbours would read back what was just stored, and wait for it.
+        if (size <= 16) {
+            for (std::size_t i = from + 1; i < to; ++i) {
+                const double v = values[i];
+                const std::uint32_t id = ids[i];
+                std::size_t j = i;
+                for (; j > from && std::tie(v, id) < std::tie(values[j - 1], ids[j - 1]); --j) {
+                    values[j] = values[j - 1];
+                    ids[j] = ids[j - 1];
                 }
+                values[j] = v;
+                ids[j] = id;
+            }
+            return;
+        }
+        const std::uint64_t first = bits(least), span = bits(most) - first;
+        unsigned by = 0;
+        while ((span >> by) >= size / 2)
+            ++by;
+        const auto part = [&](std::size_t i) { return std::size_t((bits(values[i]) - first) >> by); };
+        // This split's bounds sit above those of the splits it is within.
+        const std::size_t base = scratch.bounds.size(), parts = (span >> by) + 1;
+        scratch.bounds.resize(base + parts + 1, 0);
+        const auto bound = [&](std::size_t k) -> std::uint32_t& { return scratch.bounds[base + k]; };
+        for (std::size_t i = from; i < to; ++i)
+            ++bound(part(i) + 1);
+        for (std::size_t k = 1; k <= parts; ++k)
+            bound(k) += bound(k - 1);
+        scratch.values.resize(size);
+        scratch.ids.resize(size);
+        for (std::size_t i = from; i < to; ++i) {
+            const std::uint32_t at = bound(part(i))++;
+            scratch.values[at] = values[i];
+            scratch.ids[at] = ids[i];
+        }
+        for (std::size_t i = 0; i < size; ++i) {
+            values[from + i] = scratch.values[i];
+            ids[from + i] = scratch.ids[i];
+        }
+        // Each bound moved on to the next one's start, as in the table's own build.
+        for (std::size_t k = parts; k > 0; --k)
+            bound(k) = bound(k - 1);
+        bound(0) = 0;
+        for (std::size_t k = 0; k < parts; ++k)
+            if (bound(k + 1) > bound(k) + 1)
+                order(from + bound(k), from + bound(k + 1), scratch);
+        scratch.bounds.resize(base);
     }
 
     // The same, for a query that moves a little from the last answer, near:
@@ -263,12 +414,22 @@ struct PartIndex::Sorted {
             return 0;
         if (v > values.back())
             return values.size();
-        const std::size_t b = (bits(v) >> shift) - firstKey;
-        std::size_t i = starts[b];
+        std::size_t i = starts[key(v)];
         while (values[i] < v)
             ++i;
         return i;
     }
+};
+
+// Each list of pairs sorted on its first use, once whichever threads search:
+// a search that needs only one of them never waits for the other.
+struct PartIndex::Pairs {
+    struct Lazy {
+        std::once_flag built;
+        std::atomic<const Sorted*> ready{nullptr};
+        std::unique_ptr<Sorted> sorted;
+    };
+    Lazy series, parallel;
 };
 
 PartIndex::PartIndex(std::vector<Part> parts)
@@ -277,20 +438,40 @@ PartIndex::PartIndex(std::vector<Part> parts)
     if (parts_.empty())
         return;
     const auto n = static_cast<std::uint32_t>(parts_.size());
-    const auto pairs = [this, n](auto combine) {
-        return [this, n, combine](auto&& f) {
-            for (std::uint32_t i = 0; i < n; ++i)
-                for (std::uint32_t j = i; j < n; ++j)
-                    f(combine(double(parts_[i].value), double(parts_[j].value)), pairId(i, j));
-        };
-    };
-    values_ = std::make_unique<Sorted>(n, [this, n](auto&& f) {
+    values_
+        = std::make_unique<Sorted>(n, double(parts_.front().value), double(parts_.back().value), [this, n](auto&& f) {
+              for (std::uint32_t i = 0; i < n; ++i)
+                  f(double(parts_[i].value), i);
+          });
+    pairs_ = std::make_unique<Pairs>();
+}
+
+const PartIndex::Sorted& PartIndex::pairs(bool parallel) const
+{
+    Pairs::Lazy& lazy = parallel ? pairs_->parallel : pairs_->series;
+    std::call_once(lazy.built, [this, parallel, &lazy] {
+        const auto n = static_cast<std::uint32_t>(parts_.size());
+        std::vector<double> v(n);
         for (std::uint32_t i = 0; i < n; ++i)
-            f(double(parts_[i].value), i);
+            v[i] = double(parts_[i].value);
+        // Each value grows with each part, so the first part twice gives the
+        // least and the last twice the most. Made a larger part at a time,
+        // each with every smaller one: most of them lie close above it (or
+        // below, in parallel), so they fill few buckets, one after another.
+        const auto sorted = [&v, n](auto combine) {
+            return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
+                combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
+                    for (std::uint32_t j = 0; j < n; ++j) {
+                        const double b = v[j];
+                        for (std::uint32_t i = 0; i <= j; ++i)
+                            f(combine(v[i], b), pairId(i, j));
+                    }
+                });
+        };
+        lazy.sorted = parallel ? sorted(par) : sorted([](double a, double b) { return a + b; });
+        lazy.ready.store(lazy.sorted.get(), std::memory_order_release);
     });
-    const std::size_t pairCount = std::size_t(n) * (n + 1) / 2;
-    series_ = std::make_unique<Sorted>(pairCount, pairs([](double a, double b) { return a + b; }));
-    parallel_ = std::make_unique<Sorted>(pairCount, pairs(par));
+    return *lazy.sorted;
 }
 
 PartIndex::~PartIndex() = default;
@@ -306,7 +487,8 @@ enum class Walk : std::uint8_t { Alone, PartPair, PairPair, PartPartPair };
 // How the outer loop's value joins what is looked up for it.
 enum class Join : std::uint8_t { Series, Parallel };
 
-// The sorted lists: none (alone), the parts, the pairs in series, the pairs in parallel.
+// The lists: none (alone), the parts, the pairs in series, the pairs in
+// parallel; the pairs beside no more than a part are met along the parts.
 enum class List : std::uint8_t { None, Parts, Sums, Parallels };
 
 // The three-part groups' extra bound: in a + (b ∥ c ∥ d) b is the smallest
@@ -361,6 +543,16 @@ constexpr bool eachShapeOnce()
     return std::size(rows) == shapeCount;
 }
 static_assert(eachShapeOnce(), "the search meets every shape, each once");
+
+// The earliest shape a walk meets: once that one is settled, so are the rest.
+constexpr Shape firstOf(Walk walk)
+{
+    Shape first = Shape::ParallelNested4;
+    for (const Row& r : rows)
+        if (r.walk == walk && r.shape < first)
+            first = r.shape;
+    return first;
+}
 
 // Whether the outer loop of this walk and join over list `over` looks up for row r.
 constexpr bool walkedBy(const Row& r, Walk walk, Join join, List over)
@@ -449,6 +641,68 @@ public:
             offer(s.ids[i]);
     }
 
+    // The same for the pairs of two parts, met along the parts alone:
+    // inverse(least, most) gives the pair values whose networks lie within
+    // the bound. The larger of two in series lies between half such a value
+    // and all of it, the smaller of two in parallel between all of it and
+    // twice it; for each such part, the other is found by halving and walked
+    // outward. offer(i, j) takes the two parts' positions in s.
+    template <Join pair, class Inverse, class Value, class Offer>
+    [[gnu::always_inline]] inline void aroundPairs(
+        const PartIndex::Sorted& s, Inverse inverse, Value value, Offer offer)
+    {
+        const double t = double(target_), bound = this->bound(), least = t * (1 - bound), most = t * (1 + bound);
+        const auto [low, high] = inverse(least, most);
+        // Room for the rounding of a part with itself.
+        const double slack = 1e-12, from = (pair == Join::Series ? low / 2 : low) * (1 - slack),
+                     to = (pair == Join::Series ? high : 2 * high) * (1 + slack);
+        const std::size_t n = s.values.size();
+        std::size_t near = n;
+        for (std::size_t k = s.lowerBound(from); k < n && s.values[k] <= to; ++k) {
+            const double x = s.values[k];
+            const auto network = [&](std::size_t i) { return value(joined<pair>(x, s.values[i])); };
+            const auto within = [&](std::size_t i) {
+                const double v = network(i);
+                return v >= least && v <= most;
+            };
+            // The other part: not larger in series, not smaller in parallel.
+            // Its place moves a little from one x to the next, halving only for the first.
+            const std::size_t first = pair == Join::Series ? 0 : k, last = pair == Join::Series ? k + 1 : n;
+            std::size_t lo = std::clamp(near, first, last);
+            if (near == n) {
+                std::size_t hi = last;
+                while (lo < hi) {
+                    const std::size_t mid = lo + (hi - lo) / 2;
+                    if (network(mid) < t)
+                        lo = mid + 1;
+                    else
+                        hi = mid;
+                }
+            }
+            while (lo > first && network(lo - 1) >= t)
+                --lo;
+            while (lo < last && network(lo) < t)
+                ++lo;
+            near = lo;
+            for (std::size_t i = lo; i < last && within(i); ++i)
+                offer(k, i);
+            for (std::size_t i = lo; i-- > first && within(i);)
+                offer(k, i);
+        }
+    }
+
+    // Whether no network of shape s or a later one can enter: the count kept
+    // all meet the target exactly, the last of them in an earlier shape, and
+    // at equal deviation the earlier shape ranks first (fewer parts first).
+    // Typed values often are met so, and then the largest walks, or all but
+    // the first of four parts, are not needed at all. Only when ranking by
+    // deviation: with a wanted tolerance, one that deviates more may rank first.
+    bool settled(Shape s) const
+    {
+        const Network* last = best_.last();
+        return !conditions_.within && last != nullptr && last->deviation == 0 && last->shape < s;
+    }
+
     void offer(Shape s, const std::array<Milli, 4>& parts)
     {
         const Network n = makeNetwork(s, parts, target_);
@@ -516,72 +770,97 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return std::vector<Network>{};
     Search search(index, target, count, conditions);
     const double t = double(target);
-    const PartIndex::Sorted &ones = *index.values_, &sums = *index.series_, &pars = *index.parallel_;
-    const auto list = [&](List l) -> const PartIndex::Sorted& {
-        return l == List::Parts ? ones : l == List::Sums ? sums : pars;
-    };
+    const PartIndex::Sorted& ones = *index.values_;
 
     forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
         constexpr Row r = rows[at];
         if (entryOf(rules, r.shape).parts > maxParts)
             return;
-        const PartIndex::Sorted& s = list(r.inner);
-        search.around(
-            s, s.lowerBound(t), [](double y) { return y; },
-            [&](std::uint32_t id) {
-                if constexpr (r.inner == List::Parts)
-                    search.offer(r.shape, {search.part(id)});
-                else
-                    search.offer(r.shape, {search.first(id), search.second(id)});
-            });
+        if constexpr (r.inner == List::Parts)
+            search.around(
+                ones, ones.lowerBound(t), [](double y) { return y; },
+                [&](std::uint32_t id) { search.offer(r.shape, {search.part(id)}); });
+        else
+            search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                ones, [](double least, double most) { return std::make_pair(least, most); }, [](double y) { return y; },
+                [&](std::size_t i, std::size_t j) {
+                    search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
+                });
     });
+    if (maxParts < 3 || search.settled(Shape::Series3))
+        return search.take();
 
     // A part beside a pair: in series below the target, in parallel above it.
-    if (maxParts >= 3)
-        for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
-            const double a = ones.values[i];
-            const Milli pa = search.part(ones.ids[i]);
-            const auto beside = [&](auto join) __attribute__((always_inline))
-            {
-                constexpr Join outer = decltype(join)::value;
-                const double y = complement<outer>(t, a);
-                forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
-                    constexpr Row r = rows[at];
-                    const PartIndex::Sorted& s = list(r.inner);
+    // Once a search of four parts has sorted a list of pairs (an index that
+    // lives on, as a window's does), each part looks them up in it; a fresh
+    // one meets them along the parts rather than sort some 900 000 pairs.
+    const PartIndex::Sorted *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
+                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
+    for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
+        const double a = ones.values[i];
+        const Milli pa = search.part(ones.ids[i]);
+        const auto beside = [&](auto join) __attribute__((always_inline))
+        {
+            constexpr Join outer = decltype(join)::value;
+            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                if (const PartIndex::Sorted* kept = r.inner == List::Sums ? keptSums : keptPars) {
+                    const PartIndex::Sorted& s = *kept;
                     search.around(
-                        s, s.lowerBound(y), [a](double v) { return joined<outer>(a, v); },
+                        s, s.lowerBound(complement<outer>(t, a)), [=](double v) { return joined<outer>(a, v); },
                         [&](std::uint32_t p) {
                             search.offer(r.shape, {pa, search.first(p), search.second(p)});
                         });
-                });
-            };
-            if (a <= t * (1 + search.bound()))
-                beside(std::integral_constant<Join, Join::Series>{});
-            if (a >= t * (1 - search.bound()))
-                beside(std::integral_constant<Join, Join::Parallel>{});
-        }
-    if (maxParts < 4)
+                    return;
+                }
+                search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                    ones,
+                    [=](double least, double most) {
+                        return std::make_pair(complement<outer>(least, a), complement<outer>(most, a));
+                    },
+                    [=](double v) { return joined<outer>(a, v); },
+                    [&](std::size_t j, std::size_t k) {
+                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
+                    });
+            });
+        };
+        if (a <= t * (1 + search.bound()))
+            beside(std::integral_constant<Join, Join::Series>{});
+        if (a >= t * (1 - search.bound()))
+            beside(std::integral_constant<Join, Join::Parallel>{});
+    }
+    if (maxParts < 4 || search.settled(Shape::Series4))
         return search.take();
 
-    // Pair and pair: x the larger of two in series, at least half the target;
-    // the smaller of two in parallel, at most twice it.
+    // The pairs' lists sorted only once a row that may still enter walks them.
+    const auto list = [&](List l) -> const PartIndex::Sorted& {
+        return l == List::Parts ? ones : index.pairs(l == List::Parallels);
+    };
+
+    // Pair and pair, a row at a time, so that the rows after the first can
+    // be settled before they start: x the larger of two in series, at least
+    // half the target; the smaller of two in parallel, at most twice it.
     const auto pairs = [&](auto join, auto over) __attribute__((always_inline))
     {
         constexpr Join outer = decltype(join)::value;
         constexpr List walked = decltype(over)::value;
-        const PartIndex::Sorted& xs = list(walked);
         constexpr double below = outer == Join::Series ? 0.5 : 1, above = outer == Join::Series ? 1 : 2;
-        for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
-             k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()); ++k) {
-            const double x = xs.values[k];
-            const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
-            const double y = complement<outer>(t, x);
-            forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
-                constexpr Row r = rows[at];
-                constexpr List looked = r.outer == walked ? r.inner : r.outer;
-                const PartIndex::Sorted& s = list(looked);
+        forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
+            constexpr Row r = rows[at];
+            constexpr List looked = r.outer == walked ? r.inner : r.outer;
+            if (search.settled(r.shape))
+                return;
+            const PartIndex::Sorted &xs = list(walked), &s = list(looked);
+            std::size_t near = 0;
+            for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
+                 k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()) && !search.settled(r.shape);
+                 ++k) {
+                const double x = xs.values[k];
+                const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
+                // y moves a little from one x to the next.
                 search.around(
-                    s, s.lowerBound(y), [x](double v) { return joined<outer>(x, v); },
+                    s, near = s.lowerBound(complement<outer>(t, x), near),
+                    [x](double v) { return joined<decltype(join)::value>(x, v); },
                     [&](std::uint32_t p) {
                         const Milli c = search.first(p), d = search.second(p);
                         if constexpr (r.outer == walked)
@@ -589,8 +868,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
                         else
                             search.offer(r.shape, {c, d, a, b});
                     });
-            });
-        }
+            }
+        });
     };
     pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
     pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Sums>{});
@@ -600,7 +879,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     // A part beside a part and a pair: a + (b ∥ y), b beyond what b ∥ y must
     // come to, or a ∥ (b + y), b below what b + y must come to. Each lookup
     // starts where the last one in its list ended.
-    for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
+    for (std::uint32_t i = 0; i < ones.values.size() && !search.settled(firstOf(Walk::PartPartPair)); ++i) {
         const double a = ones.values[i];
         const Milli pa = search.part(ones.ids[i]);
         const auto beside = [&](auto join, double rest, std::uint32_t j, std::size_t& nearSum, std::size_t& nearPar)
@@ -613,6 +892,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             const double y = complement<inner>(rest, b);
             forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
+                if (search.settled(r.shape))
+                    return;
                 if constexpr (r.prune == Prune::Triple) {
                     const bool fits = outer == Join::Series ? b <= 3 * (rest + t * search.bound())
                                                             : 3 * b >= parallelComplement(t * (1 - search.bound()), a);

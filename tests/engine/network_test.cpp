@@ -42,6 +42,7 @@ struct SearchCase {
     std::size_t count;
     int targets;
     Conditions conditions{};
+    std::vector<Milli> typed = {}; // the targets, in place of drawn ones
 };
 
 std::vector<enumerate::Varying> varying(const Network& n, const std::vector<Part>& parts, const Conditions& c)
@@ -71,18 +72,26 @@ TEST(Finder, SearchEqualsEnumeration)
             series(Series::E24, 10 * ohm, 1'000'000 * ohm, {4700 * ohm, 1000 * ohm, 22 * ohm}), 3, 1, 2},
         {"E24 two parts", series(Series::E24, ohm, 10'000'000 * ohm), 2, 10, 8},
         {"a drawer of parts, four", std::get<std::vector<Part>>(listParts(drawer, {})), 4, 40, 8},
+        {"E48 two parts, the widest range", series(Series::E48, ohm, 10'000'000 * ohm), 2, 10, 8},
+        {"E6 four parts, typed values met by fewer", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4, 1, 0, {},
+            {4700 * ohm, 3200 * ohm, 4770 * ohm, 1234 * ohm}},
+        {"E6 four parts, ten met exactly, the later shapes settled", series(Series::E6, 10 * ohm, 1'000'000 * ohm), 4,
+            10, 0, {}, {1000 * ohm, 3200 * ohm, 2000 * ohm, 5000 * ohm, 1500 * ohm, 6800 * ohm}},
         {"E24 three parts over -40..85 °C, within 2 %: none can be", series(Series::E24, 10 * ohm, 1'000'000 * ohm), 3,
             10, 3, {{-40, 85}, std::nullopt, 0.02}},
         {"a drawer of parts, four, 50 ppm/K over 0..70 °C, within 3 %",
             std::get<std::vector<Part>>(listParts(drawer, {})), 4, 10, 4, {{0, 70}, 50, 0.03}},
         {"E12 two parts, uniform, over 25..85 °C, within 15 %", series(Series::E12, ohm, 10'000'000 * ohm), 2, 10, 4,
             {{25, 85}, std::nullopt, 0.15, Spread::Uniform}},
+        {"a drawer of parts, four, within 3 %, its 5 % parts typed", std::get<std::vector<Part>>(listParts(drawer, {})),
+            4, 1, 0, {{25, 25}, std::nullopt, 0.03}, {4700 * ohm, 2200 * ohm, 330 * ohm, 6800 * ohm, 470 * ohm}},
     };
     int yields = 0;
     std::uint32_t seed = 24;
     for (const SearchCase& c : cases) {
         const PartIndex index(c.parts);
-        const std::vector<Milli> each = targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2);
+        const std::vector<Milli> each
+            = c.typed.empty() ? targets(++seed, c.targets, c.parts.front().value, c.parts.back().value * 2) : c.typed;
         const double within = c.conditions.within.value_or(0);
         const auto wanted = [within](Milli target) { return Span{target * (1 - within), target * (1 + within)}; };
         const auto inside = [&](const Network& n, Milli target) {

@@ -1,12 +1,17 @@
 // Networks of one to four resistors that come nearest a value. A part set is
-// indexed once (its values, and every pair of them in series and in parallel,
-// sorted); a search then meets the target from both sides, walking a table
-// with a row for each shape: one part against the sorted pairs for three
-// parts, pair against pair, and part and part against the pairs for four,
-// each lookup a bucket jump and a short walk outward that stops where the
-// deviation passes the K-th best found so far. Asked for a wanted tolerance,
-// it keeps beside them the K nearest whose worst case lies within it, whose
-// deviation that tolerance bounds, and ranks those first (spread.h).
+// indexed once: its values sorted, and every pair of them in series, and
+// in parallel, each list sorted the first time a search of four parts walks
+// a shape that needs it (up to three parts are met along the values alone;
+// once as many networks as are asked for meet the value exactly, the shapes
+// after the last of them are not walked at all).
+// A search then meets the target from both sides, walking a table with a row
+// for each shape: a part, or a part beside a pair of parts, met along the
+// values for up to three, pair against sorted pair, and part and part against
+// the sorted pairs for four, each lookup a jump and a short walk outward that
+// stops where the deviation passes the K-th best found so far. Asked for a
+// wanted tolerance, it keeps beside them the K nearest whose worst case lies
+// within it, whose deviation that tolerance bounds, and ranks those first
+// (spread.h).
 #pragma once
 
 #include "kelvane/indexed.h"
@@ -99,12 +104,16 @@ public:
     const std::vector<Part>& parts() const { return parts_; }
 
     struct Sorted;
+    struct Pairs;
 
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex&, Milli, std::size_t, std::size_t, const Conditions&);
+    // The pairs in series, or in parallel, sorted on the first call.
+    const Sorted& pairs(bool parallel) const;
     std::vector<Part> parts_;
-    std::unique_ptr<Sorted> values_, series_, parallel_;
+    std::unique_ptr<Sorted> values_;
+    std::unique_ptr<Pairs> pairs_;
 };
 
 // The count best networks of 1 to maxParts (up to 4) parts for a target > 0,
