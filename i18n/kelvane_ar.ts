@@ -263,6 +263,30 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: أكبر من %2 MB، كبير جدًا لقائمة قطع</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 يتطلب عددًا من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 يتطلب LOW..HIGH بالدرجات °C، كل منهما من %2 إلى %3، و LOW ليس أكبر من HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 أو %2، لا الاثنان معًا</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: يجب أن يكون الخرج أكبر من المرجع %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>في أسوأ الحالات %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>المردود %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1، R2 %2: %3 فولت، %4، من %5 إلى %6 فولت</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>ليس نطاق درجات حرارة</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>ليس معاملًا</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>ليست سماحية</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>، المردود %1 بالمئة، بزيادة أو نقصان %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>درجة ال&amp;حرارة:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>المعامل:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>&amp;ضمن ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>أسوأ حالة</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>المردود</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>م&amp;جزئ بسيط</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>منظم، ط&amp;رف التغذية الراجعة</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>منظم، طرف &amp;الضبط</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>تيار الطرف، µ&amp;A:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>، في أسوأ الحالات من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>سماحية المرجع وتيار الطرف عددان من 0، مثل 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 من الخرج إلى الطرف، و R2 من الطرف إلى الأرضي.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>يجب أن يكون الخرج أكبر من المرجع.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>، في أسوأ الحالات من %1 إلى %2 فولت</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: ليست قائمة مواد، لا يسمّي أي سطر عمود Value أو Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>المعامل الحراري خارج النطاق</translation>
     </message>
 </context>
 </TS>

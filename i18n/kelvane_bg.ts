@@ -266,6 +266,30 @@
         <source>line %1: %2</source>
         <translation>ред %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 изисква число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 изисква LOW..HIGH в °C, всяко от %2 до %3, LOW не над HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 или %2, но не и двете</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: изходът трябва да е над опорното напрежение %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>в най-лошия случай %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>добив %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -571,6 +595,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, от %5 до %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>не е температурен обхват</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>не е коефициент</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>не е допуск</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, добив %1 процента, плюс-минус %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Температура:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Коефициент:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>На&amp;й-много ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Най-лош случай</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Добив</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Обикновен де&amp;лител</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Ре&amp;гулатор, извод за обратна връзка</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Рег&amp;улатор, извод за настройка</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Ток на и&amp;звода, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, в най-лошия случай от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Допускът на опорното напрежение и токът на извода са числа от 0, например 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 от изхода към извода, R2 от извода към маса.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Изходът трябва да е над опорното напрежение.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, в най-лошия случай от %1 до %2 V</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1154,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: не е списък на материалите, няма ред с колона Value или Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>температурен коефициент извън обхвата</translation>
     </message>
 </context>
 </TS>

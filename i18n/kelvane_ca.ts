@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>línia %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 requereix un nombre de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 requereix LOW..HIGH en °C, cadascun de %2 a %3, LOW no més gran que HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 o %2, no tots dos</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: la sortida ha de ser més gran que la referència %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>pitjor cas %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>rendiment %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>no és un interval de temperatura</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>no és un coeficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>no és una tolerància</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, rendiment %1 per cent, més o menys %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Tempe&amp;ratura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coeficient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>M&amp;àx. ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Pitjor cas</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Rendiment</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Divisor &amp;únic</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulador, pin de realimentació</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulador, pin d&apos;a&amp;just</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Corrent &amp;al pin, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, en el pitjor cas de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>La tolerància de la referència i el corrent del pin són nombres des de 0, com 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 de la sortida al pin, R2 del pin a massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>La sortida ha de ser més gran que la referència.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, en el pitjor cas de %1 a %2 volts</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: no és una llista de materials, cap línia anomena una columna Value o Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>coeficient de temperatura fora de rang</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,30 @@
         <source>line %1: %2</source>
         <translation>řádek %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 vyžaduje číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 vyžaduje LOW..HIGH v °C, každé od %2 do %3, LOW ne nad HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 nebo %2, ne obojí</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: výstup musí být nad referencí %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>nejhorší případ %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>výtěžnost %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -571,6 +595,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>není rozsah teplot</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>není koeficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>není tolerance</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, výtěžnost %1 procent, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Teplota:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>až</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeficient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>V mez&amp;ích ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Nejhorší případ</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Výtěžnost</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Prostý dě&amp;lič</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulátor, pin zpětné vazby</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulátor, pin &amp;adjust</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Proud p&amp;inu, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, v nejhorším případě od %1 do %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Tolerance reference a proud pinu jsou čísla od 0, např. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 z výstupu na pin, R2 z pinu na zem.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Výstup musí být nad referencí.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, v nejhorším případě od %1 do %2 V</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1154,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: není kusovník, žádný řádek neuvádí sloupec Value ani Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>teplotní koeficient mimo rozsah</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>linje %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 kræver et tal fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 kræver LOW..HIGH i °C, hver fra %2 til %3, LOW ikke over HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 eller %2, ikke begge dele</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: udgangen skal ligge over referencen %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>værste fald %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>udbytte %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, fra %5 til %6 volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>ikke et temperaturområde</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>ikke en koefficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>ikke en tolerance</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, udbytte %1 procent, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temper&amp;atur:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koefficient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Ind&amp;en for ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Værste fald</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Udbytte</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Simpe&amp;l deler</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulator, feedback-ben</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulator, ad&amp;just-ben</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Benstr&amp;øm, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, i værste fald fra %1 til %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Referencens tolerance og benets strøm er tal fra 0, fx 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 fra udgangen til benet, R2 fra benet til stel.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Udgangen skal være over referencen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, i værste fald fra %1 til %2 volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: ingen stykliste, ingen linje nævner en kolonne Value eller Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperaturkoefficient uden for området</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 erwartet eine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 erwartet LOW..HIGH in °C, jeweils von %2 bis %3, LOW nicht über HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 oder %2, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: der Ausgang muss über der Referenz %2 liegen</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>schlimmstenfalls %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>Ausbeute %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 Volt, %4, von %5 bis %6 Volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>kein Temperaturbereich</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>kein Koeffizient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>keine Toleranz</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, Ausbeute %1 Prozent, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temperat&amp;ur:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeffizient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>pp&amp;m/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Innerha&amp;lb ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Schlimmster Fall</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Ausbeute</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Ein&amp;facher Teiler</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gler, Feedback-Pin</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regler, A&amp;djust-Pin</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Pin-Str&amp;om, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, schlimmstenfalls von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Toleranz der Referenz und Strom des Pins sind Zahlen ab 0, etwa 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 vom Ausgang zum Pin, R2 vom Pin nach Masse.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Der Ausgang muss über der Referenz liegen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, schlimmstenfalls von %1 bis %2 Volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: keine Stückliste, keine Zeile nennt eine Spalte Value oder Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>Temperaturkoeffizient außerhalb des Bereichs</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 requiere un número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 requiere LOW..HIGH en °C, cada uno de %2 a %3, LOW no mayor que HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 o %2, no ambos</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: la salida debe ser mayor que la referencia %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>peor caso %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>rendimiento %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 voltios, %4, de %5 a %6 voltios</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>no es un rango de temperatura</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>no es un coeficiente</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>no es una tolerancia</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, rendimiento %1 por ciento, más o menos %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temper&amp;atura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coeficiente:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Má&amp;ximo ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Peor caso</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Divisor &amp;usual</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulador, pin de realimentación</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulador, pin de a&amp;juste</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Corriente de&amp;l pin, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, en el peor caso de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>La tolerancia de la referencia y la corriente del pin son números desde 0, como 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 de la salida al pin, R2 del pin a masa.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>La salida debe ser mayor que la referencia.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, en el peor caso de %1 a %2 voltios</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: no es una lista de materiales, ninguna línea nombra una columna Value o Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>coeficiente de temperatura fuera de rango</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: بیش از %2 MB، برای فهرست قطعه‌ها بیش از حد بزرگ است</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 عددی از %2 تا %3 می‌گیرد</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 بازهٔ LOW..HIGH را بر حسب °C می‌گیرد، هر یک از %2 تا %3، و LOW نه بیشتر از HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 یا %2، نه هر دو</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: خروجی باید بزرگ‌تر از مرجع %2 باشد</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>در بدترین حالت %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>بازده %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1، R2 %2: %3 ولت، %4، از %5 تا %6 ولت</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>بازهٔ دما نیست</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>ضریب نیست</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>تلرانس نیست</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>، بازده %1 درصد، با خطای %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;دما:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>تا</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>ضریب:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>در م&amp;حدودهٔ ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>بدترین حالت</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>بازده</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>تقس&amp;یم‌کنندهٔ ساده</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>ر&amp;گولاتور، پایهٔ فیدبک</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>رگو&amp;لاتور، پایهٔ تنظیم</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>&amp;جریان پایه، µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>، در بدترین حالت از %1 تا %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>تلرانس مرجع و جریان پایه عددهایی از 0 هستند، مانند 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 از خروجی به پایه، R2 از پایه به زمین.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>خروجی باید بزرگ‌تر از مرجع باشد.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>، در بدترین حالت از %1 تا %2 ولت</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: فهرست قطعات نیست؛ هیچ خطی ستون Value یا Comment را نام نمی‌برد</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>ضریب دمایی خارج از محدوده</translation>
     </message>
 </context>
 </TS>

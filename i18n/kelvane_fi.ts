@@ -269,6 +269,30 @@
         <source>line %1: %2</source>
         <translation>rivi %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1: arvon on oltava luku väliltä %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1: arvon on oltava LOW..HIGH °C-asteina, kumpikin väliltä %2–%3, LOW enintään HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 tai %2, ei molempia</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: lähdön on oltava referenssin %2 yläpuolella</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>pahimmillaan %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>saanto %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -574,6 +598,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volttia, %4, %5 – %6 volttia</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>ei lämpötila-alue</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>ei kerroin</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>ei toleranssi</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, saanto %1 prosenttia, plus miinus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Lämp&amp;ötila:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Kerroin:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>En&amp;intään ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Pahin tapaus</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Saanto</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>&amp;Pelkkä jakaja</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Sää&amp;din, palautenasta</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>&amp;Säädin, säätönasta</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Nastan vi&amp;rta, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, pahimmillaan %1 – %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Referenssin toleranssi ja nastan virta ovat lukuja nollasta ylöspäin, esim. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 lähdöstä nastaan, R2 nastasta maahan.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Lähdön on oltava referenssin yläpuolella.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, pahimmillaan %1 – %2 volttia</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1157,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: ei materiaaliluettelo, millään rivillä ei ole saraketta Value tai Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>lämpötilakerroin alueen ulkopuolella</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 attend un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 attend LOW..HIGH en °C, chacun de %2 à %3, LOW pas au-dessus de HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 ou %2, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1 : la sortie doit être au-dessus de la référence %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>pire cas %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>rendement %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2 : %3 volts, %4, de %5 à %6 volts</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>pas une plage de températures</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>pas un coefficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>pas une tolérance</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, rendement %1 pour cent, à %2 près</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Températ&amp;ure :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coefficient :</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Écart ma&amp;x. ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Pire cas</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Rendement</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Diviseur &amp;simple</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Ré&amp;gulateur, broche feedback</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Régulateur, broche ad&amp;just</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref :</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Courant de &amp;broche, µA :</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, au pire de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>La tolérance de la référence et le courant de la broche sont des nombres dès 0, comme 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 de la sortie à la broche, R2 de la broche à la masse.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>La sortie doit être au-dessus de la référence.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, au pire de %1 à %2 volts</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1 : pas une nomenclature, aucune ligne ne nomme de colonne Value ou Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>coefficient de température hors plage</translation>
     </message>
 </context>
 </TS>

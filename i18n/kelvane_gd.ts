@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>loidhne %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>feumaidh %1 àireamh o %2 gu %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>feumaidh %1 LOW..HIGH ann an °C, gach tè o %2 gu %3, LOW gun a bhith os cionn HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 no %2, chan e an dà chuid</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: feumaidh an t-a-mach a bhith os cionn an iomraidh %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>aig a&apos; char as miosa %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>toradh %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 bholt, %4, o %5 gu %6 bholt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>chan e raon teothachd a th&apos; ann</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>chan e co-èifeachd a th&apos; ann</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>chan e lamhas a th&apos; ann</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, toradh %1 sa cheud, %2 a-null no a-nall</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Teothachd:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>gu</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Co-èifeachd:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>As m&amp;ò ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>A&apos; chùis as miosa</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Toradh</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Roinneadair &amp;àbhaisteach</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Riag&amp;hladair, prìne fios-air-ais</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Riaghladair, prìn&amp;e gleusaidh</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Sr&amp;uth a&apos; phrìne, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, aig a&apos; char as miosa o %1 gu %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>&apos;S e àireamhan o 0 a th&apos; ann an lamhas an iomraidh is sruth a&apos; phrìne, mar 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 on a-mach chun a&apos; phrìne, R2 on phrìne chun na talmhainn.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Feumaidh an t-a-mach a bhith os cionn an iomraidh.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, aig a&apos; char as miosa o %1 gu %2 bholt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: chan e bile stuthan a th’ ann, chan eil loidhne sam bith ag ainmeachadh colbh Value no Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>co-èifeachd teothachd taobh a-muigh na rainse</translation>
     </message>
 </context>
 </TS>

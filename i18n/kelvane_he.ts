@@ -263,6 +263,30 @@
         <source>%1: over %2 MB, too large for a parts list</source>
         <translation>%1: מעל %2 MB, גדול מדי לרשימת רכיבים</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 דורש מספר מ-%2 עד %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 דורש LOW..HIGH ב-°C, כל אחד מ-%2 עד %3, LOW לא מעל HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 או %2, לא שניהם</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: היציאה חייבת להיות מעל הייחוס %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>במקרה הגרוע %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>תפוקה %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 וולט, %4, מ-%5 עד %6 וולט</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>אינו טווח טמפרטורות</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>אינו מקדם</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>אינה סבולת</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, תפוקה %1 אחוז, פלוס מינוס %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>טמפרט&amp;ורה:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>עד</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>מקדם:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>&amp;בתוך ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>המקרה הגרוע</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>תפוקה</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>מחלק ר&amp;גיל</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>מ&amp;ייצב, פין משוב</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>מייצב, פי&amp;ן כוונון</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>זר&amp;ם הפין, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, במקרה הגרוע מ-%1 עד %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>סבולת הייחוס וזרם הפין הם מספרים מ-0, כגון 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 מהיציאה לפין, R2 מהפין להארקה.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>היציאה חייבת להיות מעל הייחוס.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, במקרה הגרוע מ-%1 עד %2 וולט</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: אינו רשימת חומרים, אף שורה אינה נותנת שם לעמודת Value או Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>מקדם טמפרטורה מחוץ לטווח</translation>
     </message>
 </context>
 </TS>

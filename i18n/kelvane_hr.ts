@@ -269,6 +269,30 @@
         <source>line %1: %2</source>
         <translation>redak %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 zahtijeva broj od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 zahtijeva LOW..HIGH u °C, svaki od %2 do %3, LOW ne iznad HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 ili %2, ne oboje</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: izlaz mora biti iznad reference %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>najgori slučaj %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>iskorištenje %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -453,7 +477,7 @@
     </message>
     <message>
         <source>&amp;Networks</source>
-        <translation>&amp;Mreže</translation>
+        <translation>Mr&amp;eže</translation>
     </message>
     <message>
         <source>&amp;Divider</source>
@@ -574,6 +598,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>nije raspon temperatura</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>nije koeficijent</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>nije tolerancija</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, iskorištenje %1 posto, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Temperatura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeficijent:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>pp&amp;m/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Toleran&amp;cija ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Najgori slučaj</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Iskorištenje</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Običan dje&amp;litelj</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulator, pin povratne veze</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulator, pin za pode&amp;šavanje</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Struja kro&amp;z pin, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, u najgorem slučaju od %1 do %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Tolerancija reference i struja pina su brojevi od 0, npr. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 od izlaza do pina, R2 od pina do mase.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Izlaz mora biti iznad reference.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, u najgorem slučaju od %1 do %2 V</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1157,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: nije sastavnica, nijedan redak ne imenuje stupac Value ili Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperaturni koeficijent izvan opsega</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>%1. sor: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 számot vár %2 és %3 között</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 LOW..HIGH értéket vár °C-ban, mindkettőt %2 és %3 között, LOW nem nagyobb HIGH-nál</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 vagy %2, nem mindkettő</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: a kimenetnek a referencia (%2) fölött kell lennie</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>legrosszabb esetben %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>kihozatal %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, %5 és %6 V között</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>nem hőmérséklet-tartomány</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>nem együttható</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>nem tűrés</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, kihozatal %1 százalék, plusz-mínusz %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Hőmé&amp;rséklet:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Együttható:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>T&amp;űrésen belül ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Legrosszabb eset</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Kihozatal</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Egyszerű os&amp;ztó</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Szab&amp;ályozó, visszacsatoló láb</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Szabál&amp;yozó, beállító láb</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Áram a lábo&amp;n, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, legrosszabb esetben %1 és %2 között</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>A referencia tűrése és a láb árama 0-tól kezdődő szám, például 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 a kimenettől a lábig, R2 a lábtól a földig.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>A kimenet a referencia fölött legyen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, legrosszabb esetben %1 és %2 V között</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: nem anyagjegyzék, egyik sor sem nevez meg Value vagy Comment oszlopot</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>hőmérsékleti együttható tartományon kívül</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>riga %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 richiede un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 richiede LOW..HIGH in °C, ciascuno da %2 a %3, LOW non sopra HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 o %2, non entrambi</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: l&apos;uscita deve stare sopra il riferimento %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>caso peggiore %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>resa %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, da %5 a %6 volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>non è un intervallo di temperatura</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>non è un coefficiente</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>non è una tolleranza</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, resa %1 per cento, più o meno %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temp&amp;eratura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coefficiente:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>E&amp;ntro ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Caso peggiore</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Resa</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Partitore sen&amp;za regolatore</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;golatore, pin di feedback</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regolatore, pin di ad&amp;just</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Intensit&amp;à del pin, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, nel caso peggiore da %1 a %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>La tolleranza del riferimento e la corrente del pin sono numeri da 0, come 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 dall&apos;uscita al pin, R2 dal pin a massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>L&apos;uscita deve stare sopra il riferimento.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, nel caso peggiore da %1 a %2 volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: non è una distinta base, nessuna riga nomina una colonna Value o Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>coefficiente di temperatura fuori intervallo</translation>
     </message>
 </context>
 </TS>

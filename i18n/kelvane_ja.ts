@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 の値は %2 から %3 までの数</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 の値は °C 単位の LOW..HIGH、それぞれ %2 から %3 まで、LOW は HIGH 以下</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 と %2 は同時に指定できない</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: 出力は基準電圧 %2 より大きくする必要がある</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>最悪時 %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>歩留まり %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1、R2 %2: %3 ボルト、%4、%5 から %6 ボルト</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>温度範囲ではありません</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>係数ではありません</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>許容差ではありません</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>、歩留まり %1 パーセント、誤差 %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>温度(&amp;A):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>係数:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>範囲(&amp;W) ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>最悪時</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>歩留まり</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>単純な分圧器(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>レギュレータ、帰還ピン(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>レギュレータ、調整ピン(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>ピン電流 µA(&amp;U):</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>、最悪時 %1 から %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>基準電圧の許容差とピン電流は 0 以上の数です (例: 1)。</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 は出力からピンへ、R2 はピンからグランドへ。</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>出力は基準電圧より大きくしてください。</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>、最悪時 %1 から %2 ボルト</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: 部品表ではない。Value 列または Comment 列を示す行がない</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>温度係数が範囲外</translation>
     </message>
 </context>
 </TS>

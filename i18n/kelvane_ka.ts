@@ -287,6 +287,30 @@
         <source>line %1: %2</source>
         <translation>სტრიქონი %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 მოითხოვს რიცხვს %2-დან %3-მდე</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 მოითხოვს LOW..HIGH-ს °C-ში, თითოეული %2-დან %3-მდე, LOW არა HIGH-ზე მეტი</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 ან %2, ორივე ერთად არა</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: გამოსავალი უნდა იყოს საყრდენ %2-ზე მეტი</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>უარეს შემთხვევაში %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>გამოსავლიანობა %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -592,6 +616,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 ვოლტი, %4, %5-დან %6 ვოლტამდე</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>არ არის ტემპერატურის დიაპაზონი</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>არ არის კოეფიციენტი</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>არ არის დაშვება</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, გამოსავლიანობა %1 პროცენტი, პლუს-მინუს %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;ტემპ.:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>კოეფიციენტი:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>მა&amp;ქს. ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>უარესი შემთხვევა</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>გამოსავლიანობა</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>მარტ&amp;ივი გამყოფი</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>რეგუ&amp;ლატორი, უკუკავშირი</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>რეგულატ&amp;ორი, მორგება</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>გამომ&amp;ყვანის დენი, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, უარეს შემთხვევაში %1-დან %2-მდე</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>საყრდენის დაშვება და გამომყვანის დენი 0-დან დაწყებული რიცხვებია, მაგალითად 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 გამოსასვლელიდან გამომყვანამდე, R2 გამომყვანიდან მიწამდე.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>გამოსავალი უნდა იყოს საყრდენზე მეტი.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, უარეს შემთხვევაში %1-დან %2 ვოლტამდე</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1175,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: არ არის მასალების სია, არცერთი სტრიქონი არ ასახელებს სვეტს Value ან Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>ტემპერატურული კოეფიციენტი დიაპაზონს გარეთაა</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>%1번째 줄: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1의 값은 %2에서 %3 사이의 수여야 함</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1의 값은 °C 단위 LOW..HIGH이며 각각 %2에서 %3 사이, LOW는 HIGH 이하여야 함</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 또는 %2, 둘 다는 안 됨</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: 출력은 기준 전압 %2보다 커야 함</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>최악의 경우 %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>수율 %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 볼트, %4, %5에서 %6 볼트까지</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>온도 범위가 아님</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>계수가 아님</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>허용 오차가 아님</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, 수율 %1 퍼센트, 오차 %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>온도(&amp;A):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>계수:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>범위(&amp;W) ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>최악의 경우</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>수율</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>단순 분압기(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>레귤레이터, 피드백 핀(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>레귤레이터, 조정 핀(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>핀 전류 µA(&amp;U):</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, 최악의 경우 %1에서 %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>기준 전압의 허용 오차와 핀 전류는 0 이상의 수입니다(예: 1).</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1은 출력에서 핀으로, R2는 핀에서 접지로.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>출력은 기준 전압보다 커야 합니다.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, 최악의 경우 %1에서 %2 볼트</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: 부품표가 아님, Value 또는 Comment 열을 지정한 줄이 없음</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>온도 계수가 범위 밖임</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>rinda %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 prasa skaitli no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 prasa LOW..HIGH °C, katru no %2 līdz %3, LOW ne virs HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 vai %2, ne abi kopā</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: izejai jābūt virs references %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>sliktākajā gadījumā %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>iznākums %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, no %5 līdz %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>nav temperatūras diapazons</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>nav koeficients</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>nav pielaide</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, iznākums %1 procenti, plus mīnus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temperat&amp;ūra:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>līdz</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeficients:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>R&amp;obežās ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Sliktākais gadījums</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Iznākums</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Vienkāršs dal&amp;ītājs</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulators, atgriezeniskās saites izvads</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Reg&amp;ulators, pielāgošanas izvads</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Izvada str&amp;āva, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, sliktākajā gadījumā no %1 līdz %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>References pielaide un izvada strāva ir skaitļi no 0, piemēram, 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 no izejas uz izvadu, R2 no izvada uz zemi.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Izejai jābūt virs references.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, sliktākajā gadījumā no %1 līdz %2 V</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: nav materiālu saraksts, neviena rinda nenosauc kolonnu Value vai Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperatūras koeficients ārpus diapazona</translation>
     </message>
 </context>
 </TS>

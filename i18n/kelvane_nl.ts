@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>regel %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 verwacht een getal van %2 tot %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 verwacht LOW..HIGH in °C, elk van %2 tot %3, LOW niet boven HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 of %2, niet beide</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: de uitgang moet boven de referentie %2 liggen</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>slechtste geval %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>opbrengst %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, van %5 tot %6 volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>geen temperatuurbereik</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>geen coëfficiënt</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>geen tolerantie</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, opbrengst %1 procent, plus of min %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temper&amp;atuur:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coëfficiënt:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Ma&amp;ximaal ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Slechtste geval</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Opbrengst</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Eenvoudi&amp;ge deler</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Regelaar, &amp;feedbackpin</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regelaar, ad&amp;just-pin</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Stroom &amp;langs de pin, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, in het slechtste geval van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>De tolerantie van de referentie en de stroom van de pin zijn getallen vanaf 0, zoals 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 van de uitgang naar de pin, R2 van de pin naar massa.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>De uitgang moet boven de referentie liggen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, in het slechtste geval van %1 tot %2 volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: geen stuklijst, geen regel noemt een kolom Value of Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperatuurcoëfficiënt buiten bereik</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>linje %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 krev eit tal frå %2 til %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 krev LOW..HIGH i °C, kvar frå %2 til %3, LOW ikkje over HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 eller %2, ikkje begge delar</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: utgangen må liggje over referansen %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>verste fall %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>utbyte %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, frå %5 til %6 volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>ikkje eit temperaturområde</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>ikkje ein koeffisient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>ikkje ein toleranse</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, utbyte %1 prosent, pluss minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temper&amp;atur:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeffisient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>H&amp;øgst ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Verste fall</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Utbyte</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Enke&amp;l delar</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulator, tilbakekoplingspinne</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulator, &amp;justeringspinne</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Pinn&amp;estraum, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, i verste fall frå %1 til %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Toleransen til referansen og straumen til pinnen er tal frå 0, t.d. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 frå utgangen til pinnen, R2 frå pinnen til jord.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Utgangen må vere over referansen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, i verste fall frå %1 til %2 volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: inga stykkliste, inga linje nemner ein kolonne Value eller Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperaturkoeffisient utanfor området</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,30 @@
         <source>line %1: %2</source>
         <translation>wiersz %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 wymaga liczby od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 wymaga LOW..HIGH w °C, każda od %2 do %3, LOW nie powyżej HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 lub %2, nie jedno i drugie</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: wyjście musi być powyżej napięcia odniesienia %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>najgorszy przypadek %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>uzysk %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -577,6 +601,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>to nie zakres temperatur</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>to nie współczynnik</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>to nie tolerancja</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, uzysk %1 procent, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Temperatura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Współczynnik:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>pp&amp;m/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>W &amp;granicach ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Najgorszy przypadek</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Uzysk</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Zwykły dzie&amp;lnik</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>&amp;Stabilizator, pin sprzężenia</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Stabilizator, pin nastaw&amp;y</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Pr&amp;ąd pinu, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, w najgorszym razie od %1 do %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Tolerancja odniesienia i prąd pinu to liczby od 0, np. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 od wyjścia do pinu, R2 od pinu do masy.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Wyjście musi być powyżej napięcia odniesienia.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, w najgorszym razie od %1 do %2 V</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +1160,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: to nie wykaz elementów, żaden wiersz nie nazywa kolumny Value ani Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>współczynnik temperaturowy poza zakresem</translation>
     </message>
 </context>
 </TS>

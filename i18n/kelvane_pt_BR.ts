@@ -266,6 +266,30 @@
         <source>line %1: %2</source>
         <translation>linha %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 requer um número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 requer LOW..HIGH em °C, cada um de %2 a %3, LOW não acima de HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 ou %2, não ambos</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: a saída deve ficar acima da referência %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>pior caso %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>rendimento %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -571,6 +595,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volts, %4, de %5 a %6 volts</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>não é uma faixa de temperatura</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>não é um coeficiente</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>não é uma tolerância</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, rendimento %1 por cento, mais ou menos %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temperat&amp;ura:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Coeficiente:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Má&amp;ximo ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Pior caso</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Rendimento</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Divisor &amp;básico</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulador, pino de realimentação</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulador, pino de a&amp;juste</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>C&amp;orrente do pino, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, no pior caso de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>A tolerância da referência e a corrente do pino são números a partir de 0, como 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 da saída ao pino, R2 do pino ao terra.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>A saída deve ficar acima da referência.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, no pior caso de %1 a %2 volts</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1154,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: não é uma lista de materiais, nenhuma linha nomeia uma coluna Value ou Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>coeficiente de temperatura fora do intervalo</translation>
     </message>
 </context>
 </TS>

@@ -275,6 +275,30 @@
         <source>line %1: %2</source>
         <translation>строка %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 принимает число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 принимает LOW..HIGH в °C, каждое от %2 до %3, LOW не выше HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 или %2, не вместе</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: выход должен быть выше опорного напряжения %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>в худшем случае %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>выход годных %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -580,6 +604,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 В, %4, от %5 до %6 В</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>не диапазон температур</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>не коэффициент</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>не допуск</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, выход годных %1 процента, плюс-минус %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Температура:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Коэффициент:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>В предел&amp;ах ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Худший случай</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Выход годных</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Просто&amp;й делитель</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Стабили&amp;затор, вывод обратной связи</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Стабилизатор, вывод ре&amp;гулировки</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Ток вывода, µ&amp;A:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, в худшем случае от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Допуск опорного напряжения и ток вывода — числа от 0, например 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 от выхода к выводу, R2 от вывода к земле.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Выход должен быть выше опорного напряжения.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, в худшем случае от %1 до %2 В</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1163,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: не перечень элементов, ни одна строка не называет столбец Value или Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>температурный коэффициент вне диапазона</translation>
     </message>
 </context>
 </TS>

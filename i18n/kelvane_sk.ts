@@ -269,6 +269,30 @@
         <source>line %1: %2</source>
         <translation>riadok %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 vyžaduje číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 vyžaduje LOW..HIGH v °C, každé od %2 do %3, LOW nie nad HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 alebo %2, nie oboje</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: výstup musí byť nad referenciou %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>najhorší prípad %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>výťažnosť %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -574,6 +598,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 V, %4, od %5 do %6 V</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>nie je rozsah teplôt</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>nie je koeficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>nie je tolerancia</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, výťažnosť %1 percent, plus mínus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Teplota:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>až</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koeficient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>V medz&amp;iach ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Najhorší prípad</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Výťažnosť</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Jednoduchý de&amp;lič</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulátor, pin spätnej väzby</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regul&amp;átor, pin adjust</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Pr&amp;úd pinu, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, v najhoršom prípade od %1 do %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Tolerancia referencie a prúd pinu sú čísla od 0, napr. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 z výstupu na pin, R2 z pinu na zem.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Výstup musí byť nad referenciou.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, v najhoršom prípade od %1 do %2 V</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1157,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: nie je kusovník, žiadny riadok neuvádza stĺpec Value ani Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>teplotný koeficient mimo rozsahu</translation>
     </message>
 </context>
 </TS>

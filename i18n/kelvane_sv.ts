@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 kräver ett tal från %2 till %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 kräver LOW..HIGH i °C, vart och ett från %2 till %3, LOW inte över HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 eller %2, inte båda</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: utgången måste ligga över referensen %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>värsta fall %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>utbyte %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -451,7 +475,7 @@
     </message>
     <message>
         <source>&amp;Divider</source>
-        <translation>S&amp;pänningsdelare</translation>
+        <translation>Spänningsd&amp;elare</translation>
     </message>
     <message>
         <source>&amp;Value:</source>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, från %5 till %6 volt</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>inte ett temperaturområde</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>inte en koefficient</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>inte en tolerans</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, utbyte %1 procent, plus minus %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>Temper&amp;atur:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>till</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Koefficient:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>&amp;ppm/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>Ma&amp;ximalt ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Värsta fall</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Utbyte</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Enke&amp;l delare</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Re&amp;gulator, återkopplingsstift</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regulator, &amp;justeringsstift</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Stiftstr&amp;öm, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, i värsta fall från %1 till %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Referensens tolerans och stiftets ström är tal från 0, t.ex. 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 från utgången till stiftet, R2 från stiftet till jord.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Utgången måste vara över referensen.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, i värsta fall från %1 till %2 volt</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: ingen stycklista, ingen rad namnger en kolumn Value eller Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>temperaturkoefficient utanför området</translation>
     </message>
 </context>
 </TS>

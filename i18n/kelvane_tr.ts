@@ -266,6 +266,30 @@
         <source>line %1: %2</source>
         <translation>satır %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 için %2 ile %3 arası bir sayı gerekir</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 için °C cinsinden LOW..HIGH gerekir, her biri %2 ile %3 arası, LOW HIGH&apos;tan büyük değil</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 veya %2, ikisi birden değil</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: çıkış %2 referansının üstünde olmalıdır</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>en kötü durumda %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>verim %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -571,6 +595,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 volt, %4, %5 ile %6 volt arası</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>sıcaklık aralığı değil</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>katsayı değil</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>tolerans değil</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, verim yüzde %1, artı eksi %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Sıcaklık:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Katsayı:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>pp&amp;m/K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>A&amp;zami sapma ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>En kötü durum</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Verim</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Yalın b&amp;ölücü</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Reg&amp;ülatör, geri besleme bacağı</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Regülatör, ayar ba&amp;cağı</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>&amp;Uç akımı, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, en kötü durumda %1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Referansın toleransı ve pinin akımı 0&apos;dan başlayan sayılardır, örneğin 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 çıkıştan pine, R2 pinden toprağa.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Çıkış referansın üstünde olmalıdır.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, en kötü durumda %1 ile %2 volt arası</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1154,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: malzeme listesi değil, hiçbir satır Value veya Comment sütunu adlandırmıyor</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>sıcaklık katsayısı aralık dışı</translation>
     </message>
 </context>
 </TS>

@@ -275,6 +275,30 @@
         <source>line %1: %2</source>
         <translation>рядок %1: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 приймає число від %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 приймає LOW..HIGH у °C, кожне від %2 до %3, LOW не вище HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 або %2, не разом</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: вихід має бути вище опорної напруги %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>у найгіршому разі %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>вихід придатних %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -580,6 +604,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1, R2 %2: %3 В, %4, від %5 до %6 В</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>не діапазон температур</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>не коефіцієнт</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>не допуск</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>, вихід придатних %1 відсотка, плюс-мінус %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>&amp;Температура:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>Коефіцієнт:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>&amp;У межах ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>Найгірший випадок</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Вихід придатних</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>Простий под&amp;ільник</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>Стабі&amp;лізатор, вивід зворотного зв&apos;язку</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>Стабілізатор, вивід підстро&amp;ювання</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>Стру&amp;м виводу, µA:</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>, у найгіршому разі від %1 до %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>Допуск опорної напруги і струм виводу — числа від 0, наприклад 1.</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 від виходу до виводу, R2 від виводу до землі.</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>Вихід має бути вище опорної напруги.</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>, у найгіршому разі від %1 до %2 В</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1163,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: не перелік елементів, жоден рядок не називає стовпець Value або Comment</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>температурний коефіцієнт поза діапазоном</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>第 %1 行: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 需要 %2 至 %3 的数</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 需要以 °C 为单位的 LOW..HIGH，各在 %2 至 %3 之间，LOW 不大于 HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 或 %2，不能同时指定</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: 输出必须高于基准 %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>最坏情况 %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>良率 %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>不是温度范围</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>不是系数</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>不是容差</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>，良率百分之 %1，误差 %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>温度(&amp;A):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>系数:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>范围(&amp;W) ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>最坏情况</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>良率</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>普通分压器(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>稳压器，反馈引脚(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>稳压器，调整引脚(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>引脚电流 µA(&amp;U):</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>，最坏情况 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>基准的容差和引脚电流是不小于 0 的数，例如 1。</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 从输出到引脚，R2 从引脚到地。</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>输出必须高于基准。</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>，最坏情况 %1 至 %2 伏</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: 不是物料清单，没有一行指明 Value 或 Comment 列</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>温度系数超出范围</translation>
     </message>
 </context>
 </TS>

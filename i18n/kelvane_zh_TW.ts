@@ -263,6 +263,30 @@
         <source>line %1: %2</source>
         <translation>第 %1 行: %2</translation>
     </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 需要 %2 至 %3 的數</translation>
+    </message>
+    <message>
+        <source>%1 takes LOW..HIGH in °C, each from %2 to %3, LOW not above HIGH</source>
+        <translation>%1 需要以 °C 為單位的 LOW..HIGH，各在 %2 至 %3 之間，LOW 不大於 HIGH</translation>
+    </message>
+    <message>
+        <source>%1 or %2, not both</source>
+        <translation>%1 或 %2，不能同時指定</translation>
+    </message>
+    <message>
+        <source>%1: the output must lie above the reference %2</source>
+        <translation>%1: 輸出必須高於基準 %2</translation>
+    </message>
+    <message>
+        <source>worst case %1 … %2</source>
+        <translation>最壞情況 %1 … %2</translation>
+    </message>
+    <message>
+        <source>yield %1 ± %2</source>
+        <translation>良率 %1 ± %2</translation>
+    </message>
 </context>
 <context>
     <name>LabelPages</name>
@@ -568,6 +592,90 @@
     <message>
         <source>R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts</source>
         <translation>R1 %1，R2 %2: %3 伏，%4，%5 至 %6 伏</translation>
+    </message>
+    <message>
+        <source>not a temperature range</source>
+        <translation>不是溫度範圍</translation>
+    </message>
+    <message>
+        <source>not a coefficient</source>
+        <translation>不是係數</translation>
+    </message>
+    <message>
+        <source>not a tolerance</source>
+        <translation>不是容差</translation>
+    </message>
+    <message>
+        <source>, yield %1 percent, give or take %2</source>
+        <translation>，良率百分之 %1，誤差 %2</translation>
+    </message>
+    <message>
+        <source>Temper&amp;ature:</source>
+        <translation>溫度(&amp;A):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Coefficient:</source>
+        <translation>係數:</translation>
+    </message>
+    <message>
+        <source>ppm/&amp;K</source>
+        <translation>ppm/&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Within ±</source>
+        <translation>範圍(&amp;W) ±</translation>
+    </message>
+    <message>
+        <source>Worst case</source>
+        <translation>最壞情況</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>良率</translation>
+    </message>
+    <message>
+        <source>P&amp;lain divider</source>
+        <translation>一般分壓器(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Re&amp;gulator, feedback pin</source>
+        <translation>穩壓器，回授接腳(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Regulator, ad&amp;just pin</source>
+        <translation>穩壓器，調整接腳(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Vref:</source>
+        <translation>Vref:</translation>
+    </message>
+    <message>
+        <source>Pin c&amp;urrent, µA:</source>
+        <translation>接腳電流 µA(&amp;U):</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2</source>
+        <translation>，最壞情況 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>The reference&apos;s tolerance and the pin&apos;s current are numbers from 0, as 1.</source>
+        <translation>基準的容差和接腳電流是不小於 0 的數，例如 1。</translation>
+    </message>
+    <message>
+        <source>R1 from the output to the pin, R2 from the pin to ground.</source>
+        <translation>R1 從輸出到接腳，R2 從接腳到地。</translation>
+    </message>
+    <message>
+        <source>The output must be above the reference.</source>
+        <translation>輸出必須高於基準。</translation>
+    </message>
+    <message>
+        <source>, at worst from %1 to %2 volts</source>
+        <translation>，最壞情況 %1 至 %2 伏</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1151,10 @@
     <message>
         <source>%1: no bill of materials, no line names a Value or Comment column</source>
         <translation>%1: 不是物料清單，沒有一行指明 Value 或 Comment 欄</translation>
+    </message>
+    <message>
+        <source>temperature coefficient out of range</source>
+        <translation>溫度係數超出範圍</translation>
     </message>
 </context>
 </TS>
