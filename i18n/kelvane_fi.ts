@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>&amp;Best networks:</source>
-        <translation>&amp;Parhaat verkot:</translation>
+        <translation>Pa&amp;rhaat verkot:</translation>
     </message>
     <message>
         <source>&amp;Input voltage:</source>
@@ -557,11 +557,11 @@
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Kopioi</translation>
+        <translation>Kop&amp;ioi</translation>
     </message>
     <message>
         <source>S&amp;how bands</source>
-        <translation>&amp;Näytä raidat</translation>
+        <translation>Nä&amp;ytä raidat</translation>
     </message>
     <message>
         <source>too many parts</source>
@@ -629,11 +629,11 @@
     </message>
     <message>
         <source>ppm/&amp;K</source>
-        <translation>&amp;ppm/K</translation>
+        <translation>ppm/&amp;K</translation>
     </message>
     <message>
         <source>&amp;Within ±</source>
-        <translation>En&amp;intään ±</translation>
+        <translation>E&amp;nintään ±</translation>
     </message>
     <message>
         <source>Worst case</source>
@@ -649,11 +649,11 @@
     </message>
     <message>
         <source>Re&amp;gulator, feedback pin</source>
-        <translation>Sää&amp;din, palautenasta</translation>
+        <translation>Säädin, F&amp;B-nasta</translation>
     </message>
     <message>
         <source>Regulator, ad&amp;just pin</source>
-        <translation>&amp;Säädin, säätönasta</translation>
+        <translation>Säädin, A&amp;DJ-nasta</translation>
     </message>
     <message>
         <source>Vref:</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>Pin c&amp;urrent, µA:</source>
-        <translation>Nastan vi&amp;rta, µA:</translation>
+        <translation>&amp;FB/ADJ-virta, µA:</translation>
     </message>
     <message>
         <source>, at worst from %1 to %2</source>
@@ -999,7 +999,7 @@
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Kopioi</translation>
+        <translation>Kop&amp;ioi</translation>
     </message>
     <message>
         <source>&amp;Find values...</source>
