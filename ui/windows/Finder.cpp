@@ -97,7 +97,12 @@ constexpr Place places[] = {
 constexpr int myParts = 6;
 constexpr std::size_t shownNetworks = 10;
 
-QString shown(kelvane::Milli v) { return leftToRight(QString::fromStdString(kelvane::written(v, true))); }
+QString written(kelvane::Milli v) { return QString::fromStdString(kelvane::written(v, true)); }
+
+QString shown(kelvane::Milli v) { return leftToRight(written(v)); }
+
+// A range is one left-to-right run, its lower end first, as a value is.
+QString range(const QString& low, const QString& high) { return leftToRight(low + QStringLiteral(" \u2026 ") + high); }
 
 QString spoken(kelvane::Milli v) { return spokenValue(kelvane::display(v, true)); }
 
@@ -122,7 +127,9 @@ QString spokenPercent(double fraction)
     return fraction < 0 ? TFinder::tr("%1 percent below").arg(words) : TFinder::tr("%1 percent above").arg(words);
 }
 
-QString volts(double v) { return leftToRight(number(v, 4) + QStringLiteral(" V")); }
+QString writtenVolts(double v) { return number(v, 4) + QStringLiteral(" V"); }
+
+QString volts(double v) { return leftToRight(writtenVolts(v)); }
 
 // A number as typed, "-40", "3,3" or "3.3"; blank is none.
 std::optional<double> typedNumber(QString text)
@@ -452,8 +459,7 @@ void TFinder::TargetChange()
             // The worst case is said where the conditions make it wider than the tolerance range.
             addRow(Results,
                 {leftToRight(QString::fromStdString(kelvane::written(n))), shown(v), percent(n.deviation),
-                    QStringLiteral("%1 \u2026 %2").arg(shown(low), shown(high)),
-                    QStringLiteral("%1 \u2026 %2").arg(shown(least), shown(most)), shownYield(n.yield)},
+                    range(written(low), written(high)), range(written(least), written(most)), shownYield(n.yield)},
                 tr("%1: %2, %3, from %4 to %5")
                         .arg(spokenNetwork(n), spoken(v), spokenPercent(n.deviation), spoken(low), spoken(high))
                     + (least != low || most != high ? tr(", at worst from %1 to %2").arg(spoken(least), spoken(most))
@@ -512,8 +518,8 @@ void TFinder::DividerChange()
                       highest = number(d.worst.max, 4);
         addRow(DividerResults,
             {shown(d.r1), shown(d.r2), volts(d.vout), percent(d.deviation),
-                QStringLiteral("%1 \u2026 %2").arg(volts(d.low), volts(d.high)),
-                QStringLiteral("%1 \u2026 %2").arg(volts(d.worst.min), volts(d.worst.max)), shownYield(d.yield)},
+                range(writtenVolts(d.low), writtenVolts(d.high)),
+                range(writtenVolts(d.worst.min), writtenVolts(d.worst.max)), shownYield(d.yield)},
             tr("R1 %1, R2 %2: %3 volts, %4, from %5 to %6 volts")
                     .arg(spoken(d.r1), spoken(d.r2), number(d.vout, 4), spokenPercent(d.deviation), low, high)
                 + (lowest != low || highest != high ? tr(", at worst from %1 to %2 volts").arg(lowest, highest)

@@ -67,13 +67,15 @@ class MainWindowTest : public WindowTest {
             QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(text));
     }
 
-    // Each value or code in a text, a number with its letters and unit,
-    // reads left to right whole in the widget's direction: every place in it
-    // right of the one before.
+    // Each value or code in a text, a number with its letters and unit, and
+    // a range of two, reads left to right whole in the widget's direction:
+    // every place in it right of the one before.
     static void runsLeftToRight(const QString& text, const QWidget* widget)
     {
-        static const QRegularExpression run(QStringLiteral("[\\x{B1}\\x{D7}]?[0-9][0-9A-Za-z]*(,[0-9]+)?"
-                                                           "( ?(%|(ohm|Kohm|Mohm|pF|nF|\\x{B5}F|V)\\b))?"));
+        static const QRegularExpression run(
+            QStringLiteral("(%1)(\\x{2069}? \\x{2026} \\x{2066}?(%1))?")
+                .arg(QStringLiteral(
+                    "[\\x{B1}\\x{D7}]?[0-9][0-9A-Za-z]*(,[0-9]+)?( ?(%|(ohm|Kohm|Mohm|pF|nF|\\x{B5}F|V)\\b))?")));
         QTextLayout layout(text, widget->font());
         QTextOption option;
         option.setTextDirection(widget->layoutDirection());
@@ -638,8 +640,11 @@ private slots:
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("PartsProblems"))->text().isEmpty(), parts.isEmpty());
         allFit(finder);
         for (auto* list : finder->findChildren<QTreeWidget*>())
-            for (int c = 0; c < list->columnCount(); ++c)
+            for (int c = 0; c < list->columnCount(); ++c) {
                 drawnWhole(list->headerItem()->text(c), list->font());
+                for (int row = 0; row < list->topLevelItemCount(); ++row)
+                    runsLeftToRight(list->topLevelItem(row)->text(c), list);
+            }
     }
 
     // The labels window with each source's longest texts: a count, a value
