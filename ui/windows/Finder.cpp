@@ -303,7 +303,7 @@ void TFinder::createControls()
     label("TemperatureCaption", tr("Temper&ature:"), this, LowestTemperature);
     label("TemperatureTo", tr("to"), this);
     HighestTemperature = named(new QLineEdit(QStringLiteral("25"), this), "HighestTemperature");
-    label("TemperatureUnit", QStringLiteral("\u00B0C"), this);
+    label("TemperatureUnit", leftToRight(QStringLiteral("\u00B0C")), this); // a unit, not a sentence
     Tempco = named(new QLineEdit(this), "Tempco");
     label("TempcoCaption", tr("Coefficient:"), this);
     label("TempcoUnit", tr("ppm/&K"), this, Tempco);
