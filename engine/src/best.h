@@ -3,7 +3,7 @@
 // puts the smaller |deviation| first; the K-th best's deviation bounds the
 // search's walks. Asked for a wanted tolerance, a search keeps beside them
 // the count best of those whose worst case lies within it (Inside), and
-// ranks both together at its end (ranked).
+// ranks both together at its end (answers).
 #pragma once
 
 #include "kelvane/spread.h"
@@ -103,25 +103,38 @@ template <class T> bool withinFirst(const T& x, const T& y, const Span& wanted)
     return ranksBefore(x, y);
 }
 
-// The answers with a wanted tolerance: those within it and the nearest,
-// each once, assessed (its worst case and yield filled) and ranked by
-// ranksBeforeWithin, the count best. The nearest are needed only while
-// fewer than count lie within.
-template <class T, class Assess>
-std::vector<T> ranked(
-    std::vector<T> within, std::vector<T> nearest, std::size_t count, const Span& wanted, Assess assess)
+// An answer's worst case, and with a wanted tolerance its yield: one whose
+// worst case lies within has every build within.
+template <class T, class Worst, class Yield>
+void rate(T& x, const std::optional<double>& within, const Span& wanted, Worst worst, Yield yield)
 {
-    if (within.size() < count)
-        for (const T& x : nearest)
+    x.worst = worst();
+    if (within)
+        x.yield = inside(x.worst, wanted) ? Estimate{1, 0} : yield();
+}
+
+// What a search returns, each answer assessed (its ranges and yield
+// filled). With a wanted tolerance: those within it and the nearest, each
+// once, ranked by ranksBeforeWithin, the count best; the nearest are needed
+// only while fewer than count lie within. Without: the nearest.
+template <class T, class Assess>
+std::vector<T> answers(
+    Inside<T>& within, Best<T>& nearest, std::size_t count, bool ranksByTolerance, const Span& wanted, Assess assess)
+{
+    std::vector<T> found = ranksByTolerance ? within.take() : nearest.take();
+    if (ranksByTolerance && found.size() < count)
+        for (const T& x : nearest.take())
             if (std::none_of(
-                    within.begin(), within.end(), [&](const T& y) { return !ranksBefore(x, y) && !ranksBefore(y, x); }))
-                within.push_back(x);
-    for (T& x : within)
+                    found.begin(), found.end(), [&](const T& y) { return !ranksBefore(x, y) && !ranksBefore(y, x); }))
+                found.push_back(x);
+    for (T& x : found)
         assess(x);
-    std::sort(within.begin(), within.end(), [&](const T& x, const T& y) { return ranksBeforeWithin(x, y, wanted); });
-    if (within.size() > count)
-        within.resize(count);
-    return within;
+    if (!ranksByTolerance)
+        return found;
+    std::sort(found.begin(), found.end(), [&](const T& x, const T& y) { return ranksBeforeWithin(x, y, wanted); });
+    if (found.size() > count)
+        found.resize(count);
+    return found;
 }
 
 } // namespace kelvane

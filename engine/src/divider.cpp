@@ -56,10 +56,9 @@ std::variant<std::vector<Divider>, DividerError> findDividers(
             const double r1 = i1.centre, r2 = i2.centre, t1 = i1.tolerance, t2 = i2.tolerance;
             d.low = w.vin * r2 * (1 - t2) / (r1 * (1 + t1) + r2 * (1 - t2));
             d.high = w.vin * r2 * (1 + t2) / (r1 * (1 - t1) + r2 * (1 + t2));
-            d.worst = worstOf(d, parts, w, c);
-            // One whose worst case lies within has every build within.
-            if (c.within)
-                d.yield = inside(d.worst, wanted) ? Estimate{1, 0} : yieldOf(d, parts, w, c, *c.within);
+            rate(
+                d, c.within, wanted, [&] { return worstOf(d, parts, w, c); },
+                [&] { return yieldOf(d, parts, w, c, *c.within); });
         });
 }
 

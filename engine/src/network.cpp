@@ -716,19 +716,12 @@ public:
     // has every build within.
     std::vector<Network> take()
     {
-        const auto assess = [this](Network& n) {
+        return answers(inside_, best_, count_, conditions_.within.has_value(), wanted_, [this](Network& n) {
             tolerances(n);
-            n.worst = worstOf(n, parts_, conditions_);
-            if (conditions_.within)
-                n.yield = inside(n.worst, wanted_) ? Estimate{1, 0}
-                                                   : yieldOf(n, parts_, target_, conditions_, *conditions_.within);
-        };
-        if (conditions_.within)
-            return ranked(inside_.take(), best_.take(), count_, wanted_, assess);
-        std::vector<Network> found = best_.take();
-        for (Network& n : found)
-            assess(n);
-        return found;
+            rate(
+                n, conditions_.within, wanted_, [&] { return worstOf(n, parts_, conditions_); },
+                [&] { return yieldOf(n, parts_, target_, conditions_, *conditions_.within); });
+        });
     }
 
 private:

@@ -86,10 +86,9 @@ std::variant<std::vector<Divider>, DividerError> findRegulators(
             const Span tolerance = corners(at25.data(), 3, 0, outputOf(w));
             d.low = tolerance.min;
             d.high = tolerance.max;
-            d.worst = worstOf(d, parts, w, c);
-            // One whose worst case lies within has every build within.
-            if (c.within)
-                d.yield = inside(d.worst, wanted) ? Estimate{1, 0} : yieldOf(d, parts, w, c, *c.within);
+            rate(
+                d, c.within, wanted, [&] { return worstOf(d, parts, w, c); },
+                [&] { return yieldOf(d, parts, w, c, *c.within); });
         });
 }
 

@@ -79,12 +79,7 @@ std::vector<Divider> twoParts(const std::vector<Part>& parts, Milli leastTotal, 
         for (std::size_t i = at; i-- > lo && near(i, r2);)
             offer(i, r2);
     }
-    if (c.within)
-        return ranked(inside.take(), best.take(), count, within, assess);
-    std::vector<Divider> found = best.take();
-    for (Divider& d : found)
-        assess(d);
-    return found;
+    return answers(inside, best, count, c.within.has_value(), within, assess);
 }
 
 } // namespace kelvane
