@@ -144,15 +144,12 @@ std::string spreadText(const kelvane::Span& worst, const std::optional<kelvane::
     std::string text;
     if (showWorst)
         text += "\t" + said(wording::worstCase, {shown(worst.min), shown(worst.max)});
-    if (yield)
-        text += "\t"
-            + said(wording::yieldOf,
-                {kelvane::writtenNumber(yield->yield * 100, 4) + " %",
-                    kelvane::writtenNumber(yield->error * 100, 2) + " %"});
+    if (yield) {
+        const auto [share, error] = kelvane::writtenYield(yield->yield, yield->error);
+        text += "\t" + said(wording::yieldOf, {share, error});
+    }
     return text;
 }
-
-std::string volts(double v) { return kelvane::writtenNumber(v, 4) + " V"; }
 
 // The total's range --min-total and --max-total give, 1k to 1M by default;
 // or the status to end with, its reason printed.
@@ -198,9 +195,10 @@ void writeDividers(const Args& a, const std::vector<kelvane::Divider>& found, bo
             document.end();
             continue;
         }
-        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t" + volts(d.vout)
-            + "\t" + kelvane::writtenPercent(d.deviation) + "\t" + volts(d.low) + " \u2026 " + volts(d.high)
-            + spreadText(d.worst, d.yield, showWorst, volts));
+        print("R1 " + kelvane::written(d.r1, true) + "\tR2 " + kelvane::written(d.r2, true) + "\t"
+            + kelvane::writtenVolts(d.vout) + "\t" + kelvane::writtenPercent(d.deviation) + "\t"
+            + kelvane::writtenVolts(d.low) + " \u2026 " + kelvane::writtenVolts(d.high)
+            + spreadText(d.worst, d.yield, showWorst, kelvane::writtenVolts));
     }
     if (a.json())
         print(document.end());

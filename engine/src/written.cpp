@@ -86,4 +86,11 @@ std::string writtenPercent(double fraction)
     return (fraction > 0 ? "+" : "") + writtenNumber(fraction * 100, 3) + " %";
 }
 
+std::string writtenVolts(double v) { return writtenNumber(v, 4) + " V"; }
+
+WrittenYield writtenYield(double yield, double error)
+{
+    return {writtenNumber(yield * 100, 4) + " %", writtenNumber(error * 100, 2) + " %"};
+}
+
 } // namespace kelvane

@@ -127,7 +127,7 @@ QString spokenPercent(double fraction)
     return fraction < 0 ? TFinder::tr("%1 percent below").arg(words) : TFinder::tr("%1 percent above").arg(words);
 }
 
-QString writtenVolts(double v) { return number(v, 4) + QStringLiteral(" V"); }
+QString writtenVolts(double v) { return QString::fromStdString(kelvane::writtenVolts(v)); }
 
 QString volts(double v) { return leftToRight(writtenVolts(v)); }
 
@@ -187,10 +187,11 @@ std::variant<kelvane::Conditions, QString> conditionsOf(
 // without a wanted tolerance.
 QString shownYield(const std::optional<kelvane::Estimate>& y)
 {
-    return y ? QStringLiteral("%1 \u00B1 %2")
-                   .arg(leftToRight(number(y->yield * 100, 4) + QStringLiteral(" %")),
-                       leftToRight(number(y->error * 100, 2) + QStringLiteral(" %")))
-             : QStringLiteral("\u2014");
+    if (!y)
+        return QStringLiteral("\u2014");
+    const auto [share, error] = kelvane::writtenYield(y->yield, y->error);
+    return QStringLiteral("%1 \u00B1 %2")
+        .arg(leftToRight(QString::fromStdString(share)), leftToRight(QString::fromStdString(error)));
 }
 
 QString spokenYield(const std::optional<kelvane::Estimate>& y)

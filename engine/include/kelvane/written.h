@@ -53,4 +53,15 @@ std::string writtenNumber(double x, int digits);
 // when above 0: "+1,23 %", "-0,5 %", "0 %".
 std::string writtenPercent(double fraction);
 
+// A computed voltage to four significant digits: "3,283 V".
+std::string writtenVolts(double v);
+
+// A yield in per cent to four significant digits and its standard error to
+// two: "99,74 %" and "0,016 %".
+struct WrittenYield {
+    std::string yield;
+    std::string error;
+};
+WrittenYield writtenYield(double yield, double error);
+
 } // namespace kelvane
