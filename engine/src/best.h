@@ -52,6 +52,13 @@ public:
             kept_.pop_back();
     }
 
+    // Takes in what another kept, as if each had been offered here.
+    void merge(Best&& other)
+    {
+        for (const T& x : other.take())
+            offer(x);
+    }
+
     std::vector<T> take() { return std::move(kept_); }
 
 private:
@@ -83,6 +90,9 @@ public:
         if (reach_ >= 0 && std::abs(x.deviation) <= bound() && best_.enters(x) && inside(worst(), wanted))
             best_.offer(x);
     }
+
+    // Takes in what another kept, each of them within.
+    void merge(Inside&& other) { best_.merge(std::move(other.best_)); }
 
     std::vector<T> take() { return best_.take(); }
 

@@ -11,10 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <future>
 #include <iterator>
 #include <limits>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -58,7 +60,7 @@ constexpr auto rules = indexedBy<Shape, ShapeRule>({
 
 const ShapeRule& ruleOf(Shape s) { return entryOf(rules, s); }
 
-double par(double x, double y) { return x * y / (x + y); }
+inline double par(double x, double y) { return x * y / (x + y); }
 
 // A pair's id holds each part's index in 16 bits.
 static_assert(mostParts <= std::size_t{1} << 16, "a pair id holds a part's index in 16 bits");
@@ -67,7 +69,7 @@ constexpr std::uint32_t firstOfPair(std::uint32_t id) { return id & 0xFFFF; }
 constexpr std::uint32_t secondOfPair(std::uint32_t id) { return id >> 16; }
 
 // The value y that gives v in parallel with x: 0 for v <= 0, infinity where none does.
-double parallelComplement(double v, double x) { return v <= 0 ? 0 : x > v ? v * x / (x - v) : infinity; }
+inline double parallelComplement(double v, double x) { return v <= 0 ? 0 : x > v ? v * x / (x - v) : infinity; }
 
 } // namespace
 
@@ -192,67 +194,18 @@ std::string written(const Network& n)
     return text;
 }
 
-// Values sorted with what each stands for (a part's index, or a pair's two),
-// and a bucket table over the values' bit patterns, which order positive
-// doubles as the values do: a lookup jumps to its bucket and searches the
-// few values there. Each run of the command line indexes again, so the build
-// is what it waits for: two passes over the pairs (count, then place) into
-// coarse buckets, each bucket then split again in cache, and memory touched
-// once.
-struct PartIndex::Sorted {
-    // Memory left as it comes, in huge pages where the system grants them: a
-    // fresh process pays the kernel for every page it touches first, and for
-    // some 20 MB of pairs that costs more, a page of 4 kB at a time, than
-    // the sorting does.
-    template <class T> class Block {
-    public:
-        explicit Block(std::size_t size)
-            : size_(size)
-            , data_(allocate(size))
-        {
-        }
-        std::size_t size() const { return size_; }
-        T& operator[](std::size_t i) { return data_.get()[i]; }
-        const T& operator[](std::size_t i) const { return data_.get()[i]; }
-        const T& front() const { return data_.get()[0]; }
-        const T& back() const { return data_.get()[size_ - 1]; }
-
-    private:
-        struct Free {
-            void operator()(T* p) const { std::free(p); }
-        };
-        static T* allocate(std::size_t size)
-        {
-            constexpr std::size_t huge = std::size_t{2} << 20;
-            std::size_t bytes = std::max<std::size_t>(size * sizeof(T), 1);
-            void* p = nullptr;
-            if (bytes >= huge) {
-                bytes = (bytes + huge - 1) / huge * huge;
-                p = std::aligned_alloc(huge, bytes);
-#ifdef MADV_HUGEPAGE
-                if (p != nullptr)
-                    madvise(p, bytes, MADV_HUGEPAGE);
-#endif
-            } else
-                p = std::malloc(bytes);
-            if (p == nullptr)
-                throw std::bad_alloc();
-            return static_cast<T*>(p);
-        }
-        std::size_t size_ = 0;
-        std::unique_ptr<T, Free> data_;
-    };
-
-    // About this many entries a bucket of the lookup table: the walk within
-    // one stays short.
+// What each value stands for (a part's index, or a pair's two), in buckets
+// over the values' bit patterns, which order positive doubles as the values
+// do: a lookup reads the buckets a span of values covers and keeps the
+// entries inside it, each value made again from its parts. A bucket holds its
+// entries in the order they were made, so the parts, made in order, stay
+// sorted, and the pairs are bucketed only, which is all a lookup of a span
+// needs. Each run of the command line indexes again, so the build is what it
+// waits for: two passes over the pairs (count, then place), and as little
+// memory as they can be held in, touched once.
+struct PartIndex::Binned {
+    // About this many entries a bucket: a lookup reads few beside those it keeps.
     static constexpr std::size_t perBucket = 4;
-    // And of the first split: few enough buckets that placing the entries
-    // keeps a cache line of each at hand, and each bucket then ordered in cache.
-    static constexpr std::size_t perSplit = 1024;
-
-    Block<double> values;
-    Block<std::uint32_t> ids;
-    std::vector<std::uint32_t> starts;
 
     static std::uint64_t bits(double v)
     {
@@ -261,11 +214,13 @@ struct PartIndex::Sorted {
         return b;
     }
 
-    // Buckets over the values' bit patterns, at most about buckets of them
-    // between least and most: the fewest low bits dropped that give so few.
+    // Buckets over the bit patterns of the values from least to most, at most
+    // about buckets of them: the fewest low bits dropped that give so few.
+    // Values beyond least or most (rounded past them) go to the end buckets.
     struct Keys {
-        Keys() = default;
-        Keys(double least, double most, std::size_t buckets)
+        Keys(double from, double to, std::size_t buckets)
+            : least(from)
+            , most(to)
         {
             const std::uint64_t span = bits(most) - bits(least);
             while ((span >> shift) > buckets)
@@ -274,160 +229,115 @@ struct PartIndex::Sorted {
             last = bits(most) >> shift;
         }
         std::size_t count() const { return static_cast<std::size_t>(last - first + 1); }
-        // Held within the table, so that a value rounded past least or most
-        // still lands in order.
         std::size_t operator()(double v) const
         {
-            return static_cast<std::size_t>(std::clamp(bits(v) >> shift, first, last) - first);
+            if (!(v > least))
+                return 0;
+            if (!(v < most))
+                return count() - 1;
+            return static_cast<std::size_t>((bits(v) >> shift) - first);
         }
+        double least, most;
         unsigned shift = 0;
         std::uint64_t first = 0, last = 0;
     };
+
+    // What the entries stand for, and the parts' values they are made of.
+    enum class Of : std::uint8_t { Parts, Sums, Parallels };
+    Of of;
+    const double* parts;
+    std::size_t count;
+    // Left as they come: each is written once, as it is placed.
+    std::unique_ptr<std::uint32_t[]> ids;
     Keys key;
+    // Where each bucket's entries start, and past the last one, where they end.
+    std::vector<std::uint32_t> starts;
+    // Whether any value lies in each of many narrow cells, a bit a cell: the
+    // spans a search looks up are mostly far narrower than a bucket and hold
+    // no value, which one or two bits, few enough to stay in cache, tell.
+    static constexpr std::size_t cellsPerEntry = 16;
+    Keys cell;
+    std::vector<std::uint64_t> cells;
+    bool filled(std::size_t c) const { return (cells[c / 64] >> (c % 64) & 1) != 0; }
 
-    // each(f) calls f(value, id) for every entry, the same each time: the
-    // entries are made as they are counted and placed, never held apart.
-    // least and most bound the values. A counting sort into coarse buckets,
-    // each bucket then ordered, and the lookup table read off the result.
+    // each(f) calls f(value, id) for every entry, the same each time, value
+    // the entry's as valueOf(id) makes it: the entries are made as they are
+    // counted and placed, never held apart. least and most bound the values.
     template <class Each>
-    Sorted(std::size_t count, double least, double most, Each each)
-        : values(count)
-        , ids(count)
+    Binned(Of what, const double* of_, std::size_t entries, double least, double most, Each each)
+        : of(what)
+        , parts(of_)
+        , count(entries)
+        , ids(new std::uint32_t[entries])
+        , key(least, most, entries / perBucket)
+        , starts(key.count() + 1, 0)
+        , cell(least, most, entries * cellsPerEntry)
+        , cells(cell.count() / 64 + 1, 0)
     {
-        const Keys coarse(least, most, count / perSplit);
-        std::vector<std::uint32_t> split(coarse.count() + 1, 0);
-        each([&](double v, std::uint32_t) { ++split[coarse(v) + 1]; });
-        for (std::size_t b = 1; b < split.size(); ++b)
-            split[b] += split[b - 1];
-        // Each bucket's start moves on as it fills, to where the next one starts.
-        each([&](double v, std::uint32_t id) {
-            const std::uint32_t at = split[coarse(v)]++;
-            values[at] = v;
-            ids[at] = id;
+        // Each bucket counted into the start of the next, and the counts
+        // summed up to the starts. Placing an entry moves its bucket's start
+        // on, to the next one's once all are placed, and back they go.
+        each([this](double v, std::uint32_t) { ++starts[key(v) + 1]; });
+        for (std::size_t k = 1; k < starts.size(); ++k)
+            starts[k] += starts[k - 1];
+        each([this](double v, std::uint32_t id) {
+            ids[starts[key(v)]++] = id;
+            const std::size_t c = cell(v);
+            cells[c / 64] |= std::uint64_t{1} << (c % 64);
         });
-        // Each bucket ordered, and the lookup table's starts within it read
-        // off while it is still in cache.
-        key = Keys(least, most, count / perBucket);
-        starts.assign(key.count() + 1, std::uint32_t(count));
-        Scratch scratch;
-        std::size_t next = 0;
-        for (std::size_t b = 0, from = 0; b + 1 < split.size(); from = split[b++]) {
-            order(from, split[b], scratch);
-            for (std::size_t i = from; i < split[b]; ++i)
-                for (const std::size_t k = key(values[i]); next <= k;)
-                    starts[next++] = std::uint32_t(i);
-        }
+        std::copy_backward(starts.begin(), starts.end() - 1, starts.end());
+        starts[0] = 0;
     }
 
-    // Where a bucket's entries are counted and placed when it is split again.
-    struct Scratch {
-        std::vector<double> values;
-        std::vector<std::uint32_t> ids, bounds;
-    };
+    std::size_t size() const { return count; }
 
-    // Puts the entries [from, to) in order. Most buckets hold a few; the ones
-    // just below each part (it in parallel with much larger ones) or above it
-    // (in series with much smaller ones) hold hundreds, which are split by
-    // the same counting sort over their own span, again where needed.
-    void order(std::size_t from, std::size_t to, Scratch& scratch)
+    double valueOf(std::uint32_t id) const
     {
-        const std::size_t size = to - from;
-        double least = values[from], most = least;
-        for (std::size_t i = from + 1; i < to; ++i) {
-            least = std::min(least, values[i]);
-            most = std::max(most, values[i]);
+        switch (of) {
+        case Of::Parts: return parts[id];
+        case Of::Sums: return parts[firstOfPair(id)] + parts[secondOfPair(id)];
+        case Of::Parallels: return par(parts[firstOfPair(id)], parts[secondOfPair(id)]);
         }
-        // Pairs of the same value (1 k + 2 k and 1,5 k twice) go by their parts.
-        if (least == most) {
-            std::sort(&ids[from], &ids[from] + size);
-            return;
-        }
-        // Each entry held aside while the larger ones before it move up: swapping
-        // neighbours would read back what was just stored, and wait for it.
-        if (size <= 16) {
-            for (std::size_t i = from + 1; i < to; ++i) {
-                const double v = values[i];
-                const std::uint32_t id = ids[i];
-                std::size_t j = i;
-                for (; j > from && std::tie(v, id) < std::tie(values[j - 1], ids[j - 1]); --j) {
-                    values[j] = values[j - 1];
-                    ids[j] = ids[j - 1];
-                }
-                values[j] = v;
-                ids[j] = id;
-            }
-            return;
-        }
-        const std::uint64_t first = bits(least), span = bits(most) - first;
-        unsigned by = 0;
-        while ((span >> by) >= size / 2)
-            ++by;
-        const auto part = [&](std::size_t i) { return std::size_t((bits(values[i]) - first) >> by); };
-        // This split's bounds sit above those of the splits it is within.
-        const std::size_t base = scratch.bounds.size(), parts = (span >> by) + 1;
-        scratch.bounds.resize(base + parts + 1, 0);
-        const auto bound = [&](std::size_t k) -> std::uint32_t& { return scratch.bounds[base + k]; };
-        for (std::size_t i = from; i < to; ++i)
-            ++bound(part(i) + 1);
-        for (std::size_t k = 1; k <= parts; ++k)
-            bound(k) += bound(k - 1);
-        scratch.values.resize(size);
-        scratch.ids.resize(size);
-        for (std::size_t i = from; i < to; ++i) {
-            const std::uint32_t at = bound(part(i))++;
-            scratch.values[at] = values[i];
-            scratch.ids[at] = ids[i];
-        }
-        for (std::size_t i = 0; i < size; ++i) {
-            values[from + i] = scratch.values[i];
-            ids[from + i] = scratch.ids[i];
-        }
-        // Each bound moved on to the next one's start, as in the table's own build.
-        for (std::size_t k = parts; k > 0; --k)
-            bound(k) = bound(k - 1);
-        bound(0) = 0;
-        for (std::size_t k = 0; k < parts; ++k)
-            if (bound(k + 1) > bound(k) + 1)
-                order(from + bound(k), from + bound(k + 1), scratch);
-        scratch.bounds.resize(base);
+        return 0;
     }
+    // The value of the entry at i.
+    double value(std::size_t i) const { return valueOf(ids[i]); }
 
-    // The same, for a query that moves a little from the last answer, near:
-    // a few steps from there touch no bucket.
-    std::size_t lowerBound(double v, std::size_t near) const
+    // Calls f(i) for each entry i whose value lies within v; of the entries
+    // its buckets hold, only every shares-th, from the index-th.
+    template <class F>
+    [[gnu::always_inline]] inline void within(const Span& v, F f, std::size_t index = 0, std::size_t shares = 1) const
     {
-        for (int step = 0; step < 8; ++step) {
-            if (near > 0 && values[near - 1] >= v)
-                --near;
-            else if (near < values.size() && values[near] < v)
-                ++near;
-            else
-                return near;
-        }
-        return lowerBound(v);
+        if (!(v.min <= v.max) || v.max < key.least || v.min > key.most)
+            return;
+        const std::size_t c0 = cell(v.min), c1 = cell(v.max);
+        if (c1 - c0 < 2 && !filled(c0) && !filled(c1))
+            return;
+        const std::size_t from = starts[key(v.min)], to = starts[key(v.max) + 1];
+        for (std::size_t i = from + (shares - from % shares + index) % shares; i < to; i += shares)
+            if (const double x = value(i); x >= v.min && x <= v.max)
+                f(std::uint32_t(i));
     }
 
-    // The first position whose value is not below v.
+    // For entries made in order, as the parts are: the first position whose
+    // value is not below v.
     std::size_t lowerBound(double v) const
     {
-        if (!(v > values.front()))
-            return 0;
-        if (v > values.back())
-            return values.size();
         std::size_t i = starts[key(v)];
-        while (values[i] < v)
+        while (i < size() && value(i) < v)
             ++i;
         return i;
     }
 };
 
-// Each list of pairs sorted on its first use, once whichever threads search:
-// a search that needs only one of them never waits for the other.
+// The parts' values, and each list of pairs made on its first use, once
+// whichever threads search.
 struct PartIndex::Pairs {
+    std::vector<double> values;
     struct Lazy {
         std::once_flag built;
-        std::atomic<const Sorted*> ready{nullptr};
-        std::unique_ptr<Sorted> sorted;
+        std::atomic<const Binned*> ready{nullptr};
+        std::unique_ptr<Binned> binned;
     };
     Lazy series, parallel;
 };
@@ -438,40 +348,46 @@ PartIndex::PartIndex(std::vector<Part> parts)
     if (parts_.empty())
         return;
     const auto n = static_cast<std::uint32_t>(parts_.size());
-    values_
-        = std::make_unique<Sorted>(n, double(parts_.front().value), double(parts_.back().value), [this, n](auto&& f) {
-              for (std::uint32_t i = 0; i < n; ++i)
-                  f(double(parts_[i].value), i);
-          });
     pairs_ = std::make_unique<Pairs>();
+    std::vector<double>& v = pairs_->values;
+    for (const Part& p : parts_)
+        v.push_back(double(p.value));
+    values_ = std::make_unique<Binned>(Binned::Of::Parts, v.data(), n, v.front(), v.back(), [&v, n](auto&& f) {
+        for (std::uint32_t i = 0; i < n; ++i)
+            f(v[i], i);
+    });
 }
 
-const PartIndex::Sorted& PartIndex::pairs(bool parallel) const
+const PartIndex::Binned& PartIndex::pairs(bool parallel) const
 {
     Pairs::Lazy& lazy = parallel ? pairs_->parallel : pairs_->series;
     std::call_once(lazy.built, [this, parallel, &lazy] {
         const auto n = static_cast<std::uint32_t>(parts_.size());
-        std::vector<double> v(n);
-        for (std::uint32_t i = 0; i < n; ++i)
-            v[i] = double(parts_[i].value);
+        const std::vector<double>& v = pairs_->values;
         // Each value grows with each part, so the first part twice gives the
-        // least and the last twice the most. Made a larger part at a time,
-        // each with every smaller one: most of them lie close above it (or
-        // below, in parallel), so they fill few buckets, one after another.
-        const auto sorted = [&v, n](auto combine) {
-            return std::make_unique<Sorted>(std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
-                combine(v.back(), v.back()), [&v, n, combine](auto&& f) {
-                    for (std::uint32_t j = 0; j < n; ++j) {
-                        const double b = v[j];
-                        for (std::uint32_t i = 0; i <= j; ++i)
-                            f(combine(v[i], b), pairId(i, j));
-                    }
+        // least and the last twice the most. Made a part at a time with each
+        // it meets in turn, near the values made just before: in series a
+        // larger part with every smaller one, which lie within an octave above
+        // it, in parallel a smaller one with every larger one, within an
+        // octave below it.
+        const auto binned = [&v, n](Binned::Of of, auto combine) {
+            return std::make_unique<Binned>(of, v.data(), std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
+                combine(v.back(), v.back()), [&v, n, of, combine](auto&& f) {
+                    if (of == Binned::Of::Sums)
+                        for (std::uint32_t j = 0; j < n; ++j)
+                            for (std::uint32_t i = 0; i <= j; ++i)
+                                f(combine(v[i], v[j]), pairId(i, j));
+                    else
+                        for (std::uint32_t i = 0; i < n; ++i)
+                            for (std::uint32_t j = i; j < n; ++j)
+                                f(combine(v[i], v[j]), pairId(i, j));
                 });
         };
-        lazy.sorted = parallel ? sorted(par) : sorted([](double a, double b) { return a + b; });
-        lazy.ready.store(lazy.sorted.get(), std::memory_order_release);
+        lazy.binned = parallel ? binned(Binned::Of::Parallels, par)
+                               : binned(Binned::Of::Sums, [](double a, double b) { return a + b; });
+        lazy.ready.store(lazy.binned.get(), std::memory_order_release);
     });
-    return *lazy.sorted;
+    return *lazy.binned;
 }
 
 PartIndex::~PartIndex() = default;
@@ -586,6 +502,21 @@ template <Join join> double complement(double v, double x)
     return join == Join::Series ? v - x : parallelComplement(v, x);
 }
 
+// Far above the rounding of the few operations a span passes through, far
+// below any deviation that tells networks apart.
+constexpr double roundingRoom = 1e-12;
+inline Span widened(const Span& s)
+{
+    return {s.min - std::abs(s.min) * roundingRoom, s.max + std::abs(s.max) * roundingRoom};
+}
+
+// The values y that joined to x give a value within v, each end the
+// complement of one of v's: a value joined to x grows with it.
+template <Join join> inline Span beside(const Span& v, double x)
+{
+    return widened({complement<join>(v.min, x), complement<join>(v.max, x)});
+}
+
 // A network's value moves with its parts at most as far as its least and
 // most spread part's: it grows with each, and all of them k times as large
 // make it k times as large. So one within a tolerance deviates no further
@@ -623,72 +554,44 @@ public:
     Milli second(std::uint32_t id) const { return part(secondOfPair(id)); }
     double bound() const { return std::max(best_.bound(), inside_.bound()); }
 
-    // Offers the networks value(y) for the values y of s from position p
-    // outward, while their deviation stays within the bound: value is
-    // monotonic, so each side's deviation only grows.
-    template <class Value, class Offer>
-    [[gnu::always_inline]] inline void around(const PartIndex::Sorted& s, std::size_t p, Value value, Offer offer)
+    // The network values the bound lets in, a rounding wider.
+    Span admitted() const
     {
-        // The bound only narrows as networks enter, so the one taken here lets through a few more at most.
-        const double t = double(target_), bound = this->bound(), least = t * (1 - bound), most = t * (1 + bound);
-        const auto within = [&](double y) {
-            const double v = value(y);
-            return v >= least && v <= most;
-        };
-        for (std::size_t i = p; i < s.values.size() && within(s.values[i]); ++i)
-            offer(s.ids[i]);
-        for (std::size_t i = p; i-- > 0 && within(s.values[i]);)
-            offer(s.ids[i]);
+        const double t = double(target_), b = bound();
+        return widened({t * (1 - b), t * (1 + b)});
     }
 
-    // The same for the pairs of two parts, met along the parts alone:
-    // inverse(least, most) gives the pair values whose networks lie within
-    // the bound. The larger of two in series lies between half such a value
-    // and all of it, the smaller of two in parallel between all of it and
-    // twice it; for each such part, the other is found by halving and walked
-    // outward. offer(i, j) takes the two parts' positions in s.
-    template <Join pair, class Inverse, class Value, class Offer>
-    [[gnu::always_inline]] inline void aroundPairs(
-        const PartIndex::Sorted& s, Inverse inverse, Value value, Offer offer)
+    // Offers the entries of s whose values lie within y: those whose
+    // networks the bound lets in, the network's value moving one way with y.
+    template <class Offer>
+    [[gnu::always_inline]] inline void offerWithin(const PartIndex::Binned& s, const Span& y, Offer offer)
     {
-        const double t = double(target_), bound = this->bound(), least = t * (1 - bound), most = t * (1 + bound);
-        const auto [low, high] = inverse(least, most);
-        // Room for the rounding of a part with itself.
-        const double slack = 1e-12, from = (pair == Join::Series ? low / 2 : low) * (1 - slack),
-                     to = (pair == Join::Series ? high : 2 * high) * (1 + slack);
-        const std::size_t n = s.values.size();
-        std::size_t near = n;
-        for (std::size_t k = s.lowerBound(from); k < n && s.values[k] <= to; ++k) {
-            const double x = s.values[k];
-            const auto network = [&](std::size_t i) { return value(joined<pair>(x, s.values[i])); };
-            const auto within = [&](std::size_t i) {
-                const double v = network(i);
-                return v >= least && v <= most;
-            };
-            // The other part: not larger in series, not smaller in parallel.
-            // Its place moves a little from one x to the next, halving only for the first.
-            const std::size_t first = pair == Join::Series ? 0 : k, last = pair == Join::Series ? k + 1 : n;
-            std::size_t lo = std::clamp(near, first, last);
-            if (near == n) {
-                std::size_t hi = last;
-                while (lo < hi) {
-                    const std::size_t mid = lo + (hi - lo) / 2;
-                    if (network(mid) < t)
-                        lo = mid + 1;
-                    else
-                        hi = mid;
-                }
-            }
-            while (lo > first && network(lo - 1) >= t)
-                --lo;
-            while (lo < last && network(lo) < t)
-                ++lo;
-            near = lo;
-            for (std::size_t i = lo; i < last && within(i); ++i)
-                offer(k, i);
-            for (std::size_t i = lo; i-- > first && within(i);)
-                offer(k, i);
-        }
+        s.within(y, [&](std::uint32_t i) { offer(s.ids[i]); });
+    }
+
+    // The same for the pairs of two parts met along the parts alone, whose
+    // value joined as pair lies within v: the larger of two in series lies
+    // between half such a value and all of it, the smaller of two in parallel
+    // between all of it and twice it, and for each such part the spans of the
+    // other follow. offer(i, j) takes the two parts' positions in s.
+    template <Join pair, class Offer>
+    [[gnu::always_inline]] inline void offerPairs(const PartIndex::Binned& s, const Span& v, Offer offer)
+    {
+        const double from = pair == Join::Series ? v.min / 2 : v.min, to = pair == Join::Series ? v.max : 2 * v.max;
+        const Span xs = widened({from, to});
+        for (std::size_t k = s.lowerBound(xs.min); k < s.size() && s.value(k) <= xs.max; ++k)
+            s.within(beside<pair>(v, s.value(k)), [&](std::uint32_t i) {
+                // The other part: not larger in series, not smaller in parallel.
+                if (pair == Join::Series ? i <= k : i >= k)
+                    offer(k, i);
+            });
+    }
+
+    // Takes in what another search kept.
+    void merge(Search&& other)
+    {
+        best_.merge(std::move(other.best_));
+        inside_.merge(std::move(other.inside_));
     }
 
     // Whether no network of shape s or a later one can enter: the count kept
@@ -748,87 +651,40 @@ private:
     Inside<Network> inside_;
 };
 
-} // namespace
-
-std::variant<std::vector<Network>, NetworkError> findNetworks(
-    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count, const Conditions& conditions)
+// Runs here() on this thread and there() beside it on another where the
+// system gives one, or after here() where it does not.
+template <class Here, class There> void sideBySide(Here here, There there)
 {
-    if (target <= 0)
-        return NetworkError::BadTarget;
-    if (count == 0 || maxParts < 1 || maxParts > 4)
-        return NetworkError::BadSize;
-    if (!usable(conditions))
-        return NetworkError::BadConditions;
-    if (index.parts_.empty())
-        return std::vector<Network>{};
-    Search search(index, target, count, conditions);
-    const double t = double(target);
-    const PartIndex::Sorted& ones = *index.values_;
-
-    forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
-        constexpr Row r = rows[at];
-        if (entryOf(rules, r.shape).parts > maxParts)
-            return;
-        if constexpr (r.inner == List::Parts)
-            search.around(
-                ones, ones.lowerBound(t), [](double y) { return y; },
-                [&](std::uint32_t id) { search.offer(r.shape, {search.part(id)}); });
-        else
-            search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
-                ones, [](double least, double most) { return std::make_pair(least, most); }, [](double y) { return y; },
-                [&](std::size_t i, std::size_t j) {
-                    search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
-                });
-    });
-    if (maxParts < 3 || search.settled(Shape::Series3))
-        return search.take();
-
-    // A part beside a pair: in series below the target, in parallel above it.
-    // Once a search of four parts has sorted a list of pairs (an index that
-    // lives on, as a window's does), each part looks them up in it; a fresh
-    // one meets them along the parts rather than sort some 900 000 pairs.
-    const PartIndex::Sorted *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
-                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
-    for (std::uint32_t i = 0; i < ones.values.size(); ++i) {
-        const double a = ones.values[i];
-        const Milli pa = search.part(ones.ids[i]);
-        const auto beside = [&](auto join) __attribute__((always_inline))
-        {
-            constexpr Join outer = decltype(join)::value;
-            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
-                constexpr Row r = rows[at];
-                if (const PartIndex::Sorted* kept = r.inner == List::Sums ? keptSums : keptPars) {
-                    const PartIndex::Sorted& s = *kept;
-                    search.around(
-                        s, s.lowerBound(complement<outer>(t, a)), [=](double v) { return joined<outer>(a, v); },
-                        [&](std::uint32_t p) {
-                            search.offer(r.shape, {pa, search.first(p), search.second(p)});
-                        });
-                    return;
-                }
-                search.aroundPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
-                    ones,
-                    [=](double least, double most) {
-                        return std::make_pair(complement<outer>(least, a), complement<outer>(most, a));
-                    },
-                    [=](double v) { return joined<outer>(a, v); },
-                    [&](std::size_t j, std::size_t k) {
-                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
-                    });
-            });
-        };
-        if (a <= t * (1 + search.bound()))
-            beside(std::integral_constant<Join, Join::Series>{});
-        if (a >= t * (1 - search.bound()))
-            beside(std::integral_constant<Join, Join::Parallel>{});
+    std::future<void> beside;
+    try {
+        beside = std::async(std::launch::async, there);
+    } catch (const std::system_error&) {
     }
-    if (maxParts < 4 || search.settled(Shape::Series4))
-        return search.take();
+    here();
+    if (beside.valid())
+        beside.get();
+    else
+        there();
+}
 
-    // The pairs' lists sorted only once a row that may still enter walks them.
-    const auto list = [&](List l) -> const PartIndex::Sorted& {
-        return l == List::Parts ? ones : index.pairs(l == List::Parallels);
-    };
+// The lists a search of four parts walks, each part or pair a value.
+struct Lists {
+    const PartIndex::Binned &ones, &sums, &parallels;
+    const PartIndex::Binned& operator()(List l) const
+    {
+        return l == List::Parts ? ones : l == List::Sums ? sums : parallels;
+    }
+};
+
+// Which of each outer loop's values a search takes: every of-th, from the index-th.
+struct Share {
+    std::size_t index, of;
+};
+
+// The shapes of four parts, for the values of the outer loops share gives.
+void fourParts(Search& search, const Lists& list, Share share)
+{
+    const PartIndex::Binned& ones = list.ones;
 
     // Pair and pair, a row at a time, so that the rows after the first can
     // be settled before they start: x the larger of two in series, at least
@@ -843,25 +699,25 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
             constexpr List looked = r.outer == walked ? r.inner : r.outer;
             if (search.settled(r.shape))
                 return;
-            const PartIndex::Sorted &xs = list(walked), &s = list(looked);
-            std::size_t near = 0;
-            for (std::size_t k = xs.lowerBound(below * t * (1 - search.bound()));
-                 k < xs.values.size() && xs.values[k] <= above * t * (1 + search.bound()) && !search.settled(r.shape);
-                 ++k) {
-                const double x = xs.values[k];
-                const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
-                // y moves a little from one x to the next.
-                search.around(
-                    s, near = s.lowerBound(complement<outer>(t, x), near),
-                    [x](double v) { return joined<decltype(join)::value>(x, v); },
-                    [&](std::uint32_t p) {
+            const PartIndex::Binned &xs = list(walked), &s = list(looked);
+            const Span first = search.admitted();
+            xs.within(
+                widened({below * first.min, above * first.max}),
+                [&](std::uint32_t k) {
+                    const double x = xs.value(k);
+                    const Span v = search.admitted();
+                    if (x > above * v.max || search.settled(r.shape))
+                        return;
+                    const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
+                    search.offerWithin(s, beside<outer>(v, x), [&](std::uint32_t p) {
                         const Milli c = search.first(p), d = search.second(p);
                         if constexpr (r.outer == walked)
                             search.offer(r.shape, {a, b, c, d});
                         else
                             search.offer(r.shape, {c, d, a, b});
                     });
-            }
+                },
+                share.index, share.of);
         });
     };
     pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
@@ -870,53 +726,138 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Parallels>{});
 
     // A part beside a part and a pair: a + (b ∥ y), b beyond what b ∥ y must
-    // come to, or a ∥ (b + y), b below what b + y must come to. Each lookup
-    // starts where the last one in its list ended.
-    for (std::uint32_t i = 0; i < ones.values.size() && !search.settled(firstOf(Walk::PartPartPair)); ++i) {
-        const double a = ones.values[i];
-        const Milli pa = search.part(ones.ids[i]);
-        const auto beside = [&](auto join, double rest, std::uint32_t j, std::size_t& nearSum, std::size_t& nearPar)
-            __attribute__((always_inline))
+    // come to, or a ∥ (b + y), b below what b + y must come to. y's span
+    // follows from a's and b's, the same for both rows of a join, and each
+    // row then walks its own b's.
+    const double* value = &ones.parts[0];
+    std::vector<Span> ys(ones.size());
+    for (std::size_t i = share.index; i < ones.size() && !search.settled(firstOf(Walk::PartPartPair)); i += share.of) {
+        const double a = value[i];
+        const Milli pa = search.part(std::uint32_t(i));
+        const auto with
+            = [&](auto join, const Span& rest, std::size_t from, std::size_t to) __attribute__((always_inline))
         {
             constexpr Join outer = decltype(join)::value;
             constexpr Join inner = outer == Join::Series ? Join::Parallel : Join::Series;
-            const double b = ones.values[j];
-            const Milli pb = search.part(ones.ids[j]);
-            const double y = complement<inner>(rest, b);
+            for (std::size_t j = from; j < to; ++j)
+                ys[j] = beside<inner>(rest, value[j]);
             forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
                 constexpr Row r = rows[at];
                 if (search.settled(r.shape))
                     return;
+                std::size_t first = from, last = to;
                 if constexpr (r.prune == Prune::Triple) {
-                    const bool fits = outer == Join::Series ? b <= 3 * (rest + t * search.bound())
-                                                            : 3 * b >= parallelComplement(t * (1 - search.bound()), a);
-                    if (!fits)
-                        return;
+                    if (outer == Join::Series)
+                        while (last > first && value[last - 1] > 3 * rest.max)
+                            --last;
+                    else
+                        while (first < last && 3 * value[first] < rest.min)
+                            ++first;
                 }
-                const PartIndex::Sorted& s = list(r.inner);
-                std::size_t& near = r.inner == List::Sums ? nearSum : nearPar;
-                search.around(
-                    s, near = s.lowerBound(y, near), [&](double v) { return joined<outer>(a, joined<inner>(b, v)); },
-                    [&](std::uint32_t p) {
-                        search.offer(r.shape, {pa, pb, search.first(p), search.second(p)});
+                const PartIndex::Binned& s = list(r.inner);
+                for (std::size_t j = first; j < last; ++j)
+                    s.within(ys[j], [&](std::uint32_t p) {
+                        search.offer(r.shape,
+                            {pa, search.part(std::uint32_t(j)), search.first(s.ids[p]), search.second(s.ids[p])});
                     });
             });
         };
-        if (a <= t * (1 + search.bound())) {
-            const double rest = t - a;
-            std::size_t nearSum = 0, nearPar = 0;
-            for (std::uint32_t j = std::uint32_t(ones.lowerBound(rest - t * search.bound())); j < ones.values.size();
-                 ++j)
-                beside(std::integral_constant<Join, Join::Series>{}, rest, j, nearSum, nearPar);
+        const Span v = search.admitted();
+        if (a <= v.max) {
+            const Span rest = beside<Join::Series>(v, a);
+            with(std::integral_constant<Join, Join::Series>{}, rest, ones.lowerBound(rest.min), ones.size());
         }
-        if (a >= t * (1 - search.bound())) {
-            const double rest = parallelComplement(t, a);
-            std::size_t nearSum = 0, nearPar = 0;
-            for (std::uint32_t j = 0;
-                 j < ones.values.size() && ones.values[j] < parallelComplement(t * (1 + search.bound()), a); ++j)
-                beside(std::integral_constant<Join, Join::Parallel>{}, rest, j, nearSum, nearPar);
+        if (a >= v.min) {
+            const Span rest = beside<Join::Parallel>(v, a);
+            std::size_t to = ones.lowerBound(rest.max);
+            while (to < ones.size() && value[to] <= rest.max)
+                ++to;
+            with(std::integral_constant<Join, Join::Parallel>{}, rest, 0, to);
         }
     }
+}
+
+} // namespace
+
+std::variant<std::vector<Network>, NetworkError> findNetworks(
+    const PartIndex& index, Milli target, std::size_t maxParts, std::size_t count, const Conditions& conditions)
+{
+    if (target <= 0)
+        return NetworkError::BadTarget;
+    if (count == 0 || maxParts < 1 || maxParts > 4)
+        return NetworkError::BadSize;
+    if (!usable(conditions))
+        return NetworkError::BadConditions;
+    if (index.parts_.empty())
+        return std::vector<Network>{};
+    Search search(index, target, count, conditions);
+    const PartIndex::Binned& ones = *index.values_;
+
+    forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
+        constexpr Row r = rows[at];
+        if (entryOf(rules, r.shape).parts > maxParts)
+            return;
+        if constexpr (r.inner == List::Parts)
+            search.offerWithin(
+                ones, search.admitted(), [&](std::uint32_t id) { search.offer(r.shape, {search.part(id)}); });
+        else
+            search.offerPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                ones, search.admitted(), [&](std::size_t i, std::size_t j) {
+                    search.offer(r.shape, {search.part(ones.ids[i]), search.part(ones.ids[j])});
+                });
+    });
+    if (maxParts < 3 || search.settled(Shape::Series3))
+        return search.take();
+
+    // A part beside a pair: in series below the target, in parallel above it.
+    // Once a search of four parts has made a list of pairs (an index that
+    // lives on, as a window's does), each part looks them up in it; a fresh
+    // one meets them along the parts rather than make some 900 000 pairs.
+    const PartIndex::Binned *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
+                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
+    for (std::uint32_t i = 0; i < ones.size(); ++i) {
+        const double a = ones.value(i);
+        const Milli pa = search.part(ones.ids[i]);
+        const auto with = [&](auto join) __attribute__((always_inline))
+        {
+            constexpr Join outer = decltype(join)::value;
+            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                const Span y = beside<outer>(search.admitted(), a);
+                if (const PartIndex::Binned* kept = r.inner == List::Sums ? keptSums : keptPars) {
+                    search.offerWithin(*kept, y, [&](std::uint32_t p) {
+                        search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                    });
+                    return;
+                }
+                search.offerPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                    ones, y, [&](std::size_t j, std::size_t k) {
+                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
+                    });
+            });
+        };
+        const Span v = search.admitted();
+        if (a <= v.max)
+            with(std::integral_constant<Join, Join::Series>{});
+        if (a >= v.min)
+            with(std::integral_constant<Join, Join::Parallel>{});
+    }
+    if (maxParts < 4 || search.settled(Shape::Series4))
+        return search.take();
+
+    // Four parts walked side by side: each thread takes every other value of
+    // each outer loop into a search of its own, which starts from what this
+    // one found of up to three parts, and the two merged give what one search
+    // of them all would. Each thread first makes one list of pairs, and takes
+    // the other once made (or makes it, if the other thread has not begun).
+    Search other = search;
+    const auto lists = [&](bool parallel) {
+        const PartIndex::Binned& first = index.pairs(parallel);
+        const PartIndex::Binned& second = index.pairs(!parallel);
+        return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
+    };
+    sideBySide([&] { fourParts(search, lists(true), {0, 2}); }, [&] { fourParts(other, lists(false), {1, 2}); });
+    search.merge(std::move(other));
     return search.take();
 }
 

@@ -1,17 +1,19 @@
 // Networks of one to four resistors that come nearest a value. A part set is
-// indexed once: its values sorted, and every pair of them in series, and
-// in parallel, each list sorted the first time a search of four parts walks
-// a shape that needs it (up to three parts are met along the values alone;
-// once as many networks as are asked for meet the value exactly, the shapes
-// after the last of them are not walked at all).
+// indexed once: its values in order, and every pair of them in series, and
+// in parallel, each list made the first time a search of four parts needs
+// it, in buckets of near values (up to three parts are met along the values
+// alone; once as many networks as are asked for meet the value exactly, the
+// shapes after the last of them are not walked at all).
 // A search then meets the target from both sides, walking a table with a row
 // for each shape: a part, or a part beside a pair of parts, met along the
-// values for up to three, pair against sorted pair, and part and part against
-// the sorted pairs for four, each lookup a jump and a short walk outward that
-// stops where the deviation passes the K-th best found so far. Asked for a
-// wanted tolerance, it keeps beside them the K nearest whose worst case lies
-// within it, whose deviation that tolerance bounds, and ranks those first
-// (spread.h).
+// values for up to three, pair against pair, and part and part against the
+// pairs for four. Each lookup asks for the span of values whose networks
+// deviate no further than the K-th best found so far, which the network's
+// value, growing with each part, gives. The walks of four parts are shared
+// between two threads, each with a search of its own, merged at the end.
+// Asked for a wanted tolerance, it keeps beside them the K nearest whose
+// worst case lies within it, whose deviation that tolerance bounds, and ranks
+// those first (spread.h).
 #pragma once
 
 #include "kelvane/indexed.h"
@@ -103,16 +105,16 @@ public:
 
     const std::vector<Part>& parts() const { return parts_; }
 
-    struct Sorted;
+    struct Binned;
     struct Pairs;
 
 private:
     friend std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex&, Milli, std::size_t, std::size_t, const Conditions&);
-    // The pairs in series, or in parallel, sorted on the first call.
-    const Sorted& pairs(bool parallel) const;
+    // The pairs in series, or in parallel, made on the first call.
+    const Binned& pairs(bool parallel) const;
     std::vector<Part> parts_;
-    std::unique_ptr<Sorted> values_;
+    std::unique_ptr<Binned> values_;
     std::unique_ptr<Pairs> pairs_;
 };
 
