@@ -58,7 +58,7 @@ kelvane::Milli nextTarget()
 } // namespace
 
 // What one run of the command line does: an index of its own (whose pairs
-// are sorted only for a search that needs them) and one search.
+// are made only for a search that needs them) and one search.
 static void BM_IndexAndFind_E192(benchmark::State& state)
 {
     const std::vector<kelvane::Part> all = parts(kelvane::Series::E192);

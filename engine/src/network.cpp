@@ -8,20 +8,15 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <future>
 #include <iterator>
 #include <limits>
 #include <mutex>
-#include <new>
 #include <system_error>
-#include <tuple>
 #include <type_traits>
 #include <utility>
-
-#include <sys/mman.h>
 
 namespace kelvane {
 
@@ -303,20 +298,37 @@ struct PartIndex::Binned {
     // The value of the entry at i.
     double value(std::size_t i) const { return valueOf(ids[i]); }
 
-    // Calls f(i) for each entry i whose value lies within v; of the entries
-    // its buckets hold, only every shares-th, from the index-th.
-    template <class F>
-    [[gnu::always_inline]] inline void within(const Span& v, F f, std::size_t index = 0, std::size_t shares = 1) const
+    // Where the entries of the buckets v covers start and end, none where
+    // the cells tell that none lies within it.
+    std::pair<std::size_t, std::size_t> covered(const Span& v) const
     {
         if (!(v.min <= v.max) || v.max < key.least || v.min > key.most)
-            return;
+            return {0, 0};
         const std::size_t c0 = cell(v.min), c1 = cell(v.max);
         if (c1 - c0 < 2 && !filled(c0) && !filled(c1))
-            return;
-        const std::size_t from = starts[key(v.min)], to = starts[key(v.max) + 1];
-        for (std::size_t i = from + (shares - from % shares + index) % shares; i < to; i += shares)
+            return {0, 0};
+        return {starts[key(v.min)], starts[key(v.max) + 1]};
+    }
+
+    // Calls f(i) for each entry i whose value lies within v.
+    template <class F> [[gnu::always_inline]] inline void within(const Span& v, F f) const
+    {
+        const auto [from, to] = covered(v);
+        for (std::size_t i = from; i < to; ++i)
             if (const double x = value(i); x >= v.min && x <= v.max)
                 f(std::uint32_t(i));
+    }
+
+    // The same for threads that share the walk, each taking the next run of
+    // entries from taken, which counts them for all alike.
+    template <class F> void within(const Span& v, std::atomic<std::size_t>& taken, F f) const
+    {
+        constexpr std::size_t run = 256;
+        const auto [from, to] = covered(v);
+        for (std::size_t at; (at = from + taken.fetch_add(run, std::memory_order_relaxed)) < to;)
+            for (std::size_t i = at; i < std::min(at + run, to); ++i)
+                if (const double x = value(i); x >= v.min && x <= v.max)
+                    f(std::uint32_t(i));
     }
 
     // For entries made in order, as the parts are: the first position whose
@@ -676,13 +688,21 @@ struct Lists {
     }
 };
 
-// Which of each outer loop's values a search takes: every of-th, from the index-th.
-struct Share {
-    std::size_t index, of;
+// What the threads walking four parts share: for each outer loop, how many
+// of its values they have taken between them (a walk of pairs for each row
+// and list, one of parts), and the values the bound let in when they began,
+// which gives each walk of pairs the same span for all.
+struct Taken {
+    explicit Taken(const Span& first)
+        : admitted(first)
+    {
+    }
+    std::atomic<std::size_t> pairs[2 * shapeCount]{}, parts{};
+    Span admitted;
 };
 
-// The shapes of four parts, for the values of the outer loops share gives.
-void fourParts(Search& search, const Lists& list, Share share)
+// The shapes of four parts, for the values of each outer loop this search takes.
+void fourParts(Search& search, const Lists& list, Taken& taken)
 {
     const PartIndex::Binned& ones = list.ones;
 
@@ -700,13 +720,11 @@ void fourParts(Search& search, const Lists& list, Share share)
             if (search.settled(r.shape))
                 return;
             const PartIndex::Binned &xs = list(walked), &s = list(looked);
-            const Span first = search.admitted();
-            xs.within(
-                widened({below * first.min, above * first.max}),
-                [&](std::uint32_t k) {
+            xs.within(widened({below * taken.admitted.min, above * taken.admitted.max}),
+                taken.pairs[2 * at + (walked == List::Parallels)], [&](std::uint32_t k) {
                     const double x = xs.value(k);
                     const Span v = search.admitted();
-                    if (x > above * v.max || search.settled(r.shape))
+                    if (x < below * v.min || x > above * v.max || search.settled(r.shape))
                         return;
                     const Milli a = search.first(xs.ids[k]), b = search.second(xs.ids[k]);
                     search.offerWithin(s, beside<outer>(v, x), [&](std::uint32_t p) {
@@ -716,8 +734,7 @@ void fourParts(Search& search, const Lists& list, Share share)
                         else
                             search.offer(r.shape, {c, d, a, b});
                     });
-                },
-                share.index, share.of);
+                });
         });
     };
     pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
@@ -731,7 +748,10 @@ void fourParts(Search& search, const Lists& list, Share share)
     // row then walks its own b's.
     const double* value = &ones.parts[0];
     std::vector<Span> ys(ones.size());
-    for (std::size_t i = share.index; i < ones.size() && !search.settled(firstOf(Walk::PartPartPair)); i += share.of) {
+    // The a's taken a few at a time, by whichever thread comes for them.
+    constexpr std::size_t few = 8;
+    const auto each = [&](std::size_t i) __attribute__((always_inline))
+    {
         const double a = value[i];
         const Milli pa = search.part(std::uint32_t(i));
         const auto with
@@ -774,7 +794,11 @@ void fourParts(Search& search, const Lists& list, Share share)
                 ++to;
             with(std::integral_constant<Join, Join::Parallel>{}, rest, 0, to);
         }
-    }
+    };
+    for (std::size_t at; !search.settled(firstOf(Walk::PartPartPair))
+         && (at = taken.parts.fetch_add(few, std::memory_order_relaxed)) < ones.size();)
+        for (std::size_t i = at; i < std::min(at + few, ones.size()); ++i)
+            each(i);
 }
 
 } // namespace
@@ -845,18 +869,20 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     if (maxParts < 4 || search.settled(Shape::Series4))
         return search.take();
 
-    // Four parts walked side by side: each thread takes every other value of
-    // each outer loop into a search of its own, which starts from what this
-    // one found of up to three parts, and the two merged give what one search
-    // of them all would. Each thread first makes one list of pairs, and takes
-    // the other once made (or makes it, if the other thread has not begun).
+    // Four parts walked side by side: each thread takes the values of each
+    // outer loop a run at a time, as it comes for them, into a search of its
+    // own, which starts from what this one found of up to three parts, and the
+    // two merged give what one search of them all would; a thread that starts
+    // late takes fewer. Each first makes one list of pairs, and takes the other
+    // once made (or makes it, if the other thread has not begun).
     Search other = search;
+    Taken taken(search.admitted());
     const auto lists = [&](bool parallel) {
         const PartIndex::Binned& first = index.pairs(parallel);
         const PartIndex::Binned& second = index.pairs(!parallel);
         return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
     };
-    sideBySide([&] { fourParts(search, lists(true), {0, 2}); }, [&] { fourParts(other, lists(false), {1, 2}); });
+    sideBySide([&] { fourParts(search, lists(true), taken); }, [&] { fourParts(other, lists(false), taken); });
     search.merge(std::move(other));
     return search.take();
 }
