@@ -8,13 +8,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <functional>
-#include <future>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
+#include <thread>
 #include <type_traits>
 #include <utility>
 
@@ -663,21 +667,94 @@ private:
     Inside<Network> inside_;
 };
 
-// Runs here() on this thread and there() beside it on another where the
-// system gives one, or after here() where it does not.
-template <class Here, class There> void sideBySide(Here here, There there)
-{
-    std::future<void> beside;
-    try {
-        beside = std::async(std::launch::async, there);
-    } catch (const std::system_error&) {
+// A second thread for a search of four parts, asked for as the search
+// begins, so that it is running by the time four parts need it: a thread the
+// system is asked for only then may start milliseconds late. It waits for
+// its share of the work. Told the search needs none, it ends; had it not
+// begun by then, it never touches the search, which need not wait for it.
+class Helper {
+public:
+    Helper()
+        : state_(std::make_shared<State>())
+    {
+        try {
+            std::thread([state = state_] { state->run(); }).detach();
+        } catch (const std::system_error&) {
+            state_.reset();
+        }
     }
-    here();
-    if (beside.valid())
-        beside.get();
-    else
-        there();
-}
+    Helper(const Helper&) = delete;
+    Helper& operator=(const Helper&) = delete;
+    ~Helper() { end(); }
+
+    // Gives it its share.
+    void give(std::function<void()> work)
+    {
+        if (state_ == nullptr)
+            return;
+        const std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->work = std::move(work);
+        state_->changed.notify_all();
+    }
+
+    // Once this thread has done its own share: whether the helper did its
+    // share too; false where it never began (this thread has then taken all
+    // the work), and it never will. What it threw, it throws here.
+    bool join()
+    {
+        const bool began = end();
+        if (began && state_->failed)
+            std::rethrow_exception(state_->failed);
+        return began;
+    }
+
+private:
+    struct State {
+        void run()
+        {
+            std::function<void()> job;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (dropped)
+                    return;
+                began = true;
+                changed.wait(lock, [this] { return work || dropped; });
+                if (!dropped)
+                    job = std::move(work);
+            }
+            if (job)
+                try {
+                    job();
+                } catch (...) {
+                    failed = std::current_exception();
+                }
+            const std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+            changed.notify_all();
+        }
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool began = false, dropped = false, done = false;
+        std::function<void()> work;
+        std::exception_ptr failed;
+    };
+
+    // Ends it, waiting for what it began: whether it began.
+    bool end()
+    {
+        if (state_ == nullptr)
+            return false;
+        std::unique_lock<std::mutex> lock(state_->mutex);
+        const bool began = state_->began;
+        state_->dropped = true;
+        state_->changed.notify_all();
+        if (began)
+            state_->changed.wait(lock, [this] { return state_->done; });
+        return began;
+    }
+
+    std::shared_ptr<State> state_;
+};
 
 // The lists a search of four parts walks, each part or pair a value.
 struct Lists {
@@ -816,6 +893,18 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         return std::vector<Network>{};
     Search search(index, target, count, conditions);
     const PartIndex::Binned& ones = *index.values_;
+    // Four parts walked side by side (below); what the two threads share is
+    // made before the second, so that it outlives whatever ends the search.
+    const auto lists = [&](bool parallel) {
+        const PartIndex::Binned& first = index.pairs(parallel);
+        const PartIndex::Binned& second = index.pairs(!parallel);
+        return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
+    };
+    std::optional<Search> other;
+    std::optional<Taken> taken;
+    std::optional<Helper> helper;
+    if (maxParts == 4)
+        helper.emplace();
 
     forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
         constexpr Row r = rows[at];
@@ -873,17 +962,14 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     // outer loop a run at a time, as it comes for them, into a search of its
     // own, which starts from what this one found of up to three parts, and the
     // two merged give what one search of them all would; a thread that starts
-    // late takes fewer. Each first makes one list of pairs, and takes the other
+    // late takes fewer. Each first makes a list of pairs, and takes the other
     // once made (or makes it, if the other thread has not begun).
-    Search other = search;
-    Taken taken(search.admitted());
-    const auto lists = [&](bool parallel) {
-        const PartIndex::Binned& first = index.pairs(parallel);
-        const PartIndex::Binned& second = index.pairs(!parallel);
-        return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
-    };
-    sideBySide([&] { fourParts(search, lists(true), taken); }, [&] { fourParts(other, lists(false), taken); });
-    search.merge(std::move(other));
+    other.emplace(search);
+    taken.emplace(search.admitted());
+    helper->give([&] { fourParts(*other, lists(false), *taken); });
+    fourParts(search, lists(true), *taken);
+    if (helper->join())
+        search.merge(std::move(*other));
     return search.take();
 }
 
