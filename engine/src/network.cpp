@@ -667,11 +667,14 @@ private:
     Inside<Network> inside_;
 };
 
-// A second thread for a search of four parts, asked for as the search
-// begins, so that it is running by the time four parts need it: a thread the
-// system is asked for only then may start milliseconds late. It waits for
-// its share of the work. Told the search needs none, it ends; had it not
-// begun by then, it never touches the search, which need not wait for it.
+// A second thread for a search of three or four parts, asked for as the
+// search begins, so that it is running by the time the parts beside pairs
+// need it: a thread the system is asked for only then may start
+// milliseconds late. It does the work it is given, one piece at a time. Work
+// it has not come for by the time the search needs it done is taken back
+// (the search's own thread has then done it all); told the search needs no
+// more, it ends, and until it comes for work, all it shares with the search
+// is its state, which it co-owns.
 class Helper {
 public:
     Helper()
@@ -685,9 +688,17 @@ public:
     }
     Helper(const Helper&) = delete;
     Helper& operator=(const Helper&) = delete;
-    ~Helper() { end(); }
+    ~Helper()
+    {
+        if (state_ == nullptr)
+            return;
+        std::unique_lock<std::mutex> lock(state_->mutex);
+        state_->dropped = true;
+        state_->work = nullptr;
+        state_->changed.notify_all();
+        state_->changed.wait(lock, [this] { return !state_->busy; });
+    }
 
-    // Gives it its share.
     void give(std::function<void()> work)
     {
         if (state_ == nullptr)
@@ -697,64 +708,98 @@ public:
         state_->changed.notify_all();
     }
 
-    // Once this thread has done its own share: whether the helper did its
-    // share too; false where it never began (this thread has then taken all
-    // the work), and it never will. What it threw, it throws here.
+    // Once this thread has done its own share of the work given: whether the
+    // helper did its share; false where it had not come for it, and then it
+    // never will. What the work threw, it throws here.
     bool join()
     {
-        const bool began = end();
-        if (began && state_->failed)
-            std::rethrow_exception(state_->failed);
-        return began;
+        if (state_ == nullptr)
+            return false;
+        std::unique_lock<std::mutex> lock(state_->mutex);
+        if (state_->work) {
+            state_->work = nullptr;
+            return false;
+        }
+        state_->changed.wait(lock, [this] { return !state_->busy; });
+        if (const std::exception_ptr failed = std::exchange(state_->failed, nullptr))
+            std::rethrow_exception(failed);
+        return true;
     }
 
 private:
     struct State {
         void run()
         {
-            std::function<void()> job;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                if (dropped)
-                    return;
-                began = true;
+            std::unique_lock<std::mutex> lock(mutex);
+            for (;;) {
                 changed.wait(lock, [this] { return work || dropped; });
-                if (!dropped)
-                    job = std::move(work);
-            }
-            if (job)
+                if (!work)
+                    return;
+                const std::function<void()> job = std::exchange(work, nullptr);
+                busy = true;
+                lock.unlock();
                 try {
                     job();
                 } catch (...) {
                     failed = std::current_exception();
                 }
-            const std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-            changed.notify_all();
+                lock.lock();
+                busy = false;
+                changed.notify_all();
+            }
         }
         std::mutex mutex;
         std::condition_variable changed;
-        bool began = false, dropped = false, done = false;
         std::function<void()> work;
+        bool busy = false, dropped = false;
         std::exception_ptr failed;
     };
 
-    // Ends it, waiting for what it began: whether it began.
-    bool end()
-    {
-        if (state_ == nullptr)
-            return false;
-        std::unique_lock<std::mutex> lock(state_->mutex);
-        const bool began = state_->began;
-        state_->dropped = true;
-        state_->changed.notify_all();
-        if (began)
-            state_->changed.wait(lock, [this] { return state_->done; });
-        return began;
-    }
-
     std::shared_ptr<State> state_;
 };
+
+// The shapes of three parts, for the parts this search takes.
+void threeParts(Search& search, const PartIndex::Binned& ones, const PartIndex::Binned* keptSums,
+    const PartIndex::Binned* keptPars, std::atomic<std::size_t>& taken)
+{
+    // A part beside a pair: in series below the target, in parallel above it.
+    // Once a search of four parts has made a list of pairs (an index that
+    // lives on, as a window's does), each part looks them up in it; a fresh
+    // one meets them along the parts rather than make some 900 000 pairs.
+    const auto each = [&](std::size_t i) __attribute__((always_inline))
+    {
+        const double a = ones.value(i);
+        const Milli pa = search.part(ones.ids[i]);
+        const auto with = [&](auto join) __attribute__((always_inline))
+        {
+            constexpr Join outer = decltype(join)::value;
+            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                constexpr Row r = rows[at];
+                const Span y = beside<outer>(search.admitted(), a);
+                if (const PartIndex::Binned* kept = r.inner == List::Sums ? keptSums : keptPars) {
+                    search.offerWithin(*kept, y, [&](std::uint32_t p) {
+                        search.offer(r.shape, {pa, search.first(p), search.second(p)});
+                    });
+                    return;
+                }
+                search.offerPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
+                    ones, y, [&](std::size_t j, std::size_t k) {
+                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
+                    });
+            });
+        };
+        const Span v = search.admitted();
+        if (a <= v.max)
+            with(std::integral_constant<Join, Join::Series>{});
+        if (a >= v.min)
+            with(std::integral_constant<Join, Join::Parallel>{});
+    };
+    // The parts taken a few at a time, by whichever thread comes for them.
+    constexpr std::size_t few = 8;
+    for (std::size_t at; (at = taken.fetch_add(few, std::memory_order_relaxed)) < ones.size();)
+        for (std::size_t i = at; i < std::min(at + few, ones.size()); ++i)
+            each(i);
+}
 
 // The lists a search of four parts walks, each part or pair a value.
 struct Lists {
@@ -900,10 +945,15 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex::Binned& second = index.pairs(!parallel);
         return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
     };
+    // Once a search of four parts has made a list of pairs (an index that
+    // lives on, as a window's does), three parts look them up in it.
+    const PartIndex::Binned *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
+                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
+    std::atomic<std::size_t> partsTaken{0};
     std::optional<Search> other;
     std::optional<Taken> taken;
     std::optional<Helper> helper;
-    if (maxParts == 4)
+    if (maxParts >= 3)
         helper.emplace();
 
     forRows<Walk::Alone, Join::Series, List::None>([&](auto at) __attribute__((always_inline)) {
@@ -922,39 +972,11 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     if (maxParts < 3 || search.settled(Shape::Series3))
         return search.take();
 
-    // A part beside a pair: in series below the target, in parallel above it.
-    // Once a search of four parts has made a list of pairs (an index that
-    // lives on, as a window's does), each part looks them up in it; a fresh
-    // one meets them along the parts rather than make some 900 000 pairs.
-    const PartIndex::Binned *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
-                            *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
-    for (std::uint32_t i = 0; i < ones.size(); ++i) {
-        const double a = ones.value(i);
-        const Milli pa = search.part(ones.ids[i]);
-        const auto with = [&](auto join) __attribute__((always_inline))
-        {
-            constexpr Join outer = decltype(join)::value;
-            forRows<Walk::PartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
-                constexpr Row r = rows[at];
-                const Span y = beside<outer>(search.admitted(), a);
-                if (const PartIndex::Binned* kept = r.inner == List::Sums ? keptSums : keptPars) {
-                    search.offerWithin(*kept, y, [&](std::uint32_t p) {
-                        search.offer(r.shape, {pa, search.first(p), search.second(p)});
-                    });
-                    return;
-                }
-                search.offerPairs<r.inner == List::Sums ? Join::Series : Join::Parallel>(
-                    ones, y, [&](std::size_t j, std::size_t k) {
-                        search.offer(r.shape, {pa, search.part(ones.ids[j]), search.part(ones.ids[k])});
-                    });
-            });
-        };
-        const Span v = search.admitted();
-        if (a <= v.max)
-            with(std::integral_constant<Join, Join::Series>{});
-        if (a >= v.min)
-            with(std::integral_constant<Join, Join::Parallel>{});
-    }
+    other.emplace(search);
+    helper->give([&] { threeParts(*other, ones, keptSums, keptPars, partsTaken); });
+    threeParts(search, ones, keptSums, keptPars, partsTaken);
+    if (helper->join())
+        search.merge(std::move(*other));
     if (maxParts < 4 || search.settled(Shape::Series4))
         return search.take();
 
