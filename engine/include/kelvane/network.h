@@ -9,8 +9,9 @@
 // values for up to three, pair against pair, and part and part against the
 // pairs for four. Each lookup asks for the span of values whose networks
 // deviate no further than the K-th best found so far, which the network's
-// value, growing with each part, gives. The walks of four parts are shared
-// between two threads, each with a search of its own, merged at the end.
+// value, growing with each part, gives. The walks of three and four parts
+// are shared between two threads, each with a search of its own, merged at
+// the end.
 // Asked for a wanted tolerance, it keeps beside them the K nearest whose
 // worst case lies within it, whose deviation that tolerance bounds, and ranks
 // those first (spread.h).
