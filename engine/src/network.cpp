@@ -67,6 +67,18 @@ constexpr std::uint32_t pairId(std::uint32_t i, std::uint32_t j) { return i | j 
 constexpr std::uint32_t firstOfPair(std::uint32_t id) { return id & 0xFFFF; }
 constexpr std::uint32_t secondOfPair(std::uint32_t id) { return id >> 16; }
 
+// Calls f(i) for each i from `from` to `to`, a run at a time, each run
+// taken from taken, by which the threads sharing a walk count what they
+// have taken: a run goes to whichever comes for it first. Between runs, it
+// stops once done().
+template <class F, class Done>
+void inRuns(std::atomic<std::size_t>& taken, std::size_t from, std::size_t to, std::size_t run, F f, Done done)
+{
+    for (std::size_t at; !done() && (at = from + taken.fetch_add(run, std::memory_order_relaxed)) < to;)
+        for (std::size_t i = at; i < std::min(at + run, to); ++i)
+            f(i);
+}
+
 // The value y that gives v in parallel with x: 0 for v <= 0, infinity where none does.
 inline double parallelComplement(double v, double x) { return v <= 0 ? 0 : x > v ? v * x / (x - v) : infinity; }
 
@@ -259,27 +271,28 @@ struct PartIndex::Binned {
     std::vector<std::uint64_t> cells;
     bool filled(std::size_t c) const { return (cells[c / 64] >> (c % 64) & 1) != 0; }
 
-    // each(f) calls f(value, id) for every entry, the same each time, value
-    // the entry's as valueOf(id) makes it: the entries are made as they are
-    // counted and placed, never held apart. least and most bound the values.
+    // each(f) calls f(id) for every entry, the same each time: the entries
+    // are made as they are counted and placed, never held apart. least and
+    // most are the ids of the entries of least and most value.
     template <class Each>
-    Binned(Of what, const double* of_, std::size_t entries, double least, double most, Each each)
+    Binned(Of what, const double* values, std::size_t entries, std::uint32_t least, std::uint32_t most, Each each)
         : of(what)
-        , parts(of_)
+        , parts(values)
         , count(entries)
         , ids(new std::uint32_t[entries])
-        , key(least, most, entries / perBucket)
+        , key(valueOf(least), valueOf(most), entries / perBucket)
         , starts(key.count() + 1, 0)
-        , cell(least, most, entries * cellsPerEntry)
+        , cell(key.least, key.most, entries * cellsPerEntry)
         , cells(cell.count() / 64 + 1, 0)
     {
         // Each bucket counted into the start of the next, and the counts
         // summed up to the starts. Placing an entry moves its bucket's start
         // on, to the next one's once all are placed, and back they go.
-        each([this](double v, std::uint32_t) { ++starts[key(v) + 1]; });
+        each([this](std::uint32_t id) { ++starts[key(valueOf(id)) + 1]; });
         for (std::size_t k = 1; k < starts.size(); ++k)
             starts[k] += starts[k - 1];
-        each([this](double v, std::uint32_t id) {
+        each([this](std::uint32_t id) {
+            const double v = valueOf(id);
             ids[starts[key(v)]++] = id;
             const std::size_t c = cell(v);
             cells[c / 64] |= std::uint64_t{1} << (c % 64);
@@ -327,12 +340,14 @@ struct PartIndex::Binned {
     // entries from taken, which counts them for all alike.
     template <class F> void within(const Span& v, std::atomic<std::size_t>& taken, F f) const
     {
-        constexpr std::size_t run = 256;
         const auto [from, to] = covered(v);
-        for (std::size_t at; (at = from + taken.fetch_add(run, std::memory_order_relaxed)) < to;)
-            for (std::size_t i = at; i < std::min(at + run, to); ++i)
+        inRuns(
+            taken, from, to, 256,
+            [&](std::size_t i) {
                 if (const double x = value(i); x >= v.min && x <= v.max)
                     f(std::uint32_t(i));
+            },
+            [] { return false; });
     }
 
     // For entries made in order, as the parts are: the first position whose
@@ -368,9 +383,9 @@ PartIndex::PartIndex(std::vector<Part> parts)
     std::vector<double>& v = pairs_->values;
     for (const Part& p : parts_)
         v.push_back(double(p.value));
-    values_ = std::make_unique<Binned>(Binned::Of::Parts, v.data(), n, v.front(), v.back(), [&v, n](auto&& f) {
+    values_ = std::make_unique<Binned>(Binned::Of::Parts, v.data(), n, 0, n - 1, [n](auto&& f) {
         for (std::uint32_t i = 0; i < n; ++i)
-            f(v[i], i);
+            f(i);
     });
 }
 
@@ -379,28 +394,24 @@ const PartIndex::Binned& PartIndex::pairs(bool parallel) const
     Pairs::Lazy& lazy = parallel ? pairs_->parallel : pairs_->series;
     std::call_once(lazy.built, [this, parallel, &lazy] {
         const auto n = static_cast<std::uint32_t>(parts_.size());
-        const std::vector<double>& v = pairs_->values;
         // Each value grows with each part, so the first part twice gives the
         // least and the last twice the most. Made a part at a time with each
         // it meets in turn, near the values made just before: in series a
         // larger part with every smaller one, which lie within an octave above
         // it, in parallel a smaller one with every larger one, within an
         // octave below it.
-        const auto binned = [&v, n](Binned::Of of, auto combine) {
-            return std::make_unique<Binned>(of, v.data(), std::size_t(n) * (n + 1) / 2, combine(v.front(), v.front()),
-                combine(v.back(), v.back()), [&v, n, of, combine](auto&& f) {
-                    if (of == Binned::Of::Sums)
-                        for (std::uint32_t j = 0; j < n; ++j)
-                            for (std::uint32_t i = 0; i <= j; ++i)
-                                f(combine(v[i], v[j]), pairId(i, j));
-                    else
+        lazy.binned
+            = std::make_unique<Binned>(parallel ? Binned::Of::Parallels : Binned::Of::Sums, pairs_->values.data(),
+                std::size_t(n) * (n + 1) / 2, pairId(0, 0), pairId(n - 1, n - 1), [n, parallel](auto&& f) {
+                    if (parallel)
                         for (std::uint32_t i = 0; i < n; ++i)
                             for (std::uint32_t j = i; j < n; ++j)
-                                f(combine(v[i], v[j]), pairId(i, j));
+                                f(pairId(i, j));
+                    else
+                        for (std::uint32_t j = 0; j < n; ++j)
+                            for (std::uint32_t i = 0; i <= j; ++i)
+                                f(pairId(i, j));
                 });
-        };
-        lazy.binned = parallel ? binned(Binned::Of::Parallels, par)
-                               : binned(Binned::Of::Sums, [](double a, double b) { return a + b; });
         lazy.ready.store(lazy.binned.get(), std::memory_order_release);
     });
     return *lazy.binned;
@@ -511,8 +522,7 @@ template <Walk walk, Join join, List over, class F> [[gnu::always_inline]] inlin
     forRows<walk, join, over>(f, std::make_index_sequence<std::size(rows)>{});
 }
 
-// x joined to y, and the y that joined to x gives v.
-template <Join join> double joined(double x, double y) { return join == Join::Series ? x + y : par(x, y); }
+// The y that joined to x gives v.
 template <Join join> double complement(double v, double x)
 {
     return join == Join::Series ? v - x : parallelComplement(v, x);
@@ -794,11 +804,7 @@ void threeParts(Search& search, const PartIndex::Binned& ones, const PartIndex::
         if (a >= v.min)
             with(std::integral_constant<Join, Join::Parallel>{});
     };
-    // The parts taken a few at a time, by whichever thread comes for them.
-    constexpr std::size_t few = 8;
-    for (std::size_t at; (at = taken.fetch_add(few, std::memory_order_relaxed)) < ones.size();)
-        for (std::size_t i = at; i < std::min(at + few, ones.size()); ++i)
-            each(i);
+    inRuns(taken, 0, ones.size(), 8, each, [] { return false; });
 }
 
 // The lists a search of four parts walks, each part or pair a value.
@@ -870,8 +876,6 @@ void fourParts(Search& search, const Lists& list, Taken& taken)
     // row then walks its own b's.
     const double* value = &ones.parts[0];
     std::vector<Span> ys(ones.size());
-    // The a's taken a few at a time, by whichever thread comes for them.
-    constexpr std::size_t few = 8;
     const auto each = [&](std::size_t i) __attribute__((always_inline))
     {
         const double a = value[i];
@@ -917,10 +921,7 @@ void fourParts(Search& search, const Lists& list, Taken& taken)
             with(std::integral_constant<Join, Join::Parallel>{}, rest, 0, to);
         }
     };
-    for (std::size_t at; !search.settled(firstOf(Walk::PartPartPair))
-         && (at = taken.parts.fetch_add(few, std::memory_order_relaxed)) < ones.size();)
-        for (std::size_t i = at; i < std::min(at + few, ones.size()); ++i)
-            each(i);
+    inRuns(taken.parts, 0, ones.size(), 8, each, [&] { return search.settled(firstOf(Walk::PartPartPair)); });
 }
 
 } // namespace
@@ -945,8 +946,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
         const PartIndex::Binned& second = index.pairs(!parallel);
         return parallel ? Lists{ones, second, first} : Lists{ones, first, second};
     };
-    // Once a search of four parts has made a list of pairs (an index that
-    // lives on, as a window's does), three parts look them up in it.
+    // The lists of pairs an earlier search of four parts made (threeParts).
     const PartIndex::Binned *keptSums = index.pairs_->series.ready.load(std::memory_order_acquire),
                             *keptPars = index.pairs_->parallel.ready.load(std::memory_order_acquire);
     std::atomic<std::size_t> partsTaken{0};
