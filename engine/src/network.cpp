@@ -9,6 +9,8 @@
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <functional>
@@ -16,11 +18,16 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <system_error>
 #include <thread>
 #include <type_traits>
 #include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace kelvane {
 
@@ -205,6 +212,58 @@ std::string written(const Network& n)
     return text;
 }
 
+// Zeroed memory for the arrays of one list, all in one block. A list of
+// pairs takes megabytes, each page touched first as it is made, and on this
+// kind of machine a first touch costs more than what is then written: some
+// 0,6 ms a megabyte in pages of 4 KiB, a fifth of that in pages of 2 MiB. So
+// on Linux a block of a few megabytes is asked for in huge pages (where the
+// system has them on request); elsewhere, and for small ones, it is calloc's.
+class Block {
+public:
+    explicit Block(std::size_t bytes)
+    {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+        if (bytes >= hugePage) {
+            length_ = (bytes + hugePage - 1) / hugePage * hugePage + hugePage;
+            void* m = mmap(nullptr, length_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (m == MAP_FAILED)
+                throw std::bad_alloc();
+            mapped_ = m;
+            const auto at = (reinterpret_cast<std::uintptr_t>(m) + hugePage - 1) / hugePage * hugePage;
+            data_ = reinterpret_cast<void*>(at);
+            madvise(data_, length_ - hugePage, MADV_HUGEPAGE); // a request: small pages do too
+            return;
+        }
+#endif
+        data_ = std::calloc(std::max<std::size_t>(bytes, 1), 1);
+        if (data_ == nullptr)
+            throw std::bad_alloc();
+    }
+    Block(const Block&) = delete;
+    Block& operator=(const Block&) = delete;
+    ~Block()
+    {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+        if (mapped_ != nullptr) {
+            munmap(mapped_, length_);
+            return;
+        }
+#endif
+        std::free(data_);
+    }
+    // The block from byte `at` on, as an array of T.
+    template <class T> T* at(std::size_t at) const
+    {
+        return reinterpret_cast<T*>(static_cast<char*>(data_) + at);
+    }
+
+private:
+    static constexpr std::size_t hugePage = std::size_t{2} << 20;
+    void* data_ = nullptr;
+    void* mapped_ = nullptr;
+    std::size_t length_ = 0;
+};
+
 // What each value stands for (a part's index, or a pair's two), in buckets
 // over the values' bit patterns, which order positive doubles as the values
 // do: a lookup reads the buckets a span of values covers and keeps the
@@ -258,17 +317,19 @@ struct PartIndex::Binned {
     Of of;
     const double* parts;
     std::size_t count;
-    // Left as they come: each is written once, as it is placed.
-    std::unique_ptr<std::uint32_t[]> ids;
     Keys key;
+    Keys cell;
+    // The arrays below, all in one block.
+    Block block;
     // Where each bucket's entries start, and past the last one, where they end.
-    std::vector<std::uint32_t> starts;
+    std::uint32_t* starts;
     // Whether any value lies in each of many narrow cells, a bit a cell: the
     // spans a search looks up are mostly far narrower than a bucket and hold
     // no value, which one or two bits, few enough to stay in cache, tell.
     static constexpr std::size_t cellsPerEntry = 16;
-    Keys cell;
-    std::vector<std::uint64_t> cells;
+    std::uint64_t* cells;
+    // Left as they come: each is written once, as it is placed.
+    std::uint32_t* ids;
     bool filled(std::size_t c) const { return (cells[c / 64] >> (c % 64) & 1) != 0; }
 
     // each(f) calls f(id) for every entry, the same each time: the entries
@@ -279,29 +340,39 @@ struct PartIndex::Binned {
         : of(what)
         , parts(values)
         , count(entries)
-        , ids(new std::uint32_t[entries])
         , key(valueOf(least), valueOf(most), entries / perBucket)
-        , starts(key.count() + 1, 0)
         , cell(key.least, key.most, entries * cellsPerEntry)
-        , cells(cell.count() / 64 + 1, 0)
+        , block(sizeof(std::uint64_t) * words() + sizeof(std::uint32_t) * (buckets() + 1 + entries))
+        , starts(block.at<std::uint32_t>(sizeof(std::uint64_t) * words()))
+        , cells(block.at<std::uint64_t>(0))
+        , ids(starts + buckets() + 1)
     {
         // Each bucket counted into the start of the next, and the counts
         // summed up to the starts. Placing an entry moves its bucket's start
         // on, to the next one's once all are placed, and back they go.
-        each([this](std::uint32_t id) { ++starts[key(valueOf(id)) + 1]; });
-        for (std::size_t k = 1; k < starts.size(); ++k)
+        // The keys and arrays copied: the counts and ids written might
+        // otherwise be them, for all the compiler knows, and be read again
+        // for every entry.
+        const Keys keyOf = key, cellOf = cell;
+        std::uint32_t* const start = starts;
+        std::uint32_t* const id = ids;
+        std::uint64_t* const word = cells;
+        each([&](std::uint32_t i) { ++start[keyOf(valueOf(i)) + 1]; });
+        for (std::size_t k = 1; k <= buckets(); ++k)
             starts[k] += starts[k - 1];
-        each([this](std::uint32_t id) {
-            const double v = valueOf(id);
-            ids[starts[key(v)]++] = id;
-            const std::size_t c = cell(v);
-            cells[c / 64] |= std::uint64_t{1} << (c % 64);
+        each([&](std::uint32_t i) {
+            const double v = valueOf(i);
+            id[start[keyOf(v)]++] = i;
+            const std::size_t c = cellOf(v);
+            word[c / 64] |= std::uint64_t{1} << (c % 64);
         });
-        std::copy_backward(starts.begin(), starts.end() - 1, starts.end());
+        std::copy_backward(starts, starts + buckets(), starts + buckets() + 1);
         starts[0] = 0;
     }
 
     std::size_t size() const { return count; }
+    std::size_t buckets() const { return key.count(); }
+    std::size_t words() const { return cell.count() / 64 + 1; }
 
     double valueOf(std::uint32_t id) const
     {
@@ -818,26 +889,31 @@ struct Lists {
 
 // What the threads walking four parts share: for each outer loop, how many
 // of its values they have taken between them (a walk of pairs for each row
-// and list, one of parts), and the values the bound let in when they began,
-// which gives each walk of pairs the same span for all.
+// and list, one of parts for each list looked up), and the values the bound
+// let in when they began, which gives each walk of pairs the same span for all.
 struct Taken {
     explicit Taken(const Span& first)
         : admitted(first)
     {
     }
-    std::atomic<std::size_t> pairs[2 * shapeCount]{}, parts{};
+    std::atomic<std::size_t> pairs[2 * shapeCount]{}, parts[2]{};
     Span admitted;
 };
 
-// The shapes of four parts, for the values of each outer loop this search takes.
-void fourParts(Search& search, const Lists& list, Taken& taken)
+// The shapes of four parts, for the values of each outer loop this search
+// takes. The lookups go to random places all over a list, each too large for
+// a core's own cache, and the cores share the rest of the way to memory: so
+// each thread first does the lookups in its own list (`own`), which then
+// stays in its cache, and only then takes what is left of the other's.
+void fourParts(Search& search, const Lists& list, Taken& taken, List own)
 {
     const PartIndex::Binned& ones = list.ones;
+    const List looks[] = {own, own == List::Sums ? List::Parallels : List::Sums};
 
     // Pair and pair, a row at a time, so that the rows after the first can
     // be settled before they start: x the larger of two in series, at least
     // half the target; the smaller of two in parallel, at most twice it.
-    const auto pairs = [&](auto join, auto over) __attribute__((always_inline))
+    const auto pairs = [&](auto join, auto over, List into) __attribute__((always_inline))
     {
         constexpr Join outer = decltype(join)::value;
         constexpr List walked = decltype(over)::value;
@@ -845,7 +921,7 @@ void fourParts(Search& search, const Lists& list, Taken& taken)
         forRows<Walk::PairPair, outer, walked>([&](auto at) __attribute__((always_inline)) {
             constexpr Row r = rows[at];
             constexpr List looked = r.outer == walked ? r.inner : r.outer;
-            if (search.settled(r.shape))
+            if (looked != into || search.settled(r.shape))
                 return;
             const PartIndex::Binned &xs = list(walked), &s = list(looked);
             xs.within(widened({below * taken.admitted.min, above * taken.admitted.max}),
@@ -865,63 +941,65 @@ void fourParts(Search& search, const Lists& list, Taken& taken)
                 });
         });
     };
-    pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{});
-    pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Sums>{});
-    pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Parallels>{});
-    pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Parallels>{});
+    for (const List into : looks) {
+        pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Sums>{}, into);
+        pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Sums>{}, into);
+        pairs(std::integral_constant<Join, Join::Series>{}, std::integral_constant<List, List::Parallels>{}, into);
+        pairs(std::integral_constant<Join, Join::Parallel>{}, std::integral_constant<List, List::Parallels>{}, into);
+    }
 
     // A part beside a part and a pair: a + (b ∥ y), b beyond what b ∥ y must
-    // come to, or a ∥ (b + y), b below what b + y must come to. y's span
-    // follows from a's and b's, the same for both rows of a join, and each
-    // row then walks its own b's.
+    // come to, or a ∥ (b + y), b below what b + y must come to; y's span
+    // follows from a's and b's, and the rows that look up into one list walk
+    // their own b's.
     const double* value = &ones.parts[0];
-    std::vector<Span> ys(ones.size());
-    const auto each = [&](std::size_t i) __attribute__((always_inline))
-    {
-        const double a = value[i];
-        const Milli pa = search.part(std::uint32_t(i));
-        const auto with
-            = [&](auto join, const Span& rest, std::size_t from, std::size_t to) __attribute__((always_inline))
+    for (const List into : looks) {
+        const auto each = [&](std::size_t i) __attribute__((always_inline))
         {
-            constexpr Join outer = decltype(join)::value;
-            constexpr Join inner = outer == Join::Series ? Join::Parallel : Join::Series;
-            for (std::size_t j = from; j < to; ++j)
-                ys[j] = beside<inner>(rest, value[j]);
-            forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
-                constexpr Row r = rows[at];
-                if (search.settled(r.shape))
-                    return;
-                std::size_t first = from, last = to;
-                if constexpr (r.prune == Prune::Triple) {
-                    if (outer == Join::Series)
-                        while (last > first && value[last - 1] > 3 * rest.max)
-                            --last;
-                    else
-                        while (first < last && 3 * value[first] < rest.min)
-                            ++first;
-                }
-                const PartIndex::Binned& s = list(r.inner);
-                for (std::size_t j = first; j < last; ++j)
-                    s.within(ys[j], [&](std::uint32_t p) {
-                        search.offer(r.shape,
-                            {pa, search.part(std::uint32_t(j)), search.first(s.ids[p]), search.second(s.ids[p])});
-                    });
-            });
+            const double a = value[i];
+            const Milli pa = search.part(std::uint32_t(i));
+            const auto with
+                = [&](auto join, const Span& rest, std::size_t from, std::size_t to) __attribute__((always_inline))
+            {
+                constexpr Join outer = decltype(join)::value;
+                constexpr Join inner = outer == Join::Series ? Join::Parallel : Join::Series;
+                forRows<Walk::PartPartPair, outer, List::Parts>([&](auto at) __attribute__((always_inline)) {
+                    constexpr Row r = rows[at];
+                    if (r.inner != into || search.settled(r.shape))
+                        return;
+                    std::size_t first = from, last = to;
+                    if constexpr (r.prune == Prune::Triple) {
+                        if (outer == Join::Series)
+                            while (last > first && value[last - 1] > 3 * rest.max)
+                                --last;
+                        else
+                            while (first < last && 3 * value[first] < rest.min)
+                                ++first;
+                    }
+                    const PartIndex::Binned& s = list(r.inner);
+                    for (std::size_t j = first; j < last; ++j)
+                        s.within(beside<inner>(rest, value[j]), [&](std::uint32_t p) {
+                            search.offer(r.shape,
+                                {pa, search.part(std::uint32_t(j)), search.first(s.ids[p]), search.second(s.ids[p])});
+                        });
+                });
+            };
+            const Span v = search.admitted();
+            if (a <= v.max) {
+                const Span rest = beside<Join::Series>(v, a);
+                with(std::integral_constant<Join, Join::Series>{}, rest, ones.lowerBound(rest.min), ones.size());
+            }
+            if (a >= v.min) {
+                const Span rest = beside<Join::Parallel>(v, a);
+                std::size_t to = ones.lowerBound(rest.max);
+                while (to < ones.size() && value[to] <= rest.max)
+                    ++to;
+                with(std::integral_constant<Join, Join::Parallel>{}, rest, 0, to);
+            }
         };
-        const Span v = search.admitted();
-        if (a <= v.max) {
-            const Span rest = beside<Join::Series>(v, a);
-            with(std::integral_constant<Join, Join::Series>{}, rest, ones.lowerBound(rest.min), ones.size());
-        }
-        if (a >= v.min) {
-            const Span rest = beside<Join::Parallel>(v, a);
-            std::size_t to = ones.lowerBound(rest.max);
-            while (to < ones.size() && value[to] <= rest.max)
-                ++to;
-            with(std::integral_constant<Join, Join::Parallel>{}, rest, 0, to);
-        }
-    };
-    inRuns(taken.parts, 0, ones.size(), 8, each, [&] { return search.settled(firstOf(Walk::PartPartPair)); });
+        inRuns(taken.parts[into == List::Parallels], 0, ones.size(), 8, each,
+            [&] { return search.settled(firstOf(Walk::PartPartPair)); });
+    }
 }
 
 } // namespace
@@ -988,8 +1066,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     // once made (or makes it, if the other thread has not begun).
     other.emplace(search);
     taken.emplace(search.admitted());
-    helper->give([&] { fourParts(*other, lists(false), *taken); });
-    fourParts(search, lists(true), *taken);
+    helper->give([&] { fourParts(*other, lists(false), *taken, List::Sums); });
+    fourParts(search, lists(true), *taken, List::Parallels);
     if (helper->join())
         search.merge(std::move(*other));
     return search.take();
