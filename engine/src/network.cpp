@@ -252,10 +252,7 @@ public:
         std::free(data_);
     }
     // The block from byte `at` on, as an array of T.
-    template <class T> T* at(std::size_t at) const
-    {
-        return reinterpret_cast<T*>(static_cast<char*>(data_) + at);
-    }
+    template <class T> T* at(std::size_t at) const { return reinterpret_cast<T*>(static_cast<char*>(data_) + at); }
 
 private:
     static constexpr std::size_t hugePage = std::size_t{2} << 20;
@@ -332,9 +329,10 @@ struct PartIndex::Binned {
     std::uint32_t* ids;
     bool filled(std::size_t c) const { return (cells[c / 64] >> (c % 64) & 1) != 0; }
 
-    // each(f) calls f(id) for every entry, the same each time: the entries
-    // are made as they are counted and placed, never held apart. least and
-    // most are the ids of the entries of least and most value.
+    // each(f) calls f(id, value) for every entry, the same each time, value
+    // as valueOf(id) makes it: the entries are made as they are counted and
+    // placed, never held apart. least and most are the ids of the entries of
+    // least and most value.
     template <class Each>
     Binned(Of what, const double* values, std::size_t entries, std::uint32_t least, std::uint32_t most, Each each)
         : of(what)
@@ -357,11 +355,10 @@ struct PartIndex::Binned {
         std::uint32_t* const start = starts;
         std::uint32_t* const id = ids;
         std::uint64_t* const word = cells;
-        each([&](std::uint32_t i) { ++start[keyOf(valueOf(i)) + 1]; });
+        each([&](std::uint32_t, double v) { ++start[keyOf(v) + 1]; });
         for (std::size_t k = 1; k <= buckets(); ++k)
             starts[k] += starts[k - 1];
-        each([&](std::uint32_t i) {
-            const double v = valueOf(i);
+        each([&](std::uint32_t i, double v) {
             id[start[keyOf(v)]++] = i;
             const std::size_t c = cellOf(v);
             word[c / 64] |= std::uint64_t{1} << (c % 64);
@@ -454,9 +451,9 @@ PartIndex::PartIndex(std::vector<Part> parts)
     std::vector<double>& v = pairs_->values;
     for (const Part& p : parts_)
         v.push_back(double(p.value));
-    values_ = std::make_unique<Binned>(Binned::Of::Parts, v.data(), n, 0, n - 1, [n](auto&& f) {
+    values_ = std::make_unique<Binned>(Binned::Of::Parts, v.data(), n, 0, n - 1, [n, &v](auto&& f) {
         for (std::uint32_t i = 0; i < n; ++i)
-            f(i);
+            f(i, v[i]);
     });
 }
 
@@ -470,19 +467,19 @@ const PartIndex::Binned& PartIndex::pairs(bool parallel) const
         // it meets in turn, near the values made just before: in series a
         // larger part with every smaller one, which lie within an octave above
         // it, in parallel a smaller one with every larger one, within an
-        // octave below it.
-        lazy.binned
-            = std::make_unique<Binned>(parallel ? Binned::Of::Parallels : Binned::Of::Sums, pairs_->values.data(),
-                std::size_t(n) * (n + 1) / 2, pairId(0, 0), pairId(n - 1, n - 1), [n, parallel](auto&& f) {
-                    if (parallel)
-                        for (std::uint32_t i = 0; i < n; ++i)
-                            for (std::uint32_t j = i; j < n; ++j)
-                                f(pairId(i, j));
-                    else
-                        for (std::uint32_t j = 0; j < n; ++j)
-                            for (std::uint32_t i = 0; i <= j; ++i)
-                                f(pairId(i, j));
-                });
+        // octave below it. Each value is made as valueOf makes it again.
+        lazy.binned = std::make_unique<Binned>(parallel ? Binned::Of::Parallels : Binned::Of::Sums,
+            pairs_->values.data(), std::size_t(n) * (n + 1) / 2, pairId(0, 0), pairId(n - 1, n - 1),
+            [n, parallel, v = pairs_->values.data()](auto&& f) {
+                if (parallel)
+                    for (std::uint32_t i = 0; i < n; ++i)
+                        for (std::uint32_t j = i; j < n; ++j)
+                            f(pairId(i, j), par(v[i], v[j]));
+                else
+                    for (std::uint32_t j = 0; j < n; ++j)
+                        for (std::uint32_t i = 0; i <= j; ++i)
+                            f(pairId(i, j), v[i] + v[j]);
+            });
         lazy.ready.store(lazy.binned.get(), std::memory_order_release);
     });
     return *lazy.binned;
