@@ -26,6 +26,7 @@
 #include <utility>
 
 #if defined(__linux__)
+#include <sched.h>
 #include <sys/mman.h>
 #endif
 
@@ -745,6 +746,27 @@ private:
     Inside<Network> inside_;
 };
 
+// A thread started on a processor that another thread of the search runs
+// on has been seen here to share it for milliseconds, until the system moved
+// one of them to an idle one. The second thread is kept off the first's.
+#if defined(__linux__)
+// The processor this thread runs on, -1 where unknown.
+inline int currentCpu() { return sched_getcpu(); }
+// Keeps this thread off processor cpu, where it may run elsewhere.
+inline void keepOff(int cpu)
+{
+    cpu_set_t allowed;
+    if (cpu < 0 || cpu >= CPU_SETSIZE || sched_getaffinity(0, sizeof allowed, &allowed) != 0)
+        return;
+    CPU_CLR(cpu, &allowed);
+    if (CPU_COUNT(&allowed) > 0)
+        sched_setaffinity(0, sizeof allowed, &allowed);
+}
+#else
+inline int currentCpu() { return -1; }
+inline void keepOff(int) { }
+#endif
+
 // A second thread for a search of three or four parts, asked for as the
 // search begins, so that it is running by the time the parts beside pairs
 // need it: a thread the system is asked for only then may start
@@ -752,14 +774,18 @@ private:
 // it has not come for by the time the search needs it done is taken back
 // (the search's own thread has then done it all); told the search needs no
 // more, it ends, and until it comes for work, all it shares with the search
-// is its state, which it co-owns.
+// is its state, which it co-owns. It runs beside the search's own thread,
+// on another processor where there is one.
 class Helper {
 public:
     Helper()
         : state_(std::make_shared<State>())
     {
         try {
-            std::thread([state = state_] { state->run(); }).detach();
+            std::thread([state = state_, beside = currentCpu()] {
+                keepOff(beside);
+                state->run();
+            }).detach();
         } catch (const std::system_error&) {
             state_.reset();
         }
