@@ -411,7 +411,7 @@ struct PartIndex::Binned {
     }
 
     // The same for threads that share the walk, each taking the next run of
-    // entries from taken, which counts them for all alike.
+    // entries from taken, which counts them for all alike; f(i, value).
     template <class F> void within(const Span& v, std::atomic<std::size_t>& taken, F f) const
     {
         const auto [from, to] = covered(v);
@@ -419,7 +419,7 @@ struct PartIndex::Binned {
             taken, from, to, 256,
             [&](std::size_t i) {
                 if (const double x = value(i); x >= v.min && x <= v.max)
-                    f(std::uint32_t(i));
+                    f(std::uint32_t(i), x);
             },
             [] { return false; });
     }
@@ -953,8 +953,7 @@ void fourParts(Search& search, const Lists& list, Taken& taken, List own)
                 return;
             const PartIndex::Binned &xs = list(walked), &s = list(looked);
             xs.within(widened({below * taken.admitted.min, above * taken.admitted.max}),
-                taken.pairs[2 * at + (walked == List::Parallels)], [&](std::uint32_t k) {
-                    const double x = xs.value(k);
+                taken.pairs[2 * at + (walked == List::Parallels)], [&](std::uint32_t k, double x) {
                     const Span v = search.admitted();
                     if (x < below * v.min || x > above * v.max || search.settled(r.shape))
                         return;
