@@ -297,18 +297,11 @@ struct PartIndex::Binned {
             last = bits(most) >> shift;
         }
         std::size_t count() const { return static_cast<std::size_t>(last - first + 1); }
+        // Without a branch: the comparisons pick least for what is not a number.
         std::size_t operator()(double v) const
         {
-            if (!(v > least))
-                return 0;
-            if (!(v < most))
-                return count() - 1;
-            return static_cast<std::size_t>((bits(v) >> shift) - first);
-        }
-        // The same for a value that is a number, without a branch.
-        std::size_t ofNumber(double v) const
-        {
-            return static_cast<std::size_t>((bits(std::min(std::max(v, least), most)) >> shift) - first);
+            const double above = v > least ? v : least;
+            return static_cast<std::size_t>((bits(above < most ? above : most) >> shift) - first);
         }
         double least, most;
         unsigned shift = 0;
@@ -361,12 +354,12 @@ struct PartIndex::Binned {
         std::uint32_t* const start = starts;
         std::uint32_t* const id = ids;
         std::uint64_t* const word = cells;
-        each([&](std::uint32_t, double v) { ++start[keyOf.ofNumber(v) + 1]; });
+        each([&](std::uint32_t, double v) { ++start[keyOf(v) + 1]; });
         for (std::size_t k = 1; k <= buckets(); ++k)
             starts[k] += starts[k - 1];
         each([&](std::uint32_t i, double v) {
-            id[start[keyOf.ofNumber(v)]++] = i;
-            const std::size_t c = cellOf.ofNumber(v);
+            id[start[keyOf(v)]++] = i;
+            const std::size_t c = cellOf(v);
             word[c / 64] |= std::uint64_t{1} << (c % 64);
         });
         std::copy_backward(starts, starts + buckets(), starts + buckets() + 1);
