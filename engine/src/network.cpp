@@ -996,12 +996,21 @@ void fourParts(Search& search, const Lists& list, Taken& taken, List own)
                         return;
                     std::size_t first = from, last = to;
                     if constexpr (r.prune == Prune::Triple) {
-                        if (outer == Join::Series)
+                        // From near the bound, found by value, to the bound the
+                        // comparison itself draws.
+                        if (outer == Join::Series) {
+                            last = std::clamp(ones.lowerBound(3 * rest.max), first, last);
+                            while (last < to && !(value[last] > 3 * rest.max))
+                                ++last;
                             while (last > first && value[last - 1] > 3 * rest.max)
                                 --last;
-                        else
+                        } else {
+                            first = std::clamp(ones.lowerBound(rest.min / 3), first, last);
+                            while (first > from && !(3 * value[first - 1] < rest.min))
+                                --first;
                             while (first < last && 3 * value[first] < rest.min)
                                 ++first;
+                        }
                     }
                     const PartIndex::Binned& s = list(r.inner);
                     for (std::size_t j = first; j < last; ++j)
