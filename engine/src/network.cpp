@@ -614,7 +614,11 @@ inline Span widened(const Span& s)
 // complement of one of v's: a value joined to x grows with it.
 template <Join join> inline Span beside(const Span& v, double x)
 {
-    return widened({complement<join>(v.min, x), complement<join>(v.max, x)});
+    const double low = complement<join>(v.min, x), high = complement<join>(v.max, x);
+    // In parallel neither end is below 0, so no sign is asked for.
+    if constexpr (join == Join::Parallel)
+        return {low * (1 - roundingRoom), high * (1 + roundingRoom)};
+    return widened({low, high});
 }
 
 // A network's value moves with its parts at most as far as its least and
