@@ -387,7 +387,7 @@ struct PartIndex::Binned {
     [[gnu::always_inline]] inline bool surelyEmpty(const Span& v) const
     {
         const std::size_t c0 = cell(v.min), c1 = cell(v.max);
-        return c1 - c0 < 2 && !filled(c0) && !filled(c1);
+        return c1 - c0 < 2 && !filled(c0) && (c1 == c0 || !filled(c1));
     }
 
     // Where the entries of the buckets v covers start and end, none where
