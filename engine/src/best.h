@@ -59,6 +59,7 @@ public:
             offer(x);
     }
 
+    const std::vector<T>& kept() const { return kept_; }
     std::vector<T> take() { return std::move(kept_); }
 
 private:

@@ -640,6 +640,31 @@ double reach(const std::vector<Part>& parts, const Conditions& c)
     return least > most ? -1 : std::max(-least, most);
 }
 
+// The networks that meet the target exactly, as the threads of a search find
+// them, each into a search of its own: once count of them are found in shapes
+// before s, by whichever thread, no network of s or a later shape can enter
+// the answers the threads' searches give merged, so neither walks them.
+class Exact {
+public:
+    explicit Exact(std::size_t count)
+        : found_(count)
+    {
+    }
+    void offer(const Network& n)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        found_.offer(n);
+        if (const Network* last = found_.last())
+            before_.store(static_cast<int>(last->shape), std::memory_order_relaxed);
+    }
+    bool settled(Shape s) const { return before_.load(std::memory_order_relaxed) < static_cast<int>(s); }
+
+private:
+    std::mutex mutex_;
+    Best<Network> found_; // none but exact ones
+    std::atomic<int> before_{static_cast<int>(shapeCount)};
+};
+
 class Search {
 public:
     Search(const PartIndex& index, Milli target, std::size_t count, const Conditions& c)
@@ -704,16 +729,31 @@ public:
     // Typed values often are met so, and then the largest walks, or all but
     // the first of four parts, are not needed at all. Only when ranking by
     // deviation: with a wanted tolerance, one that deviates more may rank first.
+    // Shared with another thread's search, exact ones count for both.
     bool settled(Shape s) const
     {
         const Network* last = best_.last();
-        return !conditions_.within && last != nullptr && last->deviation == 0 && last->shape < s;
+        return !conditions_.within
+            && ((last != nullptr && last->deviation == 0 && last->shape < s)
+                || (exact_ != nullptr && exact_->settled(s)));
+    }
+
+    // From now on tells e of the exact networks it meets, and first of those
+    // it has met.
+    void share(Exact& e)
+    {
+        exact_ = &e;
+        for (const Network& n : best_.kept())
+            if (n.deviation == 0)
+                e.offer(n);
     }
 
     void offer(Shape s, const std::array<Milli, 4>& parts)
     {
         const Network n = makeNetwork(s, parts, target_);
         best_.offer(n);
+        if (exact_ != nullptr && n.deviation == 0 && !conditions_.within)
+            exact_->offer(n);
         inside_.offer(n, wanted_, [&] { return worstOf(n, parts_, conditions_); });
     }
 
@@ -753,6 +793,7 @@ private:
     std::size_t count_;
     Best<Network> best_;
     Inside<Network> inside_;
+    Exact* exact_ = nullptr;
 };
 
 // A thread started on a processor that another thread of the search runs
@@ -1072,6 +1113,7 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     std::atomic<std::size_t> partsTaken{0};
     std::optional<Search> other;
     std::optional<Taken> taken;
+    std::optional<Exact> exact;
     std::optional<Helper> helper;
     if (maxParts >= 3)
         helper.emplace();
@@ -1106,6 +1148,8 @@ std::variant<std::vector<Network>, NetworkError> findNetworks(
     // two merged give what one search of them all would; a thread that starts
     // late takes fewer. Each first makes a list of pairs, and takes the other
     // once made (or makes it, if the other thread has not begun).
+    exact.emplace(count);
+    search.share(*exact);
     other.emplace(search);
     taken.emplace(search.admitted());
     helper->give([&] { fourParts(*other, lists(false), *taken, List::Sums); });
