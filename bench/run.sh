@@ -42,11 +42,12 @@ read -r c r ratio < <("$build/bench/bench_runtimes" "${CLI_RUNS:-400}" "$build/a
 printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
     "kelvane decode yellow violet red gold:" "$c" "$r" "$ratio" "${CLI_RUNS:-400}"
 # The network search as a whole process, its index built anew each run:
-# values that ten networks of two parts, or of three, meet exactly, one that
-# ten of four parts meet exactly (both lists of pairs made, the shapes after
-# the first of four settled), and two that none meets exactly (every shape
-# walked), 567.891 the slowest of sixteen such values tried.
-for value in 4k7 4321 3809137 876.543 567.891; do
+# values that ten networks of two parts, or of three, meet exactly, two that
+# ten of four parts meet exactly (both lists of pairs made; for 3809137 the
+# shapes after the first of four settled, for 567.891 the part-part-pair
+# shapes, by exact ones the two threads found between them), and one that
+# none meets exactly (every shape walked).
+for value in 4k7 4321 3809137 567.891 876.543; do
     read -r c r ratio < <("$build/bench/bench_runtimes" "${FIND_RUNS:-40}" "$build/app/kelvane" find "$value" \
         --series E192 --max-parts 4 -- "$build/bench/bench_oneline")
     printf '%-42s kelvane %6s ms, one-line C++ program %6s ms, ratio %s (%s runs of each)\n' \
