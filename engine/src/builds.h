@@ -111,17 +111,15 @@ Estimate buildsOf(const Input* in, const Conditions& c, double wanted, double wi
             drift[i] = in[i].tempco * uniformOne(second);
             at[i] = at25[i] * (1 + drift[i] * below);
         }
+        // Both ends reckoned for every build and the good ones counted
+        // without a branch: whether a build is good is a toss-up a processor
+        // guesses wrong often, at a cost above that of the second value.
         const double x = value(at.data());
-        if (!(x >= least && x <= most))
-            continue;
-        if (oneTemperature) {
-            ++good;
-            continue;
-        }
         for (std::size_t i = 0; i < n; ++i)
             at[i] = at25[i] * (1 + drift[i] * above);
-        const double y = value(at.data());
-        good += y >= least && y <= most;
+        const double y = oneTemperature ? x : value(at.data());
+        good += static_cast<std::size_t>(x >= least) & static_cast<std::size_t>(x <= most)
+            & static_cast<std::size_t>(y >= least) & static_cast<std::size_t>(y <= most);
     }
     const double p = double(good) / double(c.samples);
     return {p, std::sqrt(p * (1 - p) / double(c.samples))};
