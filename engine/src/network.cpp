@@ -675,6 +675,7 @@ public:
         , count_(count)
         , best_(count)
         , inside_(count, c.within, reach(index.parts(), c))
+        , admitted_(admits())
     {
     }
 
@@ -683,12 +684,9 @@ public:
     Milli second(std::uint32_t id) const { return part(secondOfPair(id)); }
     double bound() const { return std::max(best_.bound(), inside_.bound()); }
 
-    // The network values the bound lets in, a rounding wider.
-    Span admitted() const
-    {
-        const double t = double(target_), b = bound();
-        return widened({t * (1 - b), t * (1 + b)});
-    }
+    // The network values the bound lets in, a rounding wider: asked for at
+    // every step of the walks, made again only as a network is offered.
+    const Span& admitted() const { return admitted_; }
 
     // Offers the entries of s whose values lie within y: those whose
     // networks the bound lets in, the network's value moving one way with y.
@@ -721,6 +719,7 @@ public:
     {
         best_.merge(std::move(other.best_));
         inside_.merge(std::move(other.inside_));
+        admitted_ = admits();
     }
 
     // Whether no network of shape s or a later one can enter: the count kept
@@ -755,6 +754,7 @@ public:
         if (exact_ != nullptr && n.deviation == 0 && !conditions_.within)
             exact_->offer(n);
         inside_.offer(n, wanted_, [&] { return worstOf(n, parts_, conditions_); });
+        admitted_ = admits();
     }
 
     // Each network's range with every part at the one edge of its tolerance
@@ -786,6 +786,12 @@ private:
         n.high = networkValue(n.shape, high);
     }
 
+    Span admits() const
+    {
+        const double t = double(target_), b = bound();
+        return widened({t * (1 - b), t * (1 + b)});
+    }
+
     const std::vector<Part>& parts_;
     Milli target_;
     const Conditions& conditions_;
@@ -793,6 +799,7 @@ private:
     std::size_t count_;
     Best<Network> best_;
     Inside<Network> inside_;
+    Span admitted_;
     Exact* exact_ = nullptr;
 };
 
