@@ -640,6 +640,16 @@ double reach(const std::vector<Part>& parts, const Conditions& c)
     return least > most ? -1 : std::max(-least, most);
 }
 
+// The shape after which what a search kept settles its walks: where the
+// count kept all meet the target exactly, no network of a later shape than
+// the last of them can enter, since at equal deviation the earlier shape
+// ranks first (fewer parts first). Past every shape while they do not.
+int settledAfter(const Best<Network>& kept)
+{
+    const Network* last = kept.last();
+    return last != nullptr && last->deviation == 0 ? static_cast<int>(last->shape) : static_cast<int>(shapeCount);
+}
+
 // The networks that meet the target exactly, as the threads of a search find
 // them, each into a search of its own: once count of them are found in shapes
 // before s, by whichever thread, no network of s or a later shape can enter
@@ -654,15 +664,14 @@ public:
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         found_.offer(n);
-        if (const Network* last = found_.last())
-            before_.store(static_cast<int>(last->shape), std::memory_order_relaxed);
+        after_.store(settledAfter(found_), std::memory_order_relaxed);
     }
-    bool settled(Shape s) const { return before_.load(std::memory_order_relaxed) < static_cast<int>(s); }
+    bool settled(Shape s) const { return after_.load(std::memory_order_relaxed) < static_cast<int>(s); }
 
 private:
     std::mutex mutex_;
     Best<Network> found_; // none but exact ones
-    std::atomic<int> before_{static_cast<int>(shapeCount)};
+    std::atomic<int> after_{static_cast<int>(shapeCount)};
 };
 
 class Search {
@@ -682,7 +691,6 @@ public:
     Milli part(std::uint32_t i) const { return parts_[i].value; }
     Milli first(std::uint32_t id) const { return part(firstOfPair(id)); }
     Milli second(std::uint32_t id) const { return part(secondOfPair(id)); }
-    double bound() const { return std::max(best_.bound(), inside_.bound()); }
 
     // The network values the bound lets in, a rounding wider: asked for at
     // every step of the walks, made again only as a network is offered.
@@ -722,19 +730,15 @@ public:
         admitted_ = admits();
     }
 
-    // Whether no network of shape s or a later one can enter: the count kept
-    // all meet the target exactly, the last of them in an earlier shape, and
-    // at equal deviation the earlier shape ranks first (fewer parts first).
+    // Whether no network of shape s or a later one can enter (settledAfter).
     // Typed values often are met so, and then the largest walks, or all but
     // the first of four parts, are not needed at all. Only when ranking by
     // deviation: with a wanted tolerance, one that deviates more may rank first.
     // Shared with another thread's search, exact ones count for both.
     bool settled(Shape s) const
     {
-        const Network* last = best_.last();
         return !conditions_.within
-            && ((last != nullptr && last->deviation == 0 && last->shape < s)
-                || (exact_ != nullptr && exact_->settled(s)));
+            && (settledAfter(best_) < static_cast<int>(s) || (exact_ != nullptr && exact_->settled(s)));
     }
 
     // From now on tells e of the exact networks it meets, and first of those
@@ -788,7 +792,7 @@ private:
 
     Span admits() const
     {
-        const double t = double(target_), b = bound();
+        const double t = double(target_), b = std::max(best_.bound(), inside_.bound());
         return widened({t * (1 - b), t * (1 + b)});
     }
 
